@@ -1,0 +1,96 @@
+#include "TextRules.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace kelvaro {
+
+double leadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    std::string digits;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        digits += char(text[i++].unicode());
+    bool anyDigit = false;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        digits += char(text[i++].unicode());
+        anyDigit = true;
+    }
+    if (i < n && text[i] == u'.') {
+        std::string fraction = ".";
+        qsizetype j = i + 1;
+        while (j < n && text[j].unicode() >= u'0' && text[j].unicode() <= u'9') {
+            fraction += char(text[j++].unicode());
+            anyDigit = true;
+        }
+        digits += fraction;
+        i = j;
+    }
+    if (!anyDigit)
+        return 0.0;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        std::string exponent = "e";
+        qsizetype j = i + 1;
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            exponent += char(text[j++].unicode());
+        bool expDigit = false;
+        while (j < n && text[j].unicode() >= u'0' && text[j].unicode() <= u'9') {
+            exponent += char(text[j++].unicode());
+            expDigit = true;
+        }
+        if (expDigit)
+            digits += exponent;
+    }
+    double value = 0.0;
+    const char* first = digits.data();
+    if (*first == '+')
+        ++first;
+    auto [ptr, ec] = std::from_chars(first, digits.data() + digits.size(), value);
+    if (ec == std::errc::result_out_of_range)
+        return digits[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (ec != std::errc())
+        return 0.0;
+    return value;
+}
+
+QString shortestDecimal(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0");
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    char buffer[64];
+    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (ec != std::errc())
+        return QString::number(value, 'g', 17);
+    return QString::fromLatin1(buffer, ptr - buffer);
+}
+
+bool equalsIgnoreAsciiCase(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+qsizetype indexOfIgnoreAsciiCase(QStringView haystack, QStringView needle, qsizetype from)
+{
+    if (from < 0)
+        from = 0;
+    const qsizetype last = haystack.size() - needle.size();
+    for (qsizetype i = from; i <= last; ++i) {
+        if (equalsIgnoreAsciiCase(haystack.mid(i, needle.size()), needle))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace kelvaro
