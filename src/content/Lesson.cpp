@@ -1,0 +1,156 @@
+#include "Lesson.h"
+
+namespace kelvaro {
+
+namespace {
+
+QString refusal(const QString& fileName, const QString& what)
+{
+    return QStringLiteral("The lesson file \"%1\" is not well formed: %2.").arg(fileName, what);
+}
+
+// Checks one record; returns an empty string when it is well formed, else what is wrong.
+QString recordProblem(QStringView record)
+{
+    const auto bounds = recordFieldBounds(record);
+    if (!bounds) {
+        const qsizetype hashes = record.count(u'#');
+        return QStringLiteral("it has %1 \"#\" where a sentence needs at least 6").arg(hashes);
+    }
+    const QStringView english = record.left((*bounds)[0]);
+    if (english.size() < 2 || english.front() != u'^' || english.back() != u'^')
+        return QStringLiteral("its English part does not begin and end with \"^\"");
+    int segment = 0;
+    int dollars = 0;
+    for (qsizetype i = 1; i < english.size(); ++i) {
+        const QChar c = english[i];
+        if (c == u'^') {
+            ++segment;
+            if (dollars != 0 && dollars != 2)
+                return QStringLiteral("word %1 has %2 \"$\" where a word needs exactly 2")
+                    .arg(segment)
+                    .arg(dollars);
+            dollars = 0;
+        } else if (c == u'$') {
+            ++dollars;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Result<Lesson> parseLesson(const QString& text, const QString& fileName)
+{
+    // Hand-edited files often end with a line break after the final "*".
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1] == u' ' || text[end - 1] == u'\t' || text[end - 1] == u'\r' ||
+                       text[end - 1] == u'\n'))
+        --end;
+    Lesson lesson;
+    lesson.text = text.left(end);
+    const QString& t = lesson.text;
+    if (t.isEmpty())
+        return Error{refusal(fileName, QStringLiteral("it is empty"))};
+    if (t.front() != u'*')
+        return Error{refusal(fileName, QStringLiteral("it does not begin with \"*\""))};
+    if (t.back() != u'*' || t.size() < 1)
+        return Error{refusal(fileName, QStringLiteral("it does not end with \"*\""))};
+
+    qsizetype previous = 0;
+    while (previous < t.size() - 1) {
+        const qsizetype next = t.indexOf(u'*', previous + 1);
+        const QStringView record = QStringView(t).mid(previous + 1, next - previous - 1);
+        const QString problem = recordProblem(record);
+        if (!problem.isEmpty()) {
+            return Error{refusal(
+                fileName, QStringLiteral("sentence %1: %2").arg(lesson.records.size() + 1).arg(problem))};
+        }
+        lesson.records.append(record.toString());
+        previous = next;
+    }
+    lesson.sentenceCount = int(lesson.records.size());
+    lesson.keyWordCount = int(t.count(kKeyWordMark));
+    for (const QString& record : lesson.records) {
+        if (isDictated(record))
+            ++lesson.dictatedCount;
+    }
+    return lesson;
+}
+
+std::optional<std::array<qsizetype, 6>> recordFieldBounds(QStringView record)
+{
+    std::array<qsizetype, 6> bounds{};
+    qsizetype from = 0;
+    for (int k = 0; k < 6; ++k) {
+        const qsizetype p = record.indexOf(u'#', from);
+        if (p < 0)
+            return std::nullopt;
+        bounds[k] = p;
+        from = p + 1;
+    }
+    return bounds;
+}
+
+QString recordField(QStringView record, int k)
+{
+    const auto bounds = recordFieldBounds(record);
+    if (!bounds || k < 1 || k > 6)
+        return {};
+    const qsizetype begin = k == 1 ? 0 : (*bounds)[k - 2] + 1;
+    return record.mid(begin, (*bounds)[k - 1] - begin).toString();
+}
+
+QString recordTail(QStringView record)
+{
+    const auto bounds = recordFieldBounds(record);
+    return bounds ? record.mid((*bounds)[5]).toString() : QString();
+}
+
+QVector<Segment> recordSegments(QStringView record)
+{
+    QVector<Segment> segments;
+    qsizetype englishEnd = record.indexOf(u'#');
+    if (englishEnd < 0)
+        englishEnd = record.size();
+    const QStringView english = record.left(englishEnd);
+    qsizetype open = english.indexOf(u'^');
+    while (open >= 0) {
+        const qsizetype close = english.indexOf(u'^', open + 1);
+        if (close < 0)
+            break;
+        const QStringView body = english.mid(open + 1, close - open - 1);
+        Segment segment;
+        segment.caretPos = open;
+        const qsizetype d1 = body.indexOf(u'$');
+        if (d1 < 0) {
+            segment.display = body.toString();
+        } else {
+            segment.isWord = true;
+            segment.display = body.left(d1).toString();
+            const qsizetype d2 = body.indexOf(u'$', d1 + 1);
+            if (d2 >= 0) {
+                segment.word = body.mid(d1 + 1, d2 - d1 - 1).toString();
+                segment.keyWord = body.indexOf(kKeyWordMark, d2 + 1) >= 0;
+            }
+        }
+        segments.append(std::move(segment));
+        open = close;
+    }
+    return segments;
+}
+
+QString englishDisplayText(QStringView record)
+{
+    QString text;
+    for (const Segment& segment : recordSegments(record))
+        text += segment.display;
+    return text;
+}
+
+bool isDictated(QStringView record)
+{
+    return recordField(record, 6) == QLatin1String("1");
+}
+
+} // namespace kelvaro

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Result.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+namespace kelvaro {
+
+/// The parsed lesson text: "*" record "*" record ... "*".
+struct Lesson
+{
+    QString text;        ///< the whole lesson text as read or last rebuilt
+    QStringList records; ///< record i + 1 of the text, without its "*" markers
+    int sentenceCount = 0;
+    int keyWordCount = 0;  ///< every "◆" of the text, wherever it stands
+    int dictatedCount = 0; ///< records whose Done field is exactly "1"
+};
+
+/// Most sentences (and full-text elements) a lesson may hold.
+inline constexpr int kMaxLessonElements = 32767;
+
+/// The key-word mark that follows a word segment's closing "$".
+inline constexpr QChar kKeyWordMark = QChar(0x25C6);
+
+/// Cuts a lesson text into records and counts; a text that is not well formed is refused
+/// with a message that names fileName, says what is wrong and in which sentence.
+/// Blanks and line breaks after the final "*" are tolerated and dropped.
+Result<Lesson> parseLesson(const QString& text, const QString& fileName);
+
+/// The 0-based positions of the first six "#" of a record; nullopt when it has fewer.
+std::optional<std::array<qsizetype, 6>> recordFieldBounds(QStringView record);
+
+/// Field k (1..6) of a record: English, Chinese, Start, End, Note, Done. Empty when missing.
+QString recordField(QStringView record, int k);
+
+/// The record from its sixth "#" on (the Tail with its opening "#"); empty when missing.
+QString recordTail(QStringView record);
+
+/// One display segment of a record's English field.
+struct Segment
+{
+    QString display;     ///< the text before the first "$" (or the whole segment)
+    QString word;        ///< the dictionary form between the two "$"; empty for a non-word
+    bool isWord = false; ///< the segment carries a "$"
+    bool keyWord = false;
+    qsizetype caretPos = 0; ///< 0-based position of the "^" that opens the segment
+};
+
+/// The segments of a record's English field, in order.
+QVector<Segment> recordSegments(QStringView record);
+
+/// The sentence as shown: the display parts of all segments, concatenated.
+QString englishDisplayText(QStringView record);
+
+/// The sentence's "Done" state: only the single character "1" counts as dictated.
+bool isDictated(QStringView record);
+
+} // namespace kelvaro

@@ -1,0 +1,141 @@
+#include "content/Lesson.h"
+#include "content/LessonEdits.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+namespace {
+
+// Two sentences: "Good morning." with a key word, and "Hi" with a note, a Done flag and a tail.
+const QString kTwoSentences = QStringLiteral(
+    "*^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###"
+    "*^Hi$hi$^#你好#1.5#2.25#a note#1#extra#tail*");
+
+Lesson parsed(const QString& text)
+{
+    auto lesson = parseLesson(text, QStringLiteral("1.dat"));
+    EXPECT_TRUE(lesson.ok()) << lesson.error().toStdString();
+    return lesson.ok() ? lesson.value() : Lesson{};
+}
+
+} // namespace
+
+TEST(ParseLesson, CutsRecordsAndCounts)
+{
+    const Lesson lesson = parsed(kTwoSentences);
+    ASSERT_EQ(lesson.sentenceCount, 2);
+    EXPECT_EQ(lesson.records[0], QStringLiteral("^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###"));
+    EXPECT_EQ(lesson.keyWordCount, 1);
+    EXPECT_EQ(lesson.dictatedCount, 1);
+    EXPECT_EQ(englishDisplayText(lesson.records[0]), QStringLiteral("Good morning."));
+    EXPECT_EQ(recordField(lesson.records[1], 2), QStringLiteral("你好"));
+    EXPECT_EQ(recordField(lesson.records[1], 4), QStringLiteral("2.25"));
+    EXPECT_EQ(recordField(lesson.records[1], 5), QStringLiteral("a note"));
+    EXPECT_EQ(recordTail(lesson.records[1]), QStringLiteral("#extra#tail"));
+}
+
+TEST(ParseLesson, SingleStarIsALessonWithoutSentences)
+{
+    const Lesson lesson = parsed(QStringLiteral("*"));
+    EXPECT_EQ(lesson.sentenceCount, 0);
+    EXPECT_EQ(lesson.keyWordCount, 0);
+}
+
+TEST(ParseLesson, ToleratesLineBreaksAfterTheFinalStar)
+{
+    const Lesson lesson = parsed(kTwoSentences + QStringLiteral("\r\n \n"));
+    EXPECT_EQ(lesson.sentenceCount, 2);
+    EXPECT_TRUE(lesson.text.endsWith(u'*'));
+}
+
+TEST(ParseLesson, CountsKeyWordMarksAnywhereAndOnlyExactDoneFlags)
+{
+    const Lesson lesson = parsed(QStringLiteral(
+        "*^Hi$hi$^#中文◆#0#1#note◆#1#*^Hi$hi$^#x#0#1##0#*^Hi$hi$^#x#0#1## 1#*^Hi$hi$^#x#0#1###*"));
+    EXPECT_EQ(lesson.keyWordCount, 2);
+    EXPECT_EQ(lesson.dictatedCount, 1);
+}
+
+TEST(ParseLesson, RefusesMalformedTextNamingFileAndSentence)
+{
+    struct Case {
+        const char* name;
+        QString text;
+        const char* expectedPart;
+    };
+    const Case cases[] = {
+        {"empty", QString(), "is empty"},
+        {"no leading star", QStringLiteral("^Hi$hi$^#x#0#1###*"), "begin with \"*\""},
+        {"no final star", QStringLiteral("*^Hi$hi$^#x#0#1###"), "end with \"*\""},
+        {"two stars in a row", QStringLiteral("*^Hi$hi$^#x#0#1###**"), "sentence 2"},
+        {"five hashes", QStringLiteral("*^Hi$hi$^#x#0#1###*^Hi$hi$^#x#0#1##*"), "sentence 2: it has 5"},
+        {"english without carets", QStringLiteral("*Hi#x#0#1###*"), "\"^\""},
+        {"english of one caret", QStringLiteral("*^#x#0#1###*"), "\"^\""},
+        {"one dollar", QStringLiteral("*^Hi$hi^#x#0#1###*"), "word 1 has 1"},
+        {"three dollars", QStringLiteral("*^A ^Hi$hi$$^#x#0#1###*"), "word 2 has 3"},
+    };
+    for (const Case& c : cases) {
+        const auto lesson = parseLesson(c.text, QStringLiteral("/p/Book/Kelvaro/3.dat"));
+        ASSERT_FALSE(lesson.ok()) << c.name;
+        EXPECT_TRUE(lesson.error().contains(QStringLiteral("/p/Book/Kelvaro/3.dat"))) << c.name;
+        EXPECT_TRUE(lesson.error().contains(QString::fromUtf8(c.expectedPart)))
+            << c.name << ": " << lesson.error().toStdString();
+    }
+}
+
+TEST(RecordSegments, GiveDisplayWordAndKeyWordState)
+{
+    const auto segments = recordSegments(u"^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###");
+    ASSERT_EQ(segments.size(), 3);
+    EXPECT_EQ(segments[0].display, QStringLiteral("Good "));
+    EXPECT_EQ(segments[0].word, QStringLiteral("good"));
+    EXPECT_FALSE(segments[0].keyWord);
+    EXPECT_TRUE(segments[1].keyWord);
+    EXPECT_FALSE(segments[2].isWord);
+    EXPECT_EQ(segments[2].display, QStringLiteral("."));
+    EXPECT_EQ(segments[1].caretPos, 12);
+}
+
+TEST(LessonEdits, MarkingAndUnmarkingAKeyWordIsExactlyOneCharacter)
+{
+    const QString record = QStringLiteral("^Good $good$^morning$morning$^.^#早上好。#0#1.5###");
+    const auto marked = toggleKeyWordMark(record, 2, true);
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(*marked, QStringLiteral("^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###"));
+    const auto unmarked = toggleKeyWordMark(*marked, 2, false);
+    ASSERT_TRUE(unmarked);
+    EXPECT_EQ(*unmarked, record);
+    EXPECT_EQ(*toggleKeyWordMark(*unmarked, 2, true), *marked);
+    // Never touch a punctuation segment or a word that has no mark to remove.
+    EXPECT_FALSE(toggleKeyWordMark(record, 3, true));
+    EXPECT_FALSE(toggleKeyWordMark(record, 1, false));
+    EXPECT_FALSE(toggleKeyWordMark(record, 9, true));
+}
+
+TEST(LessonEdits, TailRewriteReplacesOnlyNoteAndDone)
+{
+    const QString record = QStringLiteral("^Hi$hi$◆^#你好#1.5#2.25#old note##extra#tail");
+    EXPECT_EQ(*rewriteRecordTail(record, QStringLiteral("  new note"), QStringLiteral("1")),
+              QStringLiteral("^Hi$hi$◆^#你好#1.5#2.25#  new note#1#extra#tail"));
+    EXPECT_EQ(clearDoneField(QStringLiteral("^Hi$hi$^#x#0#1#n#1#t")), QStringLiteral("^Hi$hi$^#x#0#1#n##t"));
+    EXPECT_FALSE(rewriteRecordTail(QStringLiteral("^Hi$hi$^#x#0"), QString(), QString()));
+}
+
+TEST(LessonEdits, NoteWithRecordMarkersCannotBreakTheLesson)
+{
+    const QString record = QStringLiteral("^Hi$hi$^#你好#0#1###");
+    const QString note = QStringLiteral("see *page 3* #2");
+    const QString text = buildLessonText({*rewriteRecordTail(record, note, QString()), record});
+    const auto lesson = parseLesson(text, QStringLiteral("1.dat"));
+    ASSERT_TRUE(lesson.ok()) << lesson.error().toStdString();
+    EXPECT_EQ(lesson->sentenceCount, 2);
+    EXPECT_EQ(recordField(lesson->records[0], 5), QStringLiteral("see ＊page 3＊ ＃2"));
+}
+
+TEST(LessonEdits, RebuildGivesBackTheSameRecords)
+{
+    const Lesson lesson = parsed(kTwoSentences);
+    EXPECT_EQ(buildLessonText(lesson.records), kTwoSentences);
+    EXPECT_EQ(buildLessonText({}), QStringLiteral("*"));
+}

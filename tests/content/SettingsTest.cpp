@@ -1,0 +1,84 @@
+#include "content/Settings.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+namespace {
+const QString kShipped =
+    QStringLiteral("2/1/1/0/0/0/1/1/80/1/1000/1/1000/1/1000/1/1000/1/1000/1/1/1/1/1/0/1/1/255/True/False/False/True/1/");
+}
+
+TEST(Settings, FirstRunFileGivesTheDefaultsAndWritesBackIdentically)
+{
+    bool complete = false;
+    const Settings s = parseSettings(kShipped, &complete);
+    EXPECT_TRUE(complete);
+    EXPECT_EQ(formatSettings(s), kShipped);
+    EXPECT_EQ(formatSettings(defaultSettings()), kShipped);
+}
+
+TEST(Settings, EveryValueLandsInItsPlace)
+{
+    const QString text = QStringLiteral(
+        "17/12/4/-1234.5/567/1/0/3/85/4/2000/8/3000/20/10/0/60000/5/30000/0/1/0/1/0/1/0/1/"
+        "16711680/false/TRUE/1/0/2/anything after/is ignored/");
+    const Settings s = parseSettings(text);
+    EXPECT_EQ(s.lessonNode, 17);
+    EXPECT_EQ(s.startSentence, 12);
+    EXPECT_EQ(s.modeIndex, 4);
+    EXPECT_EQ(s.mainPictureTop, -1234.5);
+    EXPECT_EQ(s.moveImageTop, 567);
+    EXPECT_EQ(s.windowMaximised, QStringLiteral("1"));
+    EXPECT_EQ(s.translationMode, QStringLiteral("3"));
+    EXPECT_EQ(s.setFraction, QStringLiteral("85"));
+    EXPECT_EQ(s.sen.count, 4);
+    EXPECT_EQ(s.sen.pauseMs, 2000);
+    EXPECT_EQ(s.write.count, 8);
+    EXPECT_EQ(s.all.count, 20);
+    EXPECT_EQ(s.all.pauseMs, 10);
+    EXPECT_EQ(s.click.pauseMs, 60000);
+    EXPECT_EQ(s.pen.count, 5);
+    EXPECT_EQ(s.senChineseCheck, 0);
+    EXPECT_EQ(s.playMode, 1);
+    EXPECT_EQ(s.videoChineseCheck, 1);
+    EXPECT_EQ(s.keyWordColour, 16711680);
+    EXPECT_FALSE(s.currentWordChinese);
+    EXPECT_TRUE(s.currentWordPron);
+    EXPECT_TRUE(s.currentWordEnglish);
+    EXPECT_FALSE(s.currentWordRead);
+    EXPECT_EQ(s.writeMode, QStringLiteral("2"));
+    // Written back in the table's order, flags as words, fractions with ".".
+    EXPECT_EQ(formatSettings(s),
+              QStringLiteral("17/12/4/-1234.5/567/1/0/3/85/4/2000/8/3000/20/10/0/60000/5/30000/0/1/0/1/0/1/0/1/"
+                             "16711680/False/True/True/False/2/"));
+}
+
+TEST(Settings, IncompleteTextGivesFirstRunDefaults)
+{
+    for (const QString& text : {QString(), QStringLiteral("5/1/2/"), QStringLiteral("/") + kShipped.mid(2)}) {
+        bool complete = true;
+        const Settings s = parseSettings(text, &complete);
+        EXPECT_FALSE(complete) << text.toStdString();
+        EXPECT_EQ(formatSettings(s), kShipped);
+    }
+}
+
+TEST(Settings, ValuesTheMenusDoNotOfferAreKeptAndCheckNoItem)
+{
+    EXPECT_EQ(checkedItem(kPassMarks, 85), -1);
+    EXPECT_EQ(checkedItem(kPassMarks, 100), 0);
+    EXPECT_EQ(checkedItem(kRepeatCounts, 4), -1);
+    EXPECT_EQ(checkedItem(kRepeatCounts, 20), 7);
+    EXPECT_EQ(checkedItem(kPausesMs, 10), 0);
+    EXPECT_EQ(checkedItem(kPausesMs, 60000), 8);
+}
+
+TEST(Settings, FlagsReadTrueForAnyCaseOfTrueOrANonZeroNumber)
+{
+    const std::pair<const char*, bool> cases[] = {{"True", true},  {"true", true}, {"TRUE", true},
+                                                  {"-1", true},    {"1", true},    {"False", false},
+                                                  {"0", false},    {"", false},    {"yes", false}};
+    for (auto [text, expected] : cases)
+        EXPECT_EQ(readFlag(QString::fromLatin1(text)), expected) << text;
+}
