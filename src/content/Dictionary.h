@@ -1,8 +1,8 @@
 #pragma once
 
+#include "HeadwordIndex.h"
 #include "Result.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringView>
 #include <QVector>
@@ -57,8 +57,7 @@ public:
 
 private:
     QString m_text;
-    // Lower-cased (A-Z only) headword -> 0-based position of its first "$" in m_text.
-    QHash<QString, qsizetype> m_index;
+    HeadwordIndex m_index; // over m_text, which never changes
 };
 
 /// GetSentenceWord: the k-th segment (1-based) of a record and its dictionary form.

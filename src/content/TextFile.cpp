@@ -1,11 +1,56 @@
 #include "TextFile.h"
-// placeholder: replaced by the real reader and writer
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 namespace kelvaro {
-Result<QString> readTextFile(const QString& path) { return Error{path}; }
-Status writeTextFile(const QString& path, const QString&) { return Status::failure(path); }
-bool fileExists(const QString&) { return false; }
-QString decodeCp936(const QByteArray&) { return {}; }
-QByteArray encodeCp936(const QString&, bool*) { return {}; }
-QString rtfToPlainText(const QByteArray&) { return {}; }
-QByteArray plainTextToRtf(const QString&) { return {}; }
+
+namespace {
+
+QString failure(const char* what, const QString& path, const QString& reason)
+{
+    return QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), path, reason);
 }
+
+} // namespace
+
+Result<QString> readTextFile(const QString& path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir())
+        return Error{failure("Cannot read", path, QStringLiteral("it is a folder"))};
+    if (!file.open(QIODevice::ReadOnly))
+        return Error{failure("Cannot read", path, file.errorString())};
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Error{failure("Cannot read", path, file.errorString())};
+    if (content.startsWith("{\\rtf"))
+        return rtfToPlainText(content);
+    return decodeCp936(content);
+}
+
+Status writeTextFile(const QString& path, const QString& text)
+{
+    const QByteArray document = plainTextToRtf(text);
+    // The document goes to a temporary file that replaces the old one only when complete:
+    // a crash or a full disk leaves the old file, never half a new one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Status::failure(failure("Cannot write", path, file.errorString()));
+    if (file.write(document) != document.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return Status::failure(failure("Cannot write", path, reason));
+    }
+    if (!file.commit())
+        return Status::failure(failure("Cannot write", path, file.errorString()));
+    return Status::success();
+}
+
+bool fileExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace kelvaro

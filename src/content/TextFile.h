@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Cp936.h"
 #include "Result.h"
+#include "RtfReader.h"
+#include "RtfWriter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,22 +15,13 @@ namespace kelvaro {
 Result<QString> readTextFile(const QString& path);
 
 /// Replaces the whole file, atomically, with the rich-text document whose plain text is text.
+/// On failure the old file is left as it was and the error names the file.
 Status writeTextFile(const QString& path, const QString& text);
 
 /// True when a regular file of that name exists.
 bool fileExists(const QString& path);
 
-/// Decodes code page 936 bytes (GBK with its euro sign); undecodable bytes become U+FFFD.
-QString decodeCp936(const QByteArray& bytes);
-
-/// Encodes to code page 936; returns false in *complete (if given) when a character has no code.
-/// Characters without a code are written as "?".
-QByteArray encodeCp936(const QString& text, bool* complete = nullptr);
-
-/// The plain text of a rich-text document (any writer's), paragraph marks as "\r\n".
-QString rtfToPlainText(const QByteArray& rtf);
-
-/// The rich-text document in code page 936 whose plain text is text, in the program's own form.
-QByteArray plainTextToRtf(const QString& text);
+// decodeCp936, encodeCp936 (Cp936.h), rtfToPlainText (RtfReader.h) and plainTextToRtf
+// (RtfWriter.h) come with this header.
 
 } // namespace kelvaro

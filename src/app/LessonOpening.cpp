@@ -1,0 +1,131 @@
+#include "LessonOpening.h"
+
+#include "ModeSwitching.h"
+#include "SentenceDisplay.h"
+
+#include "content/BookList.h"
+#include "content/ResultsFile.h"
+#include "content/TextFile.h"
+#include "modes/FullTextPage.h"
+#include "modes/TranslationPage.h"
+
+namespace kelvaro {
+
+namespace {
+
+void restorePrevious(MainState& state)
+{
+    state.LessonNode = state.PreviousLessonNode;
+    state.LessonNumber = state.PreviousLessonNumber;
+    state.BookName = state.PreviousBookName;
+}
+
+void resetViews(MainState& state)
+{
+    ScrollView& translation = state.translation.scroll;
+    translation.page = {0, 0, translation.frame.width - 300, 0};
+    translation.thumbTop = 255;
+    ScrollView& full = state.fullText.scroll;
+    full.page = {0, 0, full.frame.width - 300, 0};
+    full.thumbTop = 255;
+}
+
+void loadResults(MainState& state)
+{
+    state.resultsItems.clear();
+    const auto text = readTextFile(state.folder.results(state.BookName));
+    if (!text)
+        return;
+    for (const ResultsEntry& entry : resultsEntries(text.value()))
+        state.resultsItems.append(entry.star.isNull() ? QString() : entry.star + entry.title);
+}
+
+} // namespace
+
+void applyBuiltInBookRule(MainState& state)
+{
+    const int lesson = builtInLessonNumber(state.LessonNode);
+    if (lesson > 0) {
+        state.LessonNumber = lesson;
+        state.BookName = builtInBookName();
+    }
+}
+
+QString lessonName(const MainState& state, int lessonNumber)
+{
+    if (lessonNumber >= 1 && lessonNumber <= state.lessonNames.size())
+        return state.lessonNames[lessonNumber - 1];
+    return {};
+}
+
+bool openLesson(MainContext& context, bool reportMissing)
+{
+    MainState& state = context.state;
+    const QString path = state.folder.lessonFile(state.BookName, state.LessonNumber);
+    if (!fileExists(path)) {
+        if (reportMissing)
+            context.ports.dialogs.warning(QStringLiteral("提示"),
+                                          QStringLiteral("The lesson file \"%1\" does not exist.").arg(path));
+        restorePrevious(state);
+        return false;
+    }
+    const auto text = readTextFile(path);
+    auto lesson = text ? parseLesson(text.value(), path) : Result<Lesson>(Error{text.error()});
+    if (!lesson) {
+        context.ports.dialogs.warning(QStringLiteral("提示"), lesson.error());
+        restorePrevious(state);
+        return false;
+    }
+
+    state.PreviousLessonNode = state.LessonNode;
+    state.PreviousLessonNumber = state.LessonNumber;
+    state.PreviousBookName = state.BookName;
+    resetViews(state);
+
+    MediaPlayer& lessonPlayer = context.ports.lessonPlayer;
+    lessonPlayer.stop();
+    lessonPlayer.setVolume(100);
+    context.ports.wordPlayer.setVolume(100);
+    const QString audio = state.folder.lessonAudio(state.BookName, state.LessonNumber);
+    if (!audio.isEmpty())
+        lessonPlayer.setFile(audio);
+
+    state.LessonTitle = lessonName(state, state.LessonNumber);
+    loadResults(state);
+
+    state.lesson = std::move(lesson).value();
+    state.SentenceCount = state.lesson.sentenceCount;
+    state.KeyWordCount = state.lesson.keyWordCount;
+    state.DictatedCount = state.lesson.dictatedCount;
+    state.lessonOpen = true;
+
+    buildTranslationLines(state, context.ports.measurer);
+    buildFullTextCells(state, context.ports.measurer);
+    if (state.options.allChineseCheck != QLatin1String("0")) {
+        state.options.allChineseCheck = QStringLiteral("1");
+        state.fullText.TipPictureVisible = false;
+    }
+    layoutFullTextForCheck(state);
+    updateScrollControls(state.translation.scroll);
+    updateScrollControls(state.fullText.scroll);
+
+    state.CurrentSentence = state.StartSentence;
+    showSentence(context);
+    playSentenceForMode(context);
+    showModePanel(context);
+    state.progressCaption = QStringLiteral("%1 / %2").arg(state.DictatedCount).arg(state.SentenceCount);
+    return true;
+}
+
+void treeNodeClicked(MainContext& context, int node)
+{
+    MainState& state = context.state;
+    if (node <= 1)
+        return; // the book's own node
+    state.LessonNode = node;
+    applyBuiltInBookRule(state);
+    state.StartSentence = 1;
+    openLesson(context, true);
+}
+
+} // namespace kelvaro

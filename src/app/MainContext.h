@@ -1,0 +1,56 @@
+#pragma once
+
+#include "modes/MainState.h"
+
+#include "content/Dictionary.h"
+#include "ports/Dialogs.h"
+#include "ports/MediaPlayer.h"
+#include "ports/Screen.h"
+#include "ports/TextMeasurer.h"
+#include "ports/Timer.h"
+
+namespace kelvaro {
+
+/// The outside world of the main window, chosen by the wiring place (real or fake).
+struct Ports
+{
+    TimerFactory& timers;
+    MediaPlayer& lessonPlayer; ///< WindowsMediaPlayer1
+    MediaPlayer& wordPlayer;   ///< WindowsMediaPlayer2
+    Dialogs& dialogs;
+    Desktop& desktop;
+    Screen& screen;
+    const TextMeasurer& measurer;
+};
+
+/// Where the keyboard focus should go; the window applies it.
+enum class FocusTarget { None, TranslationKeys, FullTextKeys, WriteText, WriteWordText, CurrentWordWriteText, Tree };
+
+/// The window's timers.
+struct Timers
+{
+    Timer* ReadTimer = nullptr;
+    Timer* Timer1 = nullptr; ///< word recording delay
+    Timer* Timer3 = nullptr; ///< sentence browse pause
+    Timer* Timer4 = nullptr; ///< dictation test pause
+    Timer* Timer5 = nullptr; ///< full text pause
+    Timer* Timer6 = nullptr; ///< recall pause
+    Timer* Timer7 = nullptr; ///< free spelling pause
+    Timer* WinTimer = nullptr;
+    Timer* SetFocusTimer = nullptr;
+};
+
+/// Everything the window's operations work on: the state, the dictionary, the ports, the timers.
+struct MainContext
+{
+    MainContext(const QString& programFolder, Ports ports) : state(programFolder), ports(ports) {}
+
+    MainState state;
+    Dictionary dictionary;
+    Ports ports;
+    Timers timers;
+    FocusTarget focus = FocusTarget::None;
+    bool quitRequested = false; ///< start-up could not continue
+};
+
+} // namespace kelvaro

@@ -1,0 +1,119 @@
+#include "SentenceDisplay.h"
+
+#include "modes/FullTextPage.h"
+#include "modes/SentenceBrowse.h"
+#include "modes/TranslationPage.h"
+
+#include "content/TextRules.h"
+
+namespace kelvaro {
+
+void showSentence(MainContext& context)
+{
+    MainState& state = context.state;
+    if (state.CurrentSentence < 1 || state.CurrentSentence > state.SentenceCount)
+        state.CurrentSentence = 1;
+    markTranslationSentence(state);
+    if (state.SentenceCount > 0) {
+        const QString& record = state.record(state.CurrentSentence);
+        state.SentenceStart = recordField(record, 3);
+        state.SentenceEnd = recordField(record, 4);
+        state.SentenceNote = recordField(record, 5);
+        state.SentenceDone = recordField(record, 6);
+    } else {
+        state.SentenceStart.clear();
+        state.SentenceEnd.clear();
+        state.SentenceNote.clear();
+        state.SentenceDone.clear();
+    }
+    buildSentenceWords(state, context.ports.measurer);
+    state.CurrentReadCount = 0;
+    state.StartSentence = state.CurrentSentence;
+    fillSentenceTexts(state, context.ports.measurer);
+    underlineCurrentSentence(state);
+    if (state.ModeIndex != kTranslationMode)
+        centreTranslationView(state);
+    if (state.ModeIndex != kFullTextMode)
+        centreFullTextView(state);
+    updateNavigationGroups(state);
+}
+
+void playSentence(MainContext& context)
+{
+    MediaPlayer& player = context.ports.lessonPlayer;
+    player.setEndFence(leadingNumber(context.state.SentenceEnd));
+    player.setPosition(leadingNumber(context.state.SentenceStart));
+    player.play();
+    context.timers.ReadTimer->setEnabled(true);
+}
+
+void pausePlayers(MainContext& context)
+{
+    context.ports.lessonPlayer.pause();
+    context.timers.ReadTimer->setEnabled(false);
+}
+
+void playSentenceForMode(MainContext& context)
+{
+    MainState& state = context.state;
+    state.CurrentReadCount = 0;
+    if (state.SentenceCount == 0)
+        return;
+    const Settings& o = state.options;
+    bool plays = false;
+    switch (state.ModeIndex) {
+    case kFullTextMode: plays = o.all.count > 0; break;
+    case kSentenceBrowseMode: plays = o.sen.count > 0; break;
+    case kTranslationMode: plays = true; break;
+    case kDictationTestMode: plays = o.write.count > 0; break;
+    case kReadAfterMode: plays = true; break;
+    case kFreeSpellingMode: plays = o.pen.count > 0; break;
+    case kRecallMode: plays = o.click.count > 0; break;
+    default: plays = false; break;
+    }
+    if (plays)
+        playSentence(context);
+}
+
+void firstSentence(MainContext& context)
+{
+    context.state.CurrentSentence = 1;
+    showSentence(context);
+    playSentenceForMode(context);
+}
+
+void previousSentence(MainContext& context)
+{
+    MainState& state = context.state;
+    state.CurrentSentence = qMax(1, state.CurrentSentence - 1);
+    showSentence(context);
+    playSentenceForMode(context);
+}
+
+void nextSentence(MainContext& context)
+{
+    MainState& state = context.state;
+    state.CurrentSentence = qMax(1, qMin(state.SentenceCount, state.CurrentSentence + 1));
+    showSentence(context);
+    playSentenceForMode(context);
+}
+
+void readAloud(MainContext& context)
+{
+    context.state.CurrentReadCount = 0;
+    if (context.state.SentenceCount > 0)
+        playSentence(context);
+}
+
+void toggleSentenceChinese(MainContext& context)
+{
+    MainState& state = context.state;
+    const bool show = !state.senChineseShown();
+    state.options.senChineseCheck = show ? 1 : 0;
+    state.sentence.SenChineseLabel.visible = show;
+    state.sentence.SenNoteText.visible = show;
+    // The placeholder never covers a note that exists.
+    state.sentence.NoneNotePictureVisible = show && state.sentence.SenNoteText.caption.isEmpty();
+}
+
+} // namespace kelvaro

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "MainContext.h"
+
+namespace kelvaro {
+
+/// Makes CurrentSentence the shown sentence in every view (forced into 1..SentenceCount).
+void showSentence(MainContext& context);
+
+/// Plays the current sentence when the mode's repeat count says so; resets CurrentReadCount.
+void playSentenceForMode(MainContext& context);
+
+/// The lesson player to SentenceStart, playing, ReadTimer on.
+void playSentence(MainContext& context);
+
+/// Pauses the lesson player and stops the reading timers.
+void pausePlayers(MainContext& context);
+
+// The sentence browse actions, also used by the keys and the other panels' buttons.
+void firstSentence(MainContext& context);    ///< "首句"
+void previousSentence(MainContext& context); ///< "上一句"
+void nextSentence(MainContext& context);     ///< "下一句"
+void readAloud(MainContext& context);        ///< "朗读"
+void toggleSentenceChinese(MainContext& context);
+
+} // namespace kelvaro

@@ -1,0 +1,156 @@
+#include "StartUp.h"
+
+#include "LessonOpening.h"
+#include "ModeSwitching.h"
+#include "SentenceDisplay.h"
+#include "WindowModes.h"
+
+#include "content/BookList.h"
+#include "content/TextFile.h"
+#include "content/TextRules.h"
+#include "modes/FullTextPage.h"
+#include "modes/TranslationPage.h"
+
+namespace kelvaro {
+
+QString screenCheckNotice()
+{
+    return QStringList{
+        QStringLiteral("您的系统DPI非标准值，软件界面可能无法正常显示，解决方法如下："),
+        QStringLiteral("[Windows XP]"),
+        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“属性”，点击“设置”选项卡，再点击“高级”按钮，将“DPI "
+                       "设置(D:)”改为“正常尺寸（96 DPI）”，再点击确定按钮后重启系统即可。"),
+        QStringLiteral("[Windows 7]"),
+        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“屏幕分辨率”，点击“放大或缩小文本和其他项目”，选择“较小(S)-"
+                       "100%（默认）”，再点击应用按钮后注销系统即可。"),
+    }
+        .join(QStringLiteral("\r\n"));
+}
+
+void createTimers(MainContext& context)
+{
+    Timers& t = context.timers;
+    TimerFactory& factory = context.ports.timers;
+    for (Timer** timer : {&t.ReadTimer, &t.Timer1, &t.Timer3, &t.Timer4, &t.Timer5, &t.Timer6, &t.Timer7,
+                          &t.WinTimer, &t.SetFocusTimer})
+        *timer = factory.createTimer();
+    t.ReadTimer->setInterval(10);
+    t.Timer1->setInterval(10);
+    t.WinTimer->setInterval(10);
+    t.SetFocusTimer->setInterval(100);
+
+    // Until the scheduler drives the repeats, a reading simply ends at the sentence's end.
+    t.ReadTimer->setHandler([&context] {
+        if (context.ports.lessonPlayer.position() >= leadingNumber(context.state.SentenceEnd)) {
+            context.ports.lessonPlayer.pause();
+            context.timers.ReadTimer->setEnabled(false);
+        }
+    });
+    t.WinTimer->setHandler([&context] {
+        context.timers.WinTimer->setEnabled(false);
+        if (context.state.options.windowMaximised == QLatin1String("1"))
+            maximiseWindow(context);
+    });
+    t.SetFocusTimer->setHandler([&context] {
+        context.timers.SetFocusTimer->setEnabled(false);
+        focusForMode(context);
+    });
+}
+
+namespace {
+
+// The remembered lesson is gone: the first lesson of the book whose file exists.
+bool openFirstExistingLesson(MainContext& context)
+{
+    MainState& state = context.state;
+    for (int n = 1; n <= state.lessonNames.size(); ++n) {
+        if (!fileExists(state.folder.lessonFile(state.BookName, n)))
+            continue;
+        state.LessonNode = n + 1;
+        applyBuiltInBookRule(state);
+        state.StartSentence = 1;
+        state.PreviousLessonNode = state.LessonNode;
+        return openLesson(context, true);
+    }
+    return false;
+}
+
+} // namespace
+
+bool startUp(MainContext& context)
+{
+    MainState& state = context.state;
+    Dialogs& dialogs = context.ports.dialogs;
+    if (context.timers.ReadTimer == nullptr)
+        createTimers(context);
+
+    if (context.ports.screen.logicalDpi() != 96)
+        dialogs.information(QString(), screenCheckNotice());
+
+    const QString dictionaryPath = state.folder.dictionary();
+    auto dictionary = Dictionary::load(dictionaryPath);
+    if (dictionary)
+        context.dictionary = std::move(dictionary).value();
+    else
+        dialogs.warning(QStringLiteral("提示"),
+                        QStringLiteral("The dictionary \"%1\" could not be read; words will not be found.\n%2")
+                            .arg(dictionaryPath, dictionary.error()));
+
+    state.CtrlHeld = false;
+    layoutPanels(state);
+
+    state.options = loadSettings(state.folder.settings());
+    state.LessonNode = int(state.options.lessonNode);
+    state.PreviousLessonNode = state.LessonNode;
+    state.StartSentence = int(state.options.startSentence);
+    state.ModeIndex = int(state.options.modeIndex);
+
+    const QString listPath = state.folder.bookList(builtInBookName());
+    const auto names = loadBookList(listPath);
+    if (!names) {
+        dialogs.warning(QStringLiteral("提示"), names.error());
+        context.quitRequested = true;
+        return false;
+    }
+    state.lessonNames = names.value();
+    applyBuiltInBookRule(state);
+    state.PreviousLessonNumber = state.LessonNumber;
+    state.PreviousBookName = state.BookName;
+
+    if (!openLesson(context, false) && !openFirstExistingLesson(context)) {
+        dialogs.warning(QStringLiteral("提示"),
+                        QStringLiteral("No lesson of the book \"%1\" could be opened from \"%2\".")
+                            .arg(state.BookName, state.folder.path(QStringLiteral("Book/") + state.BookName)));
+        showModePanel(context);
+    }
+
+    state.translation.scroll.page.top = int(state.options.mainPictureTop);
+    state.translation.scroll.thumbTop = int(state.options.moveImageTop);
+    if (state.lessonOpen) {
+        layoutFullTextForCheck(state);
+        state.fullText.TipPictureVisible = state.options.allChineseCheck != QLatin1String("1");
+        centreTranslationView(state);
+        centreFullTextView(state);
+    }
+    updateScrollControls(state.translation.scroll);
+    updateScrollControls(state.fullText.scroll);
+    context.timers.WinTimer->setEnabled(true);
+    context.timers.SetFocusTimer->setEnabled(true);
+    applyWriteMode(context);
+    return true;
+}
+
+Status shutDown(MainContext& context)
+{
+    MainState& state = context.state;
+    Settings& o = state.options;
+    o.lessonNode = state.LessonNode;
+    o.startSentence = state.StartSentence;
+    o.modeIndex = state.ModeIndex;
+    o.mainPictureTop = state.translation.scroll.page.top;
+    o.moveImageTop = state.translation.scroll.thumbTop;
+    o.windowMaximised = state.geometry.maximised ? QStringLiteral("1") : QStringLiteral("0");
+    return saveSettings(state.folder.settings(), o);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,90 @@
+#include "WindowModes.h"
+
+#include "ModeSwitching.h"
+
+#include "modes/FullTextPage.h"
+#include "modes/Layout.h"
+#include "modes/SentenceBrowse.h"
+#include "modes/TranslationPage.h"
+
+#include <cmath>
+
+namespace kelvaro {
+
+int taskbarHeight(const Screen& screen)
+{
+    const int bottom = screen.workArea().y() + screen.workArea().height();
+    return qMax(0, int(std::lround(double(screen.size().height()) - bottom)));
+}
+
+void layoutPanels(MainState& state)
+{
+    WindowGeometry& g = state.geometry;
+    g.tree = {layout::kTreeLeft, layout::kTreeTop, layout::kTreeWidth,
+              g.window.height - 370 - layout::kTreeTop};
+    g.tabs = {layout::kPanelLeft, layout::kTabsTop, g.window.width - 15 - layout::kPanelLeft - 165,
+              layout::kTabHeight};
+    if (g.maximised) {
+        g.panel = {layout::kPanelLeft, layout::kPanelTop, g.window.width - 15 - layout::kPanelLeft - 135,
+                   g.window.height - 370 - layout::kPanelTop};
+    } else {
+        g.panel = {layout::kPanelLeft, layout::kPanelTop, layout::kNormalPanelWidth, layout::kNormalPanelHeight};
+    }
+    const TwipRect frame = {layout::kViewportLeft, layout::kViewportTop,
+                            g.panel.width - 2 * layout::kViewportLeft - 30,
+                            g.panel.height - layout::kViewportTop - layout::kViewportBottomGap};
+    for (ScrollView* view : {&state.translation.scroll, &state.fullText.scroll}) {
+        view->frame = frame;
+        view->upButtonTop = 0;
+        view->downButtonTop = frame.height - layout::kScrollButtonHeight;
+        view->thumbHeight = 600;
+        view->page.width = frame.width - 300;
+    }
+}
+
+void relayoutViews(MainContext& context)
+{
+    MainState& state = context.state;
+    layoutPanels(state);
+    if (!state.lessonOpen)
+        return;
+    buildTranslationLines(state, context.ports.measurer);
+    markTranslationSentence(state);
+    layoutFullTextForCheck(state);
+    underlineCurrentSentence(state);
+    updateScrollControls(state.translation.scroll);
+    reflowSentenceWords(state);
+    fillSentenceTexts(state, context.ports.measurer);
+    centreTranslationView(state);
+    centreFullTextView(state);
+}
+
+void maximiseWindow(MainContext& context)
+{
+    MainState& state = context.state;
+    const Screen& screen = context.ports.screen;
+    const double tpp = twipsPerPixel(screen.logicalDpi());
+    state.options.windowMaximised = QStringLiteral("1");
+    state.geometry.maximised = true;
+    state.geometry.window = {0, 0, int(std::lround(screen.size().width() * tpp)),
+                             int(std::lround((screen.size().height() - taskbarHeight(screen)) * tpp))};
+    relayoutViews(context);
+    focusForMode(context);
+}
+
+void restoreWindow(MainContext& context)
+{
+    MainState& state = context.state;
+    const Screen& screen = context.ports.screen;
+    const double tpp = twipsPerPixel(screen.logicalDpi());
+    state.options.windowMaximised = QStringLiteral("0");
+    focusForMode(context);
+    state.geometry.maximised = false;
+    state.geometry.window = {int(std::lround(screen.size().width() * tpp / 2)) - layout::kNormalWindowWidth / 2,
+                             int(std::lround(screen.size().height() * tpp / 2)) - layout::kNormalWindowHeight / 2,
+                             layout::kNormalWindowWidth, layout::kNormalWindowHeight};
+    relayoutViews(context);
+    focusForMode(context);
+}
+
+} // namespace kelvaro

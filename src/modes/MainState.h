@@ -1,0 +1,125 @@
+#pragma once
+
+#include "ScrollView.h"
+#include "ViewElement.h"
+
+#include "content/Lesson.h"
+#include "content/ProgramFolder.h"
+#include "content/Settings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace kelvaro {
+
+/// The practice modes (ModeIndex values); 5 is never offered.
+enum Mode {
+    kFullTextMode = 1,
+    kSentenceBrowseMode = 2,
+    kTranslationMode = 3,
+    kDictationTestMode = 4,
+    kReadAfterMode = 6,
+    kFreeSpellingMode = 7,
+    kRecallMode = 8,
+    kFillInMode = 9,
+};
+
+/// The sentence browse panel's elements.
+struct SentenceBrowseView
+{
+    ElementArray SenWordLabel;
+    // The per-word copies on the recall, dictation-test and fill-in panels.
+    ElementArray ClickWordLabel, ClickWordLine;
+    ElementArray WriteWordLabel, WriteWordLine;
+    ElementArray CurrentWordSenLabel, CurrentWordSenLine;
+    ViewElement SenEnglishTextLabel;
+    ViewElement SenChineseLabel;
+    ViewElement SenNoteText;     ///< caption = the note box text
+    bool NoneNotePictureVisible = false;
+    QString positionCaption;     ///< "3 / 12"
+    QString countCaption;        ///< "本课共有12句，当前是第3句"
+};
+
+/// The translation page: an English and a Chinese line per sentence.
+struct TranslationView
+{
+    ElementArray EnglishTextLabel, ChineseTextLabel, ChinesePointLabel, SenLine, HornImage, SenNumLabel;
+    ScrollView scroll; ///< TextPicture, MainPicture, MoveImage
+};
+
+/// The full-text page: one cell per segment and an end marker per sentence.
+struct FullTextView
+{
+    ElementArray AllWordTextLabel, AllWordLine, AllChineseLabel, AllVoiceImage;
+    QVector<int> cellSentence; ///< the sentence (1-based) of each cell; [0] unused
+    int SentenceCellOffset = 0;
+    bool TipPictureVisible = false;
+    ScrollView scroll; ///< AllWordTextPicture, AllWordMainPicture, AllWordMoveImage
+};
+
+/// Geometry of the window and its panels in twips; follows the window mode.
+struct WindowGeometry
+{
+    bool maximised = false;
+    TwipRect window{0, 0, 12000, 8550};
+    TwipRect tree;           ///< TreeView1
+    TwipRect panel;          ///< every mode panel has this place and size
+    TwipRect tabs;           ///< the row of tabs above the panels
+};
+
+/// The one main-window state: the open lesson, the current sentence, the mode, the options
+/// and every view's elements. The shell owns it; modes read and change it.
+struct MainState
+{
+    explicit MainState(QString programFolder) : folder(std::move(programFolder)) {}
+
+    ProgramFolder folder;
+
+    // Library
+    QStringList lessonNames;           ///< the book list; node k + 1 is lesson k
+    QString BookName = builtInBookName();
+    int LessonNumber = 1;
+    int LessonNode = 2;
+    QString PreviousBookName = builtInBookName();
+    int PreviousLessonNumber = 0;
+    int PreviousLessonNode = 0;
+    QString LessonTitle;
+    bool lessonOpen = false;           ///< a lesson has been loaded
+    QStringList resultsItems;          ///< List3: the results entries of the book
+
+    // Lesson model: SentenceRecord(i) is lesson.records[i - 1]
+    Lesson lesson;
+    int SentenceCount = 0;
+    int KeyWordCount = 0;
+    int DictatedCount = 0;
+    int CurrentSentence = 1;
+    int StartSentence = 1;
+    QString SentenceStart, SentenceEnd, SentenceNote, SentenceDone;
+
+    // Mode and options
+    int ModeIndex = kFullTextMode;
+    Settings options;                  ///< the option values of the menus, as the settings file keeps them
+    int CurrentReadCount = 0;
+    bool CtrlHeld = false;
+    std::array<bool, 10> TabVisible{}; ///< TabImage(1..9)
+
+    // Navigation groups (back and next buttons of every panel)
+    bool backGroupEnabled = false;
+    bool nextGroupEnabled = false;
+
+    // Views
+    SentenceBrowseView sentence;
+    TranslationView translation;
+    FullTextView fullText;
+    WindowGeometry geometry;
+    QString progressCaption;           ///< Label1(27): "3 / 12"
+
+    const QString& record(int i) const { return lesson.records[i - 1]; }
+    QString& record(int i) { return lesson.records[i - 1]; }
+    int keyWordColour() const { return options.keyWordColour; }
+    bool senChineseShown() const { return options.senChineseCheck != 0; }
+};
+
+} // namespace kelvaro

@@ -1,0 +1,63 @@
+#include "ScrollView.h"
+
+#include <cmath>
+
+namespace kelvaro {
+
+namespace {
+constexpr int kScrollStep = 500;
+constexpr int kThumbStop = 255;
+} // namespace
+
+void placeThumb(ScrollView& view)
+{
+    const int range = view.page.height - view.frame.height;
+    if (range <= 0) {
+        view.thumbTop = kThumbStop;
+        return;
+    }
+    const int percent = int(std::floor(double(-view.page.top) / range * 100.0));
+    view.thumbTop = kThumbStop + percent * view.thumbTravel() / 100;
+}
+
+void updateScrollControls(ScrollView& view)
+{
+    view.scrollControlsVisible = view.pageTallerThanFrame();
+}
+
+void centreOn(ScrollView& view, int referenceTop)
+{
+    if (!view.pageTallerThanFrame())
+        return;
+    view.page.top = view.frame.height / 2 - referenceTop;
+    placeThumb(view);
+    if (view.page.top < -(view.page.height - view.frame.height)) {
+        view.page.top = view.frame.height - view.page.height;
+        placeThumb(view);
+    }
+    if (view.page.top > 0) {
+        view.page.top = 0;
+        placeThumb(view);
+    }
+}
+
+void scrollStep(ScrollView& view, bool down)
+{
+    if (down) {
+        const int rest = view.page.height + view.page.top - view.frame.height;
+        if (rest >= kScrollStep)
+            view.page.top -= kScrollStep;
+        else
+            view.page.top = view.frame.height - view.page.height;
+    } else {
+        if (view.page.top > -kScrollStep)
+            view.page.top = 0;
+        else
+            view.page.top += kScrollStep;
+    }
+    if (view.page.top > 0)
+        view.page.top = 0;
+    placeThumb(view);
+}
+
+} // namespace kelvaro

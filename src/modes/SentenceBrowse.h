@@ -1,0 +1,32 @@
+#pragma once
+
+#include "MainState.h"
+
+#include "ports/TextMeasurer.h"
+
+namespace kelvaro {
+
+/// The colour behind the word copies of the recall and dictation panels (ModeShape(8)).
+inline constexpr Rgb kPanelBackground = 0xFFF7F8FA;
+/// The cover colour of a hidden word on the recall panel: RGB(240, 240, 240).
+inline constexpr Rgb kCoveredWord = 0xFFF0F0F0;
+
+/// Cuts the current sentence's English field into word labels, lays them out in lines and
+/// builds the per-word copies of the recall, dictation-test and fill-in panels.
+void buildSentenceWords(MainState& state, const TextMeasurer& measurer);
+
+/// Lays the existing word labels out again for the current panel width (after a window-mode
+/// change); a new line then starts 30 twips below the previous one.
+void reflowSentenceWords(MainState& state);
+
+/// The browse panel's texts for the current sentence: English, Chinese, note, counters,
+/// sizes and the stacking of the panel.
+void fillSentenceTexts(MainState& state, const TextMeasurer& measurer);
+
+/// The navigation groups for the current sentence.
+void updateNavigationGroups(MainState& state);
+
+/// The width the sentence texts wrap at: the text viewport's width − 800 twips.
+int sentenceTextWidth(const MainState& state);
+
+} // namespace kelvaro

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace kelvaro {
+
+/// Modal questions and notices. Fakes record them.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    /// A modal message box with the information icon and an OK button.
+    virtual void information(const QString& title, const QString& text) = 0;
+    /// A modal message box with the warning icon, for files that cannot be read or written.
+    virtual void warning(const QString& title, const QString& text) = 0;
+    /// The colour dialog; the chosen colour (red in the low byte), or nullopt when cancelled.
+    virtual std::optional<int> chooseColour(int initial) = 0;
+};
+
+/// The desktop: opening an address, starting another program.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+    virtual bool openAddress(const QString& address) = 0;
+    virtual bool startProgramMinimised(const QString& path) = 0;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvaro {
+
+/// A player of one sound file: the lesson recording or word recordings.
+/// A missing file is silent; nothing is reported.
+class MediaPlayer
+{
+public:
+    virtual ~MediaPlayer() = default;
+    virtual void setFile(const QString& path) = 0;
+    virtual QString file() const = 0;
+    virtual void play() = 0;
+    virtual void pause() = 0;
+    virtual void stop() = 0;
+    /// What has been heard so far, in seconds from the start of the file.
+    virtual double position() const = 0;
+    virtual void setPosition(double seconds) = 0;
+    virtual void setVolume(int volume) = 0; ///< 0..100
+    virtual bool isPlaying() const = 0;
+    /// The lesson player emits nothing past this time (seconds); negative: no fence.
+    virtual void setEndFence(double seconds) { (void)seconds; }
+};
+
+} // namespace kelvaro

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+namespace kelvaro::tool {
+
+// Each takes the subcommand's arguments (without the subcommand) and returns the exit code.
+int textCommand(const QStringList& args);
+int writeCommand(const QStringList& args);
+int lessonCommand(const QStringList& args);
+int lookupCommand(const QStringList& args);
+int settingsCommand(const QStringList& args);
+int checkCommand(const QStringList& args);
+
+} // namespace kelvaro::tool
