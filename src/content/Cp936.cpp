@@ -12,7 +12,8 @@ namespace kelvaro {
 namespace {
 
 // QString's units are handed to iconv as they lie in memory.
-constexpr const char* kUtf16 = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+constexpr const char* kUtf16 =
+    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
 constexpr int kEncoderKey = -936;
 const iconv_t kNoHandle = reinterpret_cast<iconv_t>(-1);
 
@@ -75,7 +76,7 @@ Converters& converters()
 }
 
 // True where code page 936 has a lead and a trail byte: an unassigned pair is replaced whole,
-// so that its trail byte does not turn up as a stray "@" or "\\".
+// so that its trail byte does not turn up as a stray "@" or backslash.
 bool isCp936Pair(const char* p, size_t left)
 {
     const auto lead = static_cast<unsigned char>(p[0]);

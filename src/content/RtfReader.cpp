@@ -25,8 +25,8 @@ enum class Destination : quint8 { Text, FontTable, Skip };
 struct Group
 {
     Destination destination = Destination::Text;
-    int fallbackLength = 1; // \ucN
-    int font = -1;          // -1: the document's default font
+    int fallbackLength = 1;          // \ucN
+    int font = -1;                   // -1: the document's default font
     int codePage = kDefaultCodePage; // of the \'hh bytes here, from the font or \ansicpg
 };
 
@@ -54,6 +54,16 @@ struct Action
     Kind kind;
     char16_t value = 0; // the character of Kind::Character, the page of Kind::FixedCodePage
 };
+
+// Destinations whose content is not part of the visible text, separated by blanks.
+constexpr std::string_view kSkippedDestinations =
+    "colortbl stylesheet info pict object objdata header headerl headerr headerf "
+    "footer footerl footerr footerf footnote annotation listtable listoverridetable "
+    "listtext pntext pn pntxta pntxtb themedata colorschememapping datastore "
+    "latentstyles rsidtbl generator xmlnstbl mmathPr fldinst bkmkstart bkmkend "
+    "filetbl revtbl userprops docvar template shppict nonshppict shp shpinst shprslt "
+    "xe tc txe atnid atnauthor ftnsep ftnsepc ftncn aftnsep aftnsepc aftncn pgdsctbl "
+    "protusertbl wgrffmtfilter passwordhash";
 
 const std::unordered_map<std::string_view, Action>& controlWords()
 {
@@ -95,18 +105,14 @@ const std::unordered_map<std::string_view, Action>& controlWords()
             {"cpg", {Kind::FontCodePage}},
             {"bin", {Kind::Binary}},
         };
-        // Destinations whose content is not part of the visible text.
-        for (std::string_view name :
-             {"colortbl", "stylesheet", "info", "pict", "object", "objdata", "header",
-              "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
-              "footnote", "annotation", "listtable", "listoverridetable", "listtext", "pntext",
-              "pn", "pntxta", "pntxtb", "themedata", "colorschememapping", "datastore",
-              "latentstyles", "rsidtbl", "generator", "xmlnstbl", "mmathPr", "fldinst",
-              "bkmkstart", "bkmkend", "filetbl", "revtbl", "userprops", "docvar", "template",
-              "shppict", "nonshppict", "shp", "shpinst", "shprslt", "xe", "tc", "txe",
-              "atnid", "atnauthor", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc",
-              "aftncn", "pgdsctbl", "protusertbl", "wgrffmtfilter", "passwordhash"})
-            w.emplace(name, Action{Kind::SkippedDestination});
+        for (std::size_t from = 0; from < kSkippedDestinations.size();) {
+            std::size_t to = kSkippedDestinations.find(' ', from);
+            if (to == std::string_view::npos)
+                to = kSkippedDestinations.size();
+            w.emplace(kSkippedDestinations.substr(from, to - from),
+                      Action{Kind::SkippedDestination});
+            from = to + 1;
+        }
         return w;
     }();
     return words;
@@ -116,25 +122,44 @@ const std::unordered_map<std::string_view, Action>& controlWords()
 int charsetCodePage(int charset)
 {
     switch (charset) {
-    case 0: return 1252;
-    case 2: return 1252; // symbol fonts: the bytes are glyph numbers, Latin-1 is closest
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 130: return 1361;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    case 255: return 437;
-    default: return 0;
+    case 0:
+        return 1252;
+    case 2:
+        return 1252; // symbol fonts: the bytes are glyph numbers, Latin-1 is closest
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 130:
+        return 1361;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 255:
+        return 437;
+    default:
+        return 0;
     }
 }
 

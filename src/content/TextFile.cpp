@@ -17,9 +17,9 @@ QString failure(const char* what, const QString& path, const QString& reason)
 
 Result<QString> readTextFile(const QString& path)
 {
-    QFile file(path);
     if (QFileInfo(path).isDir())
         return Error{failure("Cannot read", path, QStringLiteral("it is a folder"))};
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Error{failure("Cannot read", path, file.errorString())};
     const QByteArray content = file.readAll();

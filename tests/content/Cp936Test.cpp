@@ -37,7 +37,8 @@ TEST(Cp936, EveryDoubleByteCharacterRoundTrips)
 
 TEST(Cp936, KnownCharactersMapBothWays)
 {
-    struct Case {
+    struct Case
+    {
         const char16_t* unicode;
         QByteArray bytes;
     };
@@ -59,16 +60,17 @@ TEST(Cp936, KnownCharactersMapBothWays)
 
 TEST(Cp936, UndecodableBytesBecomeReplacementCharacters)
 {
-    struct Case {
+    struct Case
+    {
         QByteArray bytes;
         const char16_t* expected;
     };
     const Case cases[] = {
         {"\xff", u"\uFFFD"},
-        {"a\x81", u"a\uFFFD"},               // lead byte cut off at the end
-        {"\x81 b", u"\uFFFD b"},             // lead byte without a trail byte
+        {"a\x81", u"a\uFFFD"},   // lead byte cut off at the end
+        {"\x81 b", u"\uFFFD b"}, // lead byte without a trail byte
         {"\xa1\xa1\xff\xa1\xa1", u"\u3000\uFFFD\u3000"},
-        {"\xa1\x5cx", u"\uFFFDx"},           // an unassigned pair is replaced whole, no stray backslash
+        {"\xa1\x5cx", u"\uFFFDx"}, // an unassigned pair is replaced whole, no stray backslash
         {"\xff\xff\xff", u"\uFFFD\uFFFD\uFFFD"},
         {"", u""},
     };

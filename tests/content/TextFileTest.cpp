@@ -48,7 +48,10 @@ protected:
         ASSERT_EQ(f.write(bytes), bytes.size());
     }
 
-    QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden); }
+    QStringList entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+    }
 
     QTemporaryDir m_dir;
 };
@@ -140,7 +143,8 @@ TEST_F(TextFileTest, PlainCodePageFileIsReadUnchanged)
 
 TEST_F(TextFileTest, DocumentsOfOtherWritersGiveTheirPlainText)
 {
-    struct Case {
+    struct Case
+    {
         const char* file;
         const char16_t* expected;
     };
