@@ -15,7 +15,7 @@ PACKAGES=(
   # demo content generator tools
   espeak-ng lame sox libsox-fmt-mp3
   # headless runs and screenshots
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
 )
 
 missing=()

@@ -9,6 +9,8 @@
 #include "ports/TextMeasurer.h"
 #include "ports/Timer.h"
 
+#include <functional>
+
 namespace kelvaro {
 
 /// The outside world of the main window, chosen by the wiring place (real or fake).
@@ -51,6 +53,14 @@ struct MainContext
     Timers timers;
     FocusTarget focus = FocusTarget::None;
     bool quitRequested = false; ///< start-up could not continue
+    /// Called after a timer handler changed the state, so the window draws it again.
+    std::function<void()> stateChanged;
+
+    void notifyChanged()
+    {
+        if (stateChanged)
+            stateChanged();
+    }
 };
 
 } // namespace kelvaro

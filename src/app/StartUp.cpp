@@ -44,33 +44,39 @@ void createTimers(MainContext& context)
         if (context.ports.lessonPlayer.position() >= leadingNumber(context.state.SentenceEnd)) {
             context.ports.lessonPlayer.pause();
             context.timers.ReadTimer->setEnabled(false);
+            context.notifyChanged();
         }
     });
     t.WinTimer->setHandler([&context] {
         context.timers.WinTimer->setEnabled(false);
         if (context.state.options.windowMaximised == QLatin1String("1"))
             maximiseWindow(context);
+        context.notifyChanged();
     });
     t.SetFocusTimer->setHandler([&context] {
         context.timers.SetFocusTimer->setEnabled(false);
         focusForMode(context);
+        context.notifyChanged();
     });
 }
 
 namespace {
 
-// The remembered lesson is gone: the first lesson of the book whose file exists.
+// The remembered lesson is gone or refused: the first other lesson of the book that opens.
+// The remembered one is not tried again, so a refused file is reported once.
 bool openFirstExistingLesson(MainContext& context)
 {
     MainState& state = context.state;
+    const int tried = state.LessonNumber;
     for (int n = 1; n <= state.lessonNames.size(); ++n) {
-        if (!fileExists(state.folder.lessonFile(state.BookName, n)))
+        if (n == tried || !fileExists(state.folder.lessonFile(state.BookName, n)))
             continue;
         state.LessonNode = n + 1;
         applyBuiltInBookRule(state);
         state.StartSentence = 1;
         state.PreviousLessonNode = state.LessonNode;
-        return openLesson(context, true);
+        if (openLesson(context, true))
+            return true;
     }
     return false;
 }

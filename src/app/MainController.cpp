@@ -1,0 +1,176 @@
+#include "MainController.h"
+
+#include "LessonOpening.h"
+#include "ModeSwitching.h"
+#include "SentenceDisplay.h"
+#include "StartUp.h"
+#include "WindowModes.h"
+
+#include "modes/FullTextPage.h"
+#include "modes/TranslationPage.h"
+
+namespace kelvaro {
+
+MainController::MainController(MainContext& context, QObject* parent) : QObject(parent), m_context(context)
+{
+    createTimers(m_context);
+    m_context.stateChanged = [this] { emit changed(); };
+}
+
+void MainController::done()
+{
+    emit changed();
+}
+
+bool MainController::startUp()
+{
+    const bool ok = kelvaro::startUp(m_context);
+    done();
+    return ok;
+}
+
+Status MainController::shutDown()
+{
+    return kelvaro::shutDown(m_context);
+}
+
+void MainController::treeNodeClicked(int node)
+{
+    kelvaro::treeNodeClicked(m_context, node);
+    done();
+}
+
+void MainController::tabClicked(int k)
+{
+    kelvaro::tabClicked(m_context, k);
+    done();
+}
+
+void MainController::firstSentence()
+{
+    kelvaro::firstSentence(m_context);
+    done();
+}
+
+void MainController::previousSentence()
+{
+    if (m_context.state.backGroupEnabled)
+        kelvaro::previousSentence(m_context);
+    done();
+}
+
+void MainController::nextSentence()
+{
+    if (m_context.state.nextGroupEnabled)
+        kelvaro::nextSentence(m_context);
+    done();
+}
+
+void MainController::readAloud()
+{
+    kelvaro::readAloud(m_context);
+    done();
+}
+
+void MainController::toggleSentenceChinese()
+{
+    kelvaro::toggleSentenceChinese(m_context);
+    done();
+}
+
+void MainController::keyPressed(WindowKey key)
+{
+    if (kelvaro::keyPressed(m_context, key))
+        done();
+}
+
+void MainController::keyReleased()
+{
+    kelvaro::keyReleased(m_context);
+}
+
+void MainController::maximise()
+{
+    maximiseWindow(m_context);
+    done();
+}
+
+void MainController::restore()
+{
+    restoreWindow(m_context);
+    done();
+}
+
+void MainController::startMiniMode()
+{
+    m_context.ports.desktop.startProgramMinimised(m_context.state.folder.miniProgram());
+}
+
+void MainController::fullTextCellReleased(int index)
+{
+    MainState& state = m_context.state;
+    if (index < 1 || index >= state.fullText.cellSentence.size())
+        return;
+    state.CurrentSentence = state.fullText.cellSentence[index];
+    showSentence(m_context);
+    playSentence(m_context);
+    done();
+}
+
+void MainController::sentenceSpeakerClicked(int sentence)
+{
+    MainState& state = m_context.state;
+    if (sentence < 1 || sentence > state.SentenceCount)
+        return;
+    state.CurrentSentence = sentence;
+    showSentence(m_context);
+    playSentence(m_context);
+    done();
+}
+
+void MainController::translationLineClicked(int sentence)
+{
+    MainState& state = m_context.state;
+    if (sentence < 1 || sentence > state.SentenceCount)
+        return;
+    state.CurrentSentence = sentence;
+    showSentence(m_context);
+    done();
+}
+
+void MainController::scrollTranslation(int steps)
+{
+    ScrollView& view = m_context.state.translation.scroll;
+    for (int i = 0; i < qAbs(steps) && view.pageTallerThanFrame(); ++i)
+        scrollStep(view, steps > 0);
+    done();
+}
+
+void MainController::scrollFullText(int steps)
+{
+    ScrollView& view = m_context.state.fullText.scroll;
+    for (int i = 0; i < qAbs(steps) && view.pageTallerThanFrame(); ++i)
+        scrollStep(view, steps > 0);
+    done();
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::toggleFullTextChinese()
+{
+    MainState& state = m_context.state;
+    const bool show = state.options.allChineseCheck != QLatin1String("1");
+    state.options.allChineseCheck = show ? QStringLiteral("1") : QStringLiteral("0");
+    state.fullText.TipPictureVisible = !show;
+    if (state.lessonOpen) {
+        layoutFullText(state, show);
+        underlineCurrentSentence(state);
+        centreFullTextView(state);
+        centreTranslationView(state);
+    }
+    done();
+}
+
+} // namespace kelvaro

@@ -1,0 +1,92 @@
+#include "LibraryTree.h"
+
+#include "Theme.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kelvaro {
+
+namespace {
+
+// Icon 2 of the tree: a closed book; icon 1: a lesson sheet.
+QIcon drawnIcon(bool book)
+{
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (book) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(theme::kFrame);
+        p.drawRoundedRect(QRectF(5, 3, 22, 26), 3, 3);
+        p.setBrush(QColor(0xf2, 0xc9, 0x4c));
+        p.drawRect(QRectF(9, 3, 3, 26));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(14, 9, 10, 2.5));
+    } else {
+        p.setPen(QPen(theme::kAccent, 1.6));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(7, 4, 18, 24), 2.5, 2.5);
+        p.setPen(QPen(theme::kAccent, 1.4));
+        for (int y : {11, 16, 21})
+            p.drawLine(QPointF(11, y), QPointF(21, y));
+    }
+    return QIcon(picture);
+}
+
+} // namespace
+
+LibraryTree::LibraryTree(QWidget* parent) : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("TreeView1"));
+    header()->hide();
+    setColumnCount(1);
+    setIndentation(14);
+    setIconSize(QSize(16, 16));
+    setUniformRowHeights(true);
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (!item)
+            return;
+        if (item->parent() == nullptr) {
+            emit nodeClicked(1);
+            return;
+        }
+        emit nodeClicked(item->parent()->indexOfChild(item) + 2);
+    });
+}
+
+void LibraryTree::setBook(const QString& title, const QStringList& lessons)
+{
+    clear();
+    auto* root = new QTreeWidgetItem(this, {title});
+    root->setIcon(0, drawnIcon(true));
+    const QIcon lessonIcon = drawnIcon(false);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(lessons.size());
+    for (const QString& name : lessons) {
+        auto* item = new QTreeWidgetItem({name});
+        item->setIcon(0, lessonIcon);
+        items.append(item);
+    }
+    root->addChildren(items);
+    root->setExpanded(true);
+}
+
+void LibraryTree::selectNode(int node)
+{
+    QTreeWidgetItem* root = topLevelItem(0);
+    if (!root)
+        return;
+    QTreeWidgetItem* item = (node >= 2 && node - 2 < root->childCount()) ? root->child(node - 2) : nullptr;
+    const QSignalBlocker blocker(this);
+    if (item && currentItem() != item) {
+        setCurrentItem(item);
+        scrollToItem(item);
+    } else if (!item) {
+        clearSelection();
+    }
+}
+
+} // namespace kelvaro

@@ -1,0 +1,217 @@
+#include "MainWindow.h"
+
+#include "ElementCanvas.h"
+#include "LibraryTree.h"
+#include "SentenceBrowsePanel.h"
+#include "SentenceCopyPanel.h"
+#include "TabBar.h"
+#include "TextPagePanel.h"
+#include "Theme.h"
+#include "TitleStrip.h"
+
+#include "app/MainController.h"
+#include "app/ModeSwitching.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QWindow>
+
+namespace kelvaro {
+
+MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_controller(controller), m_scale(scale)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Kelvaro Player"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QString::fromLatin1(theme::styleSheet()));
+
+    m_titleStrip = new TitleStrip(this);
+    m_tabs = new TabBar(this);
+    m_tree = new LibraryTree(this);
+    m_panels[kFullTextMode] = new TextPagePanel(TextPagePanel::Page::FullText, scale, controller, this);
+    m_panels[kTranslationMode] = new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
+    m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
+    for (int mode : {kDictationTestMode, kReadAfterMode, kFreeSpellingMode, kRecallMode, kFillInMode})
+        m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
+
+    connect(m_titleStrip, &TitleStrip::closeRequested, this, &QWidget::close);
+    connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
+    connect(m_titleStrip, &TitleStrip::maximiseRequested, &controller, &MainController::maximise);
+    connect(m_titleStrip, &TitleStrip::restoreRequested, &controller, &MainController::restore);
+    connect(m_titleStrip, &TitleStrip::miniModeRequested, &controller, &MainController::startMiniMode);
+    connect(m_tabs, &TabBar::tabClicked, &controller, &MainController::tabClicked);
+    connect(m_tree, &LibraryTree::nodeClicked, &controller, &MainController::treeNodeClicked);
+    connect(&controller, &MainController::changed, this, &MainWindow::refresh);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::applyGeometry()
+{
+    const MainState& state = m_controller.state();
+    const WindowGeometry& g = state.geometry;
+    if (!(g.window == m_appliedWindow)) {
+        m_appliedWindow = g.window;
+        const QRect r = m_scale.rect(g.window);
+        if (g.maximised || isVisible())
+            setGeometry(r);
+        else
+            resize(r.size());
+    }
+    m_titleStrip->setGeometry(0, 0, width(), m_scale.px(600));
+    m_titleStrip->setMaximised(g.maximised);
+    m_tree->setGeometry(m_scale.rect(g.tree));
+    m_tabs->setGeometry(m_scale.rect({g.panel.left + 90, g.tabs.top, g.panel.width - 180, g.tabs.height}));
+    const bool panelChanged = !(g.panel == m_appliedPanel);
+    m_appliedPanel = g.panel;
+    for (ModePanel* panel : m_panels) {
+        if (!panel)
+            continue;
+        panel->setGeometry(m_scale.rect(g.panel));
+        if (panelChanged)
+            panel->layoutChildren(g.panel);
+    }
+}
+
+void MainWindow::refresh()
+{
+    const MainState& state = m_controller.state();
+    applyGeometry();
+    if (m_treeNodes != state.lessonNames.size()) {
+        m_tree->setBook(state.BookName, state.lessonNames);
+        m_treeNodes = int(state.lessonNames.size());
+    }
+    m_tree->selectNode(state.LessonNode);
+    m_titleStrip->setTitle(state.LessonTitle);
+
+    QVector<int> tabs;
+    for (int mode : kTabOrder) {
+        if (state.TabVisible[mode])
+            tabs.append(mode);
+    }
+    m_tabs->setTabs(tabs, state.ModeIndex);
+    for (int mode = 1; mode < int(m_panels.size()); ++mode) {
+        if (!m_panels[mode])
+            continue;
+        const bool shown = (mode == state.ModeIndex);
+        if (shown)
+            m_panels[mode]->refresh(state);
+        m_panels[mode]->setVisible(shown);
+    }
+    applyFocus();
+    update();
+}
+
+void MainWindow::applyFocus()
+{
+    MainContext& context = m_controller.context();
+    const FocusTarget target = context.focus;
+    context.focus = FocusTarget::None;
+    switch (target) {
+    case FocusTarget::FullTextKeys:
+        static_cast<TextPagePanel*>(m_panels[kFullTextMode])->canvas()->setFocus();
+        break;
+    case FocusTarget::TranslationKeys:
+        static_cast<TextPagePanel*>(m_panels[kTranslationMode])->canvas()->setFocus();
+        break;
+    case FocusTarget::Tree: m_tree->setFocus(); break;
+    default: break;
+    }
+}
+
+void MainWindow::toggleMaximised()
+{
+    if (m_controller.state().geometry.maximised)
+        m_controller.restore();
+    else
+        m_controller.maximise();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        const Status saved = m_controller.shutDown();
+        if (!saved)
+            QMessageBox::warning(this, QStringLiteral("提示"), saved.error());
+    }
+    event->accept();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressPoint = event->position().toPoint();
+        m_dragging = true;
+    }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        move(pos() - m_pressPoint + event->position().toPoint());
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent*)
+{
+    toggleMaximised();
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), theme::kWindow);
+    p.setPen(theme::kFrame);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    // Every key for this window's widgets passes its native window once, before the
+    // focused widget sees it.
+    if (watched != windowHandle())
+        return QWidget::eventFilter(watched, event);
+    QWidget* widget = QApplication::focusWidget();
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyRelease) {
+        if (!key->isAutoRepeat())
+            m_controller.keyReleased();
+        return false;
+    }
+    // The page canvases take the arrow keys to scroll.
+    const bool fullPage = widget == static_cast<TextPagePanel*>(m_panels[kFullTextMode])->canvas();
+    const bool translationPage = widget == static_cast<TextPagePanel*>(m_panels[kTranslationMode])->canvas();
+    if ((fullPage || translationPage) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+        const int step = key->key() == Qt::Key_Down ? 1 : -1;
+        fullPage ? m_controller.scrollFullText(step) : m_controller.scrollTranslation(step);
+        return true;
+    }
+    static const QHash<int, WindowKey> keys = {
+        {Qt::Key_Backspace, WindowKey::Backspace}, {Qt::Key_Control, WindowKey::Ctrl},
+        {Qt::Key_PageUp, WindowKey::PageUp},       {Qt::Key_PageDown, WindowKey::PageDown},
+        {Qt::Key_Home, WindowKey::Home},           {Qt::Key_F1, WindowKey::F1},
+        {Qt::Key_F2, WindowKey::F2},               {Qt::Key_F3, WindowKey::F3},
+        {Qt::Key_F4, WindowKey::F4},               {Qt::Key_F5, WindowKey::F5},
+        {Qt::Key_F6, WindowKey::F6},               {Qt::Key_F7, WindowKey::F7},
+        {Qt::Key_F8, WindowKey::F8},               {Qt::Key_F9, WindowKey::F9},
+        {Qt::Key_F10, WindowKey::F10},             {Qt::Key_F12, WindowKey::F12},
+    };
+    const auto found = keys.find(key->key());
+    if (found == keys.end())
+        return false;
+    m_controller.keyPressed(found.value());
+    // Ctrl and Backspace go on to the focused box; the others belong to the window.
+    return found.value() != WindowKey::Ctrl && found.value() != WindowKey::Backspace;
+}
+
+} // namespace kelvaro

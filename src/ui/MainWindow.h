@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Twips.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+
+namespace kelvaro {
+
+class MainController;
+class TitleStrip;
+class TabBar;
+class LibraryTree;
+class ModePanel;
+class TextPagePanel;
+class QtDialogs;
+
+/// The frameless main window: title strip, tabs, library tree and the mode panels. It draws
+/// the controller's state and turns input into the controller's handlers.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    MainWindow(MainController& controller, const TwipScale& scale, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// Draws the whole state again.
+    void refresh();
+    /// The panel of mode k (1..9; nullptr for 5).
+    ModePanel* panel(int mode) const { return m_panels[mode]; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyGeometry();
+    void applyFocus();
+    void toggleMaximised();
+
+    MainController& m_controller;
+    const TwipScale& m_scale;
+    TitleStrip* m_titleStrip;
+    TabBar* m_tabs;
+    LibraryTree* m_tree;
+    std::array<ModePanel*, 10> m_panels{};
+    QPoint m_pressPoint;
+    bool m_dragging = false;
+    bool m_closed = false;
+    int m_treeNodes = -1;
+    TwipRect m_appliedWindow{-1, -1, -1, -1};
+    TwipRect m_appliedPanel{-1, -1, -1, -1};
+};
+
+} // namespace kelvaro

@@ -1,0 +1,26 @@
+#include "ModePanel.h"
+
+#include "PanelParts.h"
+
+namespace kelvaro {
+
+ModePanel::ModePanel(const QString& objectName, const TwipScale& scale, MainController& controller, QWidget* parent)
+    : QFrame(parent), m_scale(scale), m_controller(controller)
+{
+    setObjectName(objectName);
+    setProperty("class", QStringLiteral("Panel"));
+    m_title = makeLabel(QStringLiteral("LessonTitleLabel"), QStringLiteral("LessonTitle"), this);
+    m_position = makeLabel(QStringLiteral("PositionLabel"), QStringLiteral("Caption"), this);
+    m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void ModePanel::placeTitle(const MainState& state)
+{
+    m_title->setText(state.LessonTitle);
+    m_position->setText(state.sentence.positionCaption);
+    const int right = width() - m_scale.px(360);
+    m_title->setGeometry(m_scale.px(300), m_scale.px(150), width() / 2, m_scale.px(400));
+    m_position->setGeometry(right - m_scale.px(2400), m_scale.px(150), m_scale.px(2400), m_scale.px(400));
+}
+
+} // namespace kelvaro

@@ -1,0 +1,96 @@
+#include "PanelParts.h"
+
+#include "Theme.h"
+
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVariant>
+
+namespace kelvaro {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QPushButton* makeCommand(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setProperty("class", QStringLiteral("Command"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setProperty("class", styleClass);
+    return label;
+}
+
+QPixmap checkPicture(const QString& path, bool checked, int size)
+{
+    QPixmap picture;
+    if (QFileInfo::exists(path) && picture.load(path))
+        return picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture = QPixmap(size, size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(theme::kAccent, 1.2));
+    p.setBrush(checked ? theme::kAccent : QColor(Qt::white));
+    p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), 3, 3);
+    if (checked) {
+        p.setPen(QPen(Qt::white, 2));
+        p.drawPolyline(QPolygonF({QPointF(size * 0.25, size * 0.52), QPointF(size * 0.43, size * 0.7),
+                                  QPointF(size * 0.76, size * 0.3)}));
+    }
+    return picture;
+}
+
+ScrollColumn::ScrollColumn(const TwipScale& scale, QWidget* parent) : QWidget(parent), m_scale(scale) {}
+
+void ScrollColumn::setThumb(int topTwips, int heightTwips)
+{
+    m_thumbTop = topTwips;
+    m_thumbHeight = heightTwips;
+    update();
+}
+
+void ScrollColumn::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int button = m_scale.px(255);
+    const QRectF track(width() / 2.0 - 3, button, 6, height() - 2 * button);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xe4, 0xe9, 0xef));
+    p.drawRoundedRect(track, 3, 3);
+    p.setBrush(theme::kAccent);
+    const QRectF thumb(width() / 2.0 - 4, m_scale.pxF(m_thumbTop), 8, m_scale.pxF(m_thumbHeight));
+    p.drawRoundedRect(thumb, 4, 4);
+    p.setBrush(theme::kMuted);
+    const double cx = width() / 2.0;
+    const double s = button * 0.28;
+    p.drawPolygon(QPolygonF({QPointF(cx - s, button * 0.65), QPointF(cx + s, button * 0.65), QPointF(cx, button * 0.3)}));
+    const double b = height() - button;
+    p.drawPolygon(QPolygonF({QPointF(cx - s, b + button * 0.35), QPointF(cx + s, b + button * 0.35),
+                             QPointF(cx, b + button * 0.7)}));
+}
+
+void ScrollColumn::mouseReleaseEvent(QMouseEvent* event)
+{
+    const double y = event->position().y();
+    const int button = m_scale.px(255);
+    if (y < button || y < m_scale.pxF(m_thumbTop))
+        emit upClicked();
+    else if (y > height() - button || y > m_scale.pxF(m_thumbTop + m_thumbHeight))
+        emit downClicked();
+}
+
+} // namespace kelvaro

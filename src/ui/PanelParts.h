@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace kelvaro {
+
+/// A label that reports clicks (check-box pictures and their captions).
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+/// A picture button with a caption, as the panels' commands are.
+QPushButton* makeCommand(const QString& objectName, const QString& caption, QWidget* parent);
+
+/// A label with a style class and an object name.
+QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent);
+
+/// The check box picture of the content folder (Bitmap/check_0.jpg or check_1.jpg), drawn
+/// by the program when the folder has none.
+QPixmap checkPicture(const QString& path, bool checked, int size);
+
+/// The scroll column of a text page: up button, track, thumb, down button.
+class ScrollColumn : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ScrollColumn(const TwipScale& scale, QWidget* parent = nullptr);
+    /// Thumb top and height in twips, relative to the column's top (the up button's top).
+    void setThumb(int topTwips, int heightTwips);
+
+signals:
+    void upClicked();
+    void downClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const TwipScale& m_scale;
+    int m_thumbTop = 255;
+    int m_thumbHeight = 600;
+};
+
+} // namespace kelvaro

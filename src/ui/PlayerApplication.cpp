@@ -1,0 +1,76 @@
+#include "PlayerApplication.h"
+
+#include "Fonts.h"
+#include "MainWindow.h"
+#include "QtDesktopPorts.h"
+#include "QtTimer.h"
+#include "SignalCloser.h"
+
+#include "app/MainController.h"
+#include "playback/SilentPlayer.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace kelvaro {
+
+struct PlayerApplication::Parts
+{
+    Parts(const QString& folder, Dialogs* chosenDialogs)
+        : screen(), measurer(screen.logicalDpi()), scale(screen.logicalDpi()),
+          context(folder, Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs, desktop,
+                                screen, measurer}),
+          controller(context), window(controller, scale)
+    {
+    }
+
+    QtScreen screen;
+    QtTimerFactory timers;
+    SilentPlayer lessonPlayer;
+    SilentPlayer wordPlayer;
+    QtDialogs dialogs;
+    QtDesktop desktop;
+    QtTextMeasurer measurer;
+    TwipScale scale;
+    MainContext context;
+    MainController controller;
+    MainWindow window;
+    SignalCloser signalCloser;
+};
+
+PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dialogs)
+{
+    registerFontSubstitutions();
+    m_parts = std::make_unique<Parts>(programFolder, dialogs);
+    m_parts->dialogs.setParent(&m_parts->window);
+    QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window, &QWidget::close);
+}
+
+PlayerApplication::~PlayerApplication() = default;
+
+bool PlayerApplication::start()
+{
+    if (!m_parts->controller.startUp())
+        return false;
+    MainWindow& window = m_parts->window;
+    window.refresh();
+    // The normal window stands in the middle of the screen.
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                          : QRect(0, 0, 1024, 768);
+    if (!m_parts->context.state.geometry.maximised)
+        window.move(screen.center() - QPoint(window.width() / 2, window.height() / 2));
+    window.show();
+    return true;
+}
+
+MainWindow& PlayerApplication::window()
+{
+    return m_parts->window;
+}
+
+MainController& PlayerApplication::controller()
+{
+    return m_parts->controller;
+}
+
+} // namespace kelvaro

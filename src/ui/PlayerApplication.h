@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace kelvaro {
+
+class MainWindow;
+class MainController;
+struct MainContext;
+class Dialogs;
+
+/// The wiring place: builds the real ports, the state and the main window.
+class PlayerApplication
+{
+public:
+    /// programFolder: the folder of the executable. dialogs: where notices go (the window's
+    /// own message boxes when null; tests give a recording one).
+    explicit PlayerApplication(const QString& programFolder, Dialogs* dialogs = nullptr);
+    ~PlayerApplication();
+
+    /// Runs start-up and shows the window; false when start-up could not go on.
+    bool start();
+    MainWindow& window();
+    MainController& controller();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
+};
+
+} // namespace kelvaro

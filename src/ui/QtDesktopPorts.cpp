@@ -1,0 +1,66 @@
+#include "QtDesktopPorts.h"
+
+#include <QColorDialog>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+
+namespace kelvaro {
+
+void QtDialogs::information(const QString& title, const QString& text)
+{
+    QMessageBox::information(m_parent, title, text);
+}
+
+void QtDialogs::warning(const QString& title, const QString& text)
+{
+    QMessageBox::warning(m_parent, title, text);
+}
+
+std::optional<int> QtDialogs::chooseColour(int initial)
+{
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, m_parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+}
+
+bool QtDesktop::openAddress(const QString& address)
+{
+    return QDesktopServices::openUrl(QUrl(address));
+}
+
+bool QtDesktop::startProgramMinimised(const QString& path)
+{
+    return QProcess::startDetached(path, {});
+}
+
+int QtScreen::logicalDpi() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? int(screen->logicalDotsPerInchX() + 0.5) : 96;
+}
+
+QSize QtScreen::size() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+QRect QtScreen::workArea() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QPoint QtScreen::pointer() const
+{
+    return QCursor::pos();
+}
+
+} // namespace kelvaro

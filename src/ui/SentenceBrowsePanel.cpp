@@ -1,0 +1,97 @@
+#include "SentenceBrowsePanel.h"
+
+#include "ElementCanvas.h"
+#include "PanelParts.h"
+#include "Theme.h"
+
+#include "app/MainController.h"
+
+#include <QPlainTextEdit>
+
+namespace kelvaro {
+
+SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController& controller, QWidget* parent)
+    : ModePanel(QStringLiteral("SenModePicture"), scale, controller, parent)
+{
+    m_canvas = new ElementCanvas(scale, this);
+    m_canvas->setObjectName(QStringLiteral("SenWordCanvas"));
+    m_canvas->setBackground(theme::kPanel);
+    m_canvas->lower();
+    m_title->raise();
+    m_position->raise();
+
+    m_note = new QPlainTextEdit(this);
+    m_note->setObjectName(QStringLiteral("SenNoteText"));
+    m_note->setReadOnly(true);
+    m_noneNote = new ClickableLabel(QStringLiteral("[点此添加注释]"), this);
+    m_noneNote->setObjectName(QStringLiteral("NoneNoteLabel"));
+    m_noneNote->setAlignment(Qt::AlignCenter);
+
+    m_first = makeCommand(QStringLiteral("SenBegainCommand"), QStringLiteral("首句"), this);
+    m_back = makeCommand(QStringLiteral("SenBackCommand"), QStringLiteral("上一句"), this);
+    m_next = makeCommand(QStringLiteral("SenNextCommand"), QStringLiteral("下一句"), this);
+    m_play = makeCommand(QStringLiteral("SenPlayCommand"), QStringLiteral("朗读"), this);
+    m_checkImage = new ClickableLabel(this);
+    m_checkImage->setObjectName(QStringLiteral("SenChineseCheckImage"));
+    m_checkImage->setCursor(Qt::PointingHandCursor);
+    m_checkLabel = new ClickableLabel(QStringLiteral("中文"), this);
+    m_checkLabel->setObjectName(QStringLiteral("SenShowChineseLabel"));
+    m_checkLabel->setProperty("class", QStringLiteral("Caption"));
+    m_checkLabel->setCursor(Qt::PointingHandCursor);
+    m_count = makeLabel(QStringLiteral("SenCountLine"), QStringLiteral("Muted"), this);
+
+    connect(m_first, &QPushButton::clicked, &controller, &MainController::firstSentence);
+    connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
+    connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
+    connect(m_play, &QPushButton::clicked, &controller, &MainController::readAloud);
+    connect(m_checkImage, &ClickableLabel::clicked, &controller, &MainController::toggleSentenceChinese);
+    connect(m_checkLabel, &ClickableLabel::clicked, &controller, &MainController::toggleSentenceChinese);
+    m_chinese.resize(2);
+}
+
+void SentenceBrowsePanel::layoutChildren(const TwipRect& panel)
+{
+    m_canvas->setGeometry(1, 1, m_scale.px(panel.width) - 2, m_scale.px(panel.height) - 2);
+    const int bottomRow = panel.height - 600;
+    const int buttonWidth = 1110;
+    int left = 450;
+    for (QPushButton* button : {m_first, m_back, m_next, m_play}) {
+        button->setGeometry(px({left, bottomRow, buttonWidth, 420}));
+        left += buttonWidth + 120;
+    }
+    left += 240;
+    m_checkImage->setGeometry(px({left, bottomRow + 90, 240, 240}));
+    m_checkLabel->setGeometry(px({left + 300, bottomRow, 600, 420}));
+    m_count->setGeometry(px({left + 1000, bottomRow, panel.width - left - 1300, 420}));
+    m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void SentenceBrowsePanel::refresh(const MainState& state)
+{
+    placeTitle(state);
+    const SentenceBrowseView& view = state.sentence;
+    m_chinese[1] = view.SenChineseLabel;
+    m_chinese[1].foreground = 0xFF4A5563;
+    m_canvas->setLayers({
+        {0, &view.SenWordLabel, LayerKind::Text, TextFont::SentenceWord, true},
+        {1, &m_chinese, LayerKind::Text, TextFont::SentenceChinese, false},
+    });
+
+    const TwipRect& note = view.SenNoteText.geometry;
+    m_note->setGeometry(px(note));
+    m_note->setVisible(view.SenNoteText.visible);
+    if (m_note->toPlainText() != view.SenNoteText.caption)
+        m_note->setPlainText(view.SenNoteText.caption);
+    m_noneNote->setGeometry(px({note.left, note.top, note.width, qMin(note.height, 480)}));
+    m_noneNote->setVisible(view.NoneNotePictureVisible);
+
+    m_back->setEnabled(state.backGroupEnabled);
+    m_next->setEnabled(state.nextGroupEnabled);
+    m_first->setEnabled(state.SentenceCount > 0);
+    m_play->setEnabled(state.SentenceCount > 0);
+    const bool shown = state.senChineseShown();
+    m_checkImage->setPixmap(checkPicture(state.folder.checkPicture(shown), shown, m_scale.px(240)));
+    m_count->setText(view.countCaption);
+}
+
+} // namespace kelvaro

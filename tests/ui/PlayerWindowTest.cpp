@@ -1,0 +1,102 @@
+// The real window, headless, on a copy of a small program folder.
+#include "ui/MainWindow.h"
+#include "ui/ModePanel.h"
+#include "ui/PlayerApplication.h"
+#include "ui/TabBar.h"
+
+#include "app/MainController.h"
+#include "content/Settings.h"
+#include "content/TextFile.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+namespace {
+
+class RecordingDialogs : public Dialogs
+{
+public:
+    void information(const QString& title, const QString& text) override { shown << title + u':' + text; }
+    void warning(const QString& title, const QString& text) override { shown << title + u':' + text; }
+    std::optional<int> chooseColour(int) override { return std::nullopt; }
+    QStringList shown;
+};
+
+QString copyFixture(const QTemporaryDir& dir)
+{
+    const QString source = QStringLiteral(KELVARO_TEST_DATA "/folder");
+    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = dir.path() + file.mid(source.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+    return dir.path();
+}
+
+} // namespace
+
+TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
+{
+    QTemporaryDir dir;
+    const QString folder = copyFixture(dir);
+    RecordingDialogs dialogs;
+    {
+        PlayerApplication player(folder, &dialogs);
+        ASSERT_TRUE(player.start());
+        MainWindow& window = player.window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.size(), QSize(800, 570));
+        EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+
+        // The tree holds the book and its two lessons; lesson 2 opens at its first sentence.
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        ASSERT_NE(tree, nullptr);
+        QTreeWidgetItem* lesson2 = tree->topLevelItem(0)->child(1);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(lesson2).center());
+        EXPECT_EQ(player.controller().state().LessonNumber, 2);
+        EXPECT_EQ(player.controller().state().LessonTitle, QStringLiteral("第二课"));
+
+        // Back to lesson 1 and on to sentence browse, then through the sentences by key.
+        QTreeWidgetItem* lesson1 = tree->topLevelItem(0)->child(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(lesson1).center());
+        auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kSentenceBrowseMode).center());
+        EXPECT_EQ(player.controller().state().ModeIndex, kSentenceBrowseMode);
+        auto* next = window.findChild<QPushButton*>(QStringLiteral("SenNextCommand"));
+        auto* back = window.findChild<QPushButton*>(QStringLiteral("SenBackCommand"));
+        EXPECT_FALSE(back->isEnabled());
+        QTest::keyClick(window.windowHandle(), Qt::Key_PageDown);
+        EXPECT_EQ(player.controller().state().CurrentSentence, 2);
+        EXPECT_TRUE(back->isEnabled());
+        EXPECT_FALSE(next->isEnabled());
+        auto* position = window.panel(kSentenceBrowseMode)->findChild<QLabel*>(QStringLiteral("PositionLabel"));
+        EXPECT_EQ(position->text(), QStringLiteral("2 / 2"));
+        window.close();
+    }
+    const auto text = readTextFile(folder + QStringLiteral("/SETTING/Set.dat"));
+    ASSERT_TRUE(text.ok());
+    const Settings saved = parseSettings(text.value());
+    EXPECT_EQ(saved.lessonNode, 2);
+    EXPECT_EQ(saved.startSentence, 2);
+    EXPECT_EQ(saved.modeIndex, kSentenceBrowseMode);
+    EXPECT_EQ(saved.windowMaximised, QStringLiteral("0"));
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

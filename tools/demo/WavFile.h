@@ -1,0 +1,37 @@
+#pragma once
+
+#include "content/Result.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+namespace kelvaro {
+
+/// Mono 16-bit sound in memory.
+struct MonoSound
+{
+    int sampleRate = 0;
+    QVector<qint16> samples;
+};
+
+/// Reads a RIFF/WAVE file of 16-bit mono PCM; name is used in the message.
+Result<MonoSound> parseWav(const QByteArray& bytes, const QString& name);
+
+/// The canonical 44-byte-header wave file of sound.
+QByteArray wavBytes(const MonoSound& sound);
+
+/// The samples [first, end) from the first to the last one whose magnitude exceeds
+/// threshold; first == end when there is none.
+struct SampleSpan
+{
+    qsizetype first = 0;
+    qsizetype end = 0;
+    qsizetype size() const { return end - first; }
+};
+SampleSpan audibleSpan(const QVector<qint16>& samples, int threshold);
+
+/// The audible part of sound with padding samples of silence either side.
+MonoSound trimmedSound(const MonoSound& sound, int threshold, qsizetype padding);
+
+} // namespace kelvaro
