@@ -64,8 +64,9 @@ bool openLesson(MainContext& context, bool reportMissing)
     const QString path = state.folder.lessonFile(state.BookName, state.LessonNumber);
     if (!fileExists(path)) {
         if (reportMissing)
-            context.ports.dialogs.warning(QStringLiteral("提示"),
-                                          QStringLiteral("The lesson file \"%1\" does not exist.").arg(path));
+            context.ports.dialogs.warning(
+                QStringLiteral("提示"),
+                QStringLiteral("The lesson file \"%1\" does not exist.").arg(path));
         restorePrevious(state);
         return false;
     }
@@ -113,7 +114,8 @@ bool openLesson(MainContext& context, bool reportMissing)
     showSentence(context);
     playSentenceForMode(context);
     showModePanel(context);
-    state.progressCaption = QStringLiteral("%1 / %2").arg(state.DictatedCount).arg(state.SentenceCount);
+    state.progressCaption =
+        QStringLiteral("%1 / %2").arg(state.DictatedCount).arg(state.SentenceCount);
     return true;
 }
 

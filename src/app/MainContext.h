@@ -26,7 +26,15 @@ struct Ports
 };
 
 /// Where the keyboard focus should go; the window applies it.
-enum class FocusTarget { None, TranslationKeys, FullTextKeys, WriteText, WriteWordText, CurrentWordWriteText, Tree };
+enum class FocusTarget {
+    None,
+    TranslationKeys,
+    FullTextKeys,
+    WriteText,
+    WriteWordText,
+    CurrentWordWriteText,
+    Tree
+};
 
 /// The window's timers.
 struct Timers

@@ -11,7 +11,8 @@
 
 namespace kelvaro {
 
-MainController::MainController(MainContext& context, QObject* parent) : QObject(parent), m_context(context)
+MainController::MainController(MainContext& context, QObject* parent)
+    : QObject(parent), m_context(context)
 {
     createTimers(m_context);
     m_context.stateChanged = [this] { emit changed(); };

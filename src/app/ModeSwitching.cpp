@@ -5,15 +5,24 @@ namespace kelvaro {
 QString tabCaption(int k)
 {
     switch (k) {
-    case kFullTextMode: return QStringLiteral("全文浏览");
-    case kSentenceBrowseMode: return QStringLiteral("句子浏览");
-    case kTranslationMode: return QStringLiteral("英汉互译");
-    case kDictationTestMode: return QStringLiteral("听写练习");
-    case kReadAfterMode: return QStringLiteral("跟读对比");
-    case kFreeSpellingMode: return QStringLiteral("听写练习");
-    case kRecallMode: return QStringLiteral("句子回想");
-    case kFillInMode: return QStringLiteral("单词填空");
-    default: return {};
+    case kFullTextMode:
+        return QStringLiteral("全文浏览");
+    case kSentenceBrowseMode:
+        return QStringLiteral("句子浏览");
+    case kTranslationMode:
+        return QStringLiteral("英汉互译");
+    case kDictationTestMode:
+        return QStringLiteral("听写练习");
+    case kReadAfterMode:
+        return QStringLiteral("跟读对比");
+    case kFreeSpellingMode:
+        return QStringLiteral("听写练习");
+    case kRecallMode:
+        return QStringLiteral("句子回想");
+    case kFillInMode:
+        return QStringLiteral("单词填空");
+    default:
+        return {};
     }
 }
 
@@ -43,12 +52,23 @@ void showModePanel(MainContext& context)
 void focusForMode(MainContext& context)
 {
     switch (context.state.ModeIndex) {
-    case kFullTextMode: context.focus = FocusTarget::FullTextKeys; break;
-    case kTranslationMode: context.focus = FocusTarget::TranslationKeys; break;
-    case kFreeSpellingMode: context.focus = FocusTarget::WriteText; break;
-    case kDictationTestMode: context.focus = FocusTarget::WriteWordText; break;
-    case kFillInMode: context.focus = FocusTarget::CurrentWordWriteText; break;
-    default: break;
+    case kFullTextMode:
+        context.focus = FocusTarget::FullTextKeys;
+        break;
+    case kTranslationMode:
+        context.focus = FocusTarget::TranslationKeys;
+        break;
+    case kFreeSpellingMode:
+        context.focus = FocusTarget::WriteText;
+        break;
+    case kDictationTestMode:
+        context.focus = FocusTarget::WriteWordText;
+        break;
+    case kFillInMode:
+        context.focus = FocusTarget::CurrentWordWriteText;
+        break;
+    default:
+        break;
     }
 }
 

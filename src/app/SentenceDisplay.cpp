@@ -4,6 +4,8 @@
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
 
+#include "RepeatScheduler.h"
+
 #include "content/TextRules.h"
 
 namespace kelvaro {
@@ -26,6 +28,8 @@ void showSentence(MainContext& context)
         state.SentenceNote.clear();
         state.SentenceDone.clear();
     }
+    // A reading already under way stops at the end of the sentence now shown.
+    context.ports.lessonPlayer.setEndFence(leadingNumber(state.SentenceEnd));
     buildSentenceWords(state, context.ports.measurer);
     state.CurrentReadCount = 0;
     state.StartSentence = state.CurrentSentence;
@@ -40,8 +44,8 @@ void showSentence(MainContext& context)
 
 void playSentence(MainContext& context)
 {
+    // The end fence was set when the sentence was shown.
     MediaPlayer& player = context.ports.lessonPlayer;
-    player.setEndFence(leadingNumber(context.state.SentenceEnd));
     player.setPosition(leadingNumber(context.state.SentenceStart));
     player.play();
     context.timers.ReadTimer->setEnabled(true);
@@ -62,14 +66,30 @@ void playSentenceForMode(MainContext& context)
     const Settings& o = state.options;
     bool plays = false;
     switch (state.ModeIndex) {
-    case kFullTextMode: plays = o.all.count > 0; break;
-    case kSentenceBrowseMode: plays = o.sen.count > 0; break;
-    case kTranslationMode: plays = true; break;
-    case kDictationTestMode: plays = o.write.count > 0; break;
-    case kReadAfterMode: plays = true; break;
-    case kFreeSpellingMode: plays = o.pen.count > 0; break;
-    case kRecallMode: plays = o.click.count > 0; break;
-    default: plays = false; break;
+    case kFullTextMode:
+        plays = o.all.count > 0;
+        break;
+    case kSentenceBrowseMode:
+        plays = o.sen.count > 0;
+        break;
+    case kTranslationMode:
+        plays = true;
+        break;
+    case kDictationTestMode:
+        plays = o.write.count > 0;
+        break;
+    case kReadAfterMode:
+        plays = true;
+        break;
+    case kFreeSpellingMode:
+        plays = o.pen.count > 0;
+        break;
+    case kRecallMode:
+        plays = o.click.count > 0;
+        break;
+    default:
+        plays = false;
+        break;
     }
     if (plays)
         playSentence(context);
@@ -77,6 +97,8 @@ void playSentenceForMode(MainContext& context)
 
 void firstSentence(MainContext& context)
 {
+    // A pause still counting belongs to the sentence being left.
+    cancelPendingPause(context);
     context.state.CurrentSentence = 1;
     showSentence(context);
     playSentenceForMode(context);
@@ -84,6 +106,8 @@ void firstSentence(MainContext& context)
 
 void previousSentence(MainContext& context)
 {
+    // A pause still counting belongs to the sentence being left.
+    cancelPendingPause(context);
     MainState& state = context.state;
     state.CurrentSentence = qMax(1, state.CurrentSentence - 1);
     showSentence(context);
@@ -92,6 +116,8 @@ void previousSentence(MainContext& context)
 
 void nextSentence(MainContext& context)
 {
+    // A pause still counting belongs to the sentence being left.
+    cancelPendingPause(context);
     MainState& state = context.state;
     state.CurrentSentence = qMax(1, qMin(state.SentenceCount, state.CurrentSentence + 1));
     showSentence(context);

@@ -2,6 +2,7 @@
 
 #include "LessonOpening.h"
 #include "ModeSwitching.h"
+#include "RepeatScheduler.h"
 #include "SentenceDisplay.h"
 #include "WindowModes.h"
 
@@ -18,10 +19,12 @@ QString screenCheckNotice()
     return QStringList{
         QStringLiteral("您的系统DPI非标准值，软件界面可能无法正常显示，解决方法如下："),
         QStringLiteral("[Windows XP]"),
-        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“属性”，点击“设置”选项卡，再点击“高级”按钮，将“DPI "
+        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“属性”，点击“设置”选项卡，再点击“高"
+                       "级”按钮，将“DPI "
                        "设置(D:)”改为“正常尺寸（96 DPI）”，再点击确定按钮后重启系统即可。"),
         QStringLiteral("[Windows 7]"),
-        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“屏幕分辨率”，点击“放大或缩小文本和其他项目”，选择“较小(S)-"
+        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“屏幕分辨率”，点击“放大或缩小文本和"
+                       "其他项目”，选择“较小(S)-"
                        "100%（默认）”，再点击应用按钮后注销系统即可。"),
     }
         .join(QStringLiteral("\r\n"));
@@ -31,22 +34,15 @@ void createTimers(MainContext& context)
 {
     Timers& t = context.timers;
     TimerFactory& factory = context.ports.timers;
-    for (Timer** timer : {&t.ReadTimer, &t.Timer1, &t.Timer3, &t.Timer4, &t.Timer5, &t.Timer6, &t.Timer7,
-                          &t.WinTimer, &t.SetFocusTimer})
+    for (Timer** timer : {&t.ReadTimer, &t.Timer1, &t.Timer3, &t.Timer4, &t.Timer5, &t.Timer6,
+                          &t.Timer7, &t.WinTimer, &t.SetFocusTimer})
         *timer = factory.createTimer();
     t.ReadTimer->setInterval(10);
     t.Timer1->setInterval(10);
     t.WinTimer->setInterval(10);
     t.SetFocusTimer->setInterval(100);
 
-    // Until the scheduler drives the repeats, a reading simply ends at the sentence's end.
-    t.ReadTimer->setHandler([&context] {
-        if (context.ports.lessonPlayer.position() >= leadingNumber(context.state.SentenceEnd)) {
-            context.ports.lessonPlayer.pause();
-            context.timers.ReadTimer->setEnabled(false);
-            context.notifyChanged();
-        }
-    });
+    installRepeatScheduler(context);
     t.WinTimer->setHandler([&context] {
         context.timers.WinTimer->setEnabled(false);
         if (context.state.options.windowMaximised == QLatin1String("1"))
@@ -98,14 +94,18 @@ bool startUp(MainContext& context)
     if (dictionary)
         context.dictionary = std::move(dictionary).value();
     else
-        dialogs.warning(QStringLiteral("提示"),
-                        QStringLiteral("The dictionary \"%1\" could not be read; words will not be found.\n%2")
-                            .arg(dictionaryPath, dictionary.error()));
+        dialogs.warning(
+            QStringLiteral("提示"),
+            QStringLiteral("The dictionary \"%1\" could not be read; words will not be found.\n%2")
+                .arg(dictionaryPath, dictionary.error()));
 
     state.CtrlHeld = false;
     layoutPanels(state);
 
     state.options = loadSettings(state.folder.settings());
+    for (const RepeatFamily& family : kRepeatFamilies)
+        (context.timers.*(family.pauseTimer))
+            ->setInterval((state.options.*(family.option)).pauseMs);
     state.LessonNode = int(state.options.lessonNode);
     state.PreviousLessonNode = state.LessonNode;
     state.StartSentence = int(state.options.startSentence);
@@ -124,9 +124,10 @@ bool startUp(MainContext& context)
     state.PreviousBookName = state.BookName;
 
     if (!openLesson(context, false) && !openFirstExistingLesson(context)) {
-        dialogs.warning(QStringLiteral("提示"),
-                        QStringLiteral("No lesson of the book \"%1\" could be opened from \"%2\".")
-                            .arg(state.BookName, state.folder.path(QStringLiteral("Book/") + state.BookName)));
+        dialogs.warning(
+            QStringLiteral("提示"),
+            QStringLiteral("No lesson of the book \"%1\" could be opened from \"%2\".")
+                .arg(state.BookName, state.folder.path(QStringLiteral("Book/") + state.BookName)));
         showModePanel(context);
     }
 

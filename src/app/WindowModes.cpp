@@ -25,10 +25,12 @@ void layoutPanels(MainState& state)
     g.tabs = {layout::kPanelLeft, layout::kTabsTop, g.window.width - 15 - layout::kPanelLeft - 165,
               layout::kTabHeight};
     if (g.maximised) {
-        g.panel = {layout::kPanelLeft, layout::kPanelTop, g.window.width - 15 - layout::kPanelLeft - 135,
+        g.panel = {layout::kPanelLeft, layout::kPanelTop,
+                   g.window.width - 15 - layout::kPanelLeft - 135,
                    g.window.height - 370 - layout::kPanelTop};
     } else {
-        g.panel = {layout::kPanelLeft, layout::kPanelTop, layout::kNormalPanelWidth, layout::kNormalPanelHeight};
+        g.panel = {layout::kPanelLeft, layout::kPanelTop, layout::kNormalPanelWidth,
+                   layout::kNormalPanelHeight};
     }
     const TwipRect frame = {layout::kViewportLeft, layout::kViewportTop,
                             g.panel.width - 2 * layout::kViewportLeft - 30,
@@ -66,8 +68,9 @@ void maximiseWindow(MainContext& context)
     const double tpp = twipsPerPixel(screen.logicalDpi());
     state.options.windowMaximised = QStringLiteral("1");
     state.geometry.maximised = true;
-    state.geometry.window = {0, 0, int(std::lround(screen.size().width() * tpp)),
-                             int(std::lround((screen.size().height() - taskbarHeight(screen)) * tpp))};
+    state.geometry.window = {
+        0, 0, int(std::lround(screen.size().width() * tpp)),
+        int(std::lround((screen.size().height() - taskbarHeight(screen)) * tpp))};
     relayoutViews(context);
     focusForMode(context);
 }
@@ -80,9 +83,10 @@ void restoreWindow(MainContext& context)
     state.options.windowMaximised = QStringLiteral("0");
     focusForMode(context);
     state.geometry.maximised = false;
-    state.geometry.window = {int(std::lround(screen.size().width() * tpp / 2)) - layout::kNormalWindowWidth / 2,
-                             int(std::lround(screen.size().height() * tpp / 2)) - layout::kNormalWindowHeight / 2,
-                             layout::kNormalWindowWidth, layout::kNormalWindowHeight};
+    state.geometry.window = {
+        int(std::lround(screen.size().width() * tpp / 2)) - layout::kNormalWindowWidth / 2,
+        int(std::lround(screen.size().height() * tpp / 2)) - layout::kNormalWindowHeight / 2,
+        layout::kNormalWindowWidth, layout::kNormalWindowHeight};
     relayoutViews(context);
     focusForMode(context);
 }

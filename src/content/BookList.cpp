@@ -12,8 +12,10 @@ Result<QStringList> parseBookList(const QString& text, const QString& fileName)
         --end;
     const QStringView list = QStringView(text).left(end);
     if (list.size() < 2 || list.front() != u'^' || list.back() != u'^') {
-        return Error{QStringLiteral("The book list \"%1\" is not well formed: it must begin and end with \"^\".")
-                         .arg(fileName)};
+        return Error{
+            QStringLiteral(
+                "The book list \"%1\" is not well formed: it must begin and end with \"^\".")
+                .arg(fileName)};
     }
     QStringList names;
     qsizetype b = 0;

@@ -64,7 +64,8 @@ Result<Lesson> parseLesson(const QString& text, const QString& fileName)
         const QString problem = recordProblem(record);
         if (!problem.isEmpty()) {
             return Error{refusal(
-                fileName, QStringLiteral("sentence %1: %2").arg(lesson.records.size() + 1).arg(problem))};
+                fileName,
+                QStringLiteral("sentence %1: %2").arg(lesson.records.size() + 1).arg(problem))};
         }
         lesson.records.append(record.toString());
         previous = next;

@@ -17,7 +17,8 @@ std::optional<QString> toggleKeyWordMark(const QString& record, int k, bool mark
 std::optional<QString> rewriteRecordTail(const QString& record, const QString& note,
                                          const QString& done);
 
-/// Empties the Done field, keeping everything else. The record unchanged if it has fewer than six "#".
+/// Empties the Done field, keeping everything else. The record unchanged if it has fewer than six
+/// "#".
 QString clearDoneField(const QString& record);
 
 /// A note that cannot break the record structure: "*" and "#" become "＊" and "＃".

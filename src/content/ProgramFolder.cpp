@@ -24,8 +24,8 @@ QString resolveCaseInsensitive(const QString& root, const QString& relative)
             current = candidate;
             continue;
         }
-        const QStringList entries =
-            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::Hidden |
+                                                            QDir::System | QDir::NoDotAndDotDot);
         QString match;
         for (const QString& entry : entries) {
             if (entry.compare(part, Qt::CaseInsensitive) == 0) {
@@ -55,7 +55,8 @@ QString ProgramFolder::path(const QString& relative) const
 
 QString ProgramFolder::lessonFile(const QString& book, const QString& lessonNumber) const
 {
-    return path(QStringLiteral("Book/") + book + QLatin1Char('/') + lessonNumber + QStringLiteral(".dat"));
+    return path(QStringLiteral("Book/") + book + QLatin1Char('/') + lessonNumber +
+                QStringLiteral(".dat"));
 }
 
 QString ProgramFolder::lessonFile(const QString& book, int lessonNumber) const
@@ -76,11 +77,18 @@ QString ProgramFolder::wordRecording(const QString& word) const
 {
     if (word.isEmpty())
         return {};
-    return path(QStringLiteral("Word/") + word.left(1) + QLatin1Char('/') + word + QStringLiteral(".wav"));
+    return path(QStringLiteral("Word/") + word.left(1) + QLatin1Char('/') + word +
+                QStringLiteral(".wav"));
 }
 
-QString ProgramFolder::dictionary() const { return path(QStringLiteral("lib.dll")); }
-QString ProgramFolder::settings() const { return path(QStringLiteral("SETTING/Set.dat")); }
+QString ProgramFolder::dictionary() const
+{
+    return path(QStringLiteral("lib.dll"));
+}
+QString ProgramFolder::settings() const
+{
+    return path(QStringLiteral("SETTING/Set.dat"));
+}
 
 QString ProgramFolder::bookList(const QString& book) const
 {
@@ -99,19 +107,27 @@ QString ProgramFolder::feedbackSound(const QString& fileName) const
 
 QString ProgramFolder::checkPicture(bool checked) const
 {
-    return path(checked ? QStringLiteral("Bitmap/check_1.jpg") : QStringLiteral("Bitmap/check_0.jpg"));
+    return path(checked ? QStringLiteral("Bitmap/check_1.jpg")
+                        : QStringLiteral("Bitmap/check_0.jpg"));
 }
 
-QString ProgramFolder::recorder() const { return path(QStringLiteral("Recorder.wav")); }
-QString ProgramFolder::miniProgram() const { return path(QStringLiteral("mini")); }
+QString ProgramFolder::recorder() const
+{
+    return path(QStringLiteral("Recorder.wav"));
+}
+QString ProgramFolder::miniProgram() const
+{
+    return path(QStringLiteral("mini"));
+}
 
 int builtInAudioFileNumber(int lessonNumber)
 {
     // Last lesson of each recording, in order: recording k serves the lessons after the
     // previous bound up to kLastLesson[k - 1].
     static constexpr std::array<int, 39> kLastLesson = {
-        7,   15,  18,  23,  30,  37,  39,  52,  63,  68,  74,  83,  91,  93,  94,  96,  104, 109, 110, 114,
-        115, 116, 117, 118, 119, 120, 121, 130, 135, 139, 140, 145, 146, 149, 157, 175, 181, 182, 184};
+        7,   15,  18,  23,  30,  37,  39,  52,  63,  68,  74,  83,  91,
+        93,  94,  96,  104, 109, 110, 114, 115, 116, 117, 118, 119, 120,
+        121, 130, 135, 139, 140, 145, 146, 149, 157, 175, 181, 182, 184};
     if (lessonNumber < 1 || lessonNumber > 184)
         return 0;
     for (int k = 0; k < int(kLastLesson.size()); ++k) {

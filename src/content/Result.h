@@ -14,8 +14,7 @@ struct Error
 };
 
 /// Either a value or an Error. Content functions never throw.
-template <typename T>
-class Result
+template <typename T> class Result
 {
 public:
     Result(T value) : m_state(std::move(value)) {}

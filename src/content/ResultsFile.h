@@ -8,8 +8,8 @@ namespace kelvaro {
 /// One lesson's entry of a book's results file: a star and the lesson title.
 struct ResultsEntry
 {
-    QChar star;     ///< "★" completed, "☆" not completed, or whatever else stood there
-    QString title;  ///< the entry without its star
+    QChar star;    ///< "★" completed, "☆" not completed, or whatever else stood there
+    QString title; ///< the entry without its star
     bool completed() const { return star == QChar(0x2605); }
     bool counted() const { return star == QChar(0x2605) || star == QChar(0x2606); }
 };

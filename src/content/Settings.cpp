@@ -121,14 +121,17 @@ Settings loadSettings(const QString& path, QString* notice)
     const auto text = readTextFile(path);
     if (!text) {
         if (notice)
-            *notice = QStringLiteral("The settings file \"%1\" could not be read; starting with first-run settings.")
-                          .arg(path);
+            *notice =
+                QStringLiteral(
+                    "The settings file \"%1\" could not be read; starting with first-run settings.")
+                    .arg(path);
         return defaultSettings();
     }
     bool complete = true;
     Settings settings = parseSettings(text.value(), &complete);
     if (!complete && notice)
-        *notice = QStringLiteral("The settings file \"%1\" is incomplete; starting with first-run settings.")
+        *notice = QStringLiteral(
+                      "The settings file \"%1\" is incomplete; starting with first-run settings.")
                       .arg(path);
     return settings;
 }

@@ -12,42 +12,42 @@ namespace kelvaro {
 /// A mode's repeat count and the pause between readings.
 struct RepeatOption
 {
-    double count = 1;    ///< readings of a sentence (the menus offer kRepeatCounts)
-    int pauseMs = 1000;  ///< pause after each reading (the menus offer kPausesMs)
+    double count = 1;   ///< readings of a sentence (the menus offer kRepeatCounts)
+    int pauseMs = 1000; ///< pause after each reading (the menus offer kPausesMs)
 };
 
 /// The 33 values the program remembers between runs, in the file's order.
 /// Fields kept as text stay text because callers compare them with "1" or with numbers.
 struct Settings
 {
-    double lessonNode = 2;       // 1
-    double startSentence = 1;    // 2
-    double modeIndex = 1;        // 3
-    double mainPictureTop = 0;   // 4, twips
-    double moveImageTop = 0;     // 5, twips
+    double lessonNode = 2;                         // 1
+    double startSentence = 1;                      // 2
+    double modeIndex = 1;                          // 3
+    double mainPictureTop = 0;                     // 4, twips
+    double moveImageTop = 0;                       // 5, twips
     QString windowMaximised = QStringLiteral("0"); // 6
     QString allChineseCheck = QStringLiteral("1"); // 7
     QString translationMode = QStringLiteral("1"); // 8
     QString setFraction = QStringLiteral("80");    // 9
-    RepeatOption sen;            // 10, 11
-    RepeatOption write;          // 12, 13 (dictation test)
-    RepeatOption all;            // 14, 15 (full text)
-    RepeatOption click;          // 16, 17 (recall)
-    RepeatOption pen;            // 18, 19 (free spelling)
-    double senChineseCheck = 1;   // 20
-    double clickChineseCheck = 1; // 21
-    double wordChineseCheck = 1;  // 22
-    double writeEnglishCheck = 1; // 23
-    double writeChineseCheck = 1; // 24
-    double playMode = 0;          // 25
-    double videoEnglishCheck = 1; // 26
-    double videoChineseCheck = 1; // 27
-    int keyWordColour = 0x0000FF; // 28, red in the low byte
-    bool currentWordChinese = true;  // 29
-    bool currentWordPron = false;    // 30
-    bool currentWordEnglish = false; // 31
-    bool currentWordRead = true;     // 32
-    QString writeMode = QStringLiteral("1"); // 33
+    RepeatOption sen;                              // 10, 11
+    RepeatOption write;                            // 12, 13 (dictation test)
+    RepeatOption all;                              // 14, 15 (full text)
+    RepeatOption click;                            // 16, 17 (recall)
+    RepeatOption pen;                              // 18, 19 (free spelling)
+    double senChineseCheck = 1;                    // 20
+    double clickChineseCheck = 1;                  // 21
+    double wordChineseCheck = 1;                   // 22
+    double writeEnglishCheck = 1;                  // 23
+    double writeChineseCheck = 1;                  // 24
+    double playMode = 0;                           // 25
+    double videoEnglishCheck = 1;                  // 26
+    double videoChineseCheck = 1;                  // 27
+    int keyWordColour = 0x0000FF;                  // 28, red in the low byte
+    bool currentWordChinese = true;                // 29
+    bool currentWordPron = false;                  // 30
+    bool currentWordEnglish = false;               // 31
+    bool currentWordRead = true;                   // 32
+    QString writeMode = QStringLiteral("1");       // 33
 };
 
 inline constexpr int kSettingsValueCount = 33;
@@ -55,15 +55,15 @@ inline constexpr int kSettingsValueCount = 33;
 /// Repeat counts the option menus offer, in the order of their items (…Read0..7).
 inline constexpr std::array<int, 8> kRepeatCounts = {0, 1, 2, 3, 5, 8, 10, 20};
 /// Pauses the option menus offer in milliseconds (…ReadTime0..8); 10 ms is "no pause".
-inline constexpr std::array<int, 9> kPausesMs = {10, 1000, 2000, 3000, 5000, 10000, 20000, 30000, 60000};
+inline constexpr std::array<int, 9> kPausesMs = {10,    1000,  2000,  3000, 5000,
+                                                 10000, 20000, 30000, 60000};
 /// Pass marks of the items WriteSet1..WriteSet5.
 inline constexpr std::array<int, 5> kPassMarks = {100, 90, 80, 70, 60};
 /// Translation reveal modes of the items RS1..RS3.
 inline constexpr std::array<int, 3> kTranslationModes = {1, 2, 3};
 
 /// The 0-based index of the menu item that shows value, or -1 when no item does.
-template <std::size_t N>
-int checkedItem(const std::array<int, N>& items, double value)
+template <std::size_t N> int checkedItem(const std::array<int, N>& items, double value)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (double(items[i]) == value)

@@ -15,7 +15,8 @@ QString shortestDecimal(double value);
 /// Compares treating A-Z and a-z as equal and every other character exactly.
 bool equalsIgnoreAsciiCase(QStringView a, QStringView b);
 
-/// First index of needle in haystack at or after from, A-Z and a-z compared without case; -1 if none.
+/// First index of needle in haystack at or after from, A-Z and a-z compared without case; -1 if
+/// none.
 qsizetype indexOfIgnoreAsciiCase(QStringView haystack, QStringView needle, qsizetype from = 0);
 
 /// ASCII lower case of one character; every other character unchanged.

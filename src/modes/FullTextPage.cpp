@@ -59,7 +59,7 @@ void layoutFullText(MainState& state, bool englishAndChinese)
     for (int s = 1; s < view.AllVoiceImage.size(); ++s)
         view.AllVoiceImage[s].visible = false;
 
-    int sentence = 1;          // the sentence whose cells are being placed
+    int sentence = 1; // the sentence whose cells are being placed
     int lastChineseBottom = cells[0].geometry.top;
     if (englishAndChinese && view.AllVoiceImage.size() > 1) {
         ViewElement& icon = view.AllVoiceImage[1];
@@ -80,7 +80,8 @@ void layoutFullText(MainState& state, bool englishAndChinese)
             if (englishAndChinese) {
                 previous.geometry.left = firstLeft - 15;
                 previous.geometry.top = lastChineseBottom + 60;
-                view.AllWordLine[i - 1].geometry = {previous.geometry.left, previous.geometry.bottom(),
+                view.AllWordLine[i - 1].geometry = {previous.geometry.left,
+                                                    previous.geometry.bottom(),
                                                     previous.geometry.width, 15};
                 if (sentence < view.AllVoiceImage.size()) {
                     ViewElement& icon = view.AllVoiceImage[sentence];
@@ -105,7 +106,8 @@ void layoutFullText(MainState& state, bool englishAndChinese)
             chinese.visible = true;
             lastChineseBottom = chinese.geometry.bottom();
         }
-        view.AllWordLine[i].geometry = {cell.geometry.left, cell.geometry.bottom(), cell.geometry.width, 15};
+        view.AllWordLine[i].geometry = {cell.geometry.left, cell.geometry.bottom(),
+                                        cell.geometry.width, 15};
         if (isEndMarker(cell))
             cell.visible = false;
         scroll.page.height = englishAndChinese ? lastChineseBottom + 180 : cell.geometry.top + 880;

@@ -9,7 +9,8 @@ namespace kelvaro {
 /// Builds the cell sequence of the open lesson: a cell per segment, an end marker per sentence.
 void buildFullTextCells(MainState& state, const TextMeasurer& measurer);
 
-/// Lays the page out with each sentence's Chinese line under it (englishAndChinese) or English only.
+/// Lays the page out with each sentence's Chinese line under it (englishAndChinese) or English
+/// only.
 void layoutFullText(MainState& state, bool englishAndChinese);
 
 /// Lays the page out as the full-text Chinese check box says.

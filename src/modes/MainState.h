@@ -36,16 +36,17 @@ struct SentenceBrowseView
     ElementArray CurrentWordSenLabel, CurrentWordSenLine;
     ViewElement SenEnglishTextLabel;
     ViewElement SenChineseLabel;
-    ViewElement SenNoteText;     ///< caption = the note box text
+    ViewElement SenNoteText; ///< caption = the note box text
     bool NoneNotePictureVisible = false;
-    QString positionCaption;     ///< "3 / 12"
-    QString countCaption;        ///< "本课共有12句，当前是第3句"
+    QString positionCaption; ///< "3 / 12"
+    QString countCaption;    ///< "本课共有12句，当前是第3句"
 };
 
 /// The translation page: an English and a Chinese line per sentence.
 struct TranslationView
 {
-    ElementArray EnglishTextLabel, ChineseTextLabel, ChinesePointLabel, SenLine, HornImage, SenNumLabel;
+    ElementArray EnglishTextLabel, ChineseTextLabel, ChinesePointLabel, SenLine, HornImage,
+        SenNumLabel;
     ScrollView scroll; ///< TextPicture, MainPicture, MoveImage
 };
 
@@ -64,9 +65,9 @@ struct WindowGeometry
 {
     bool maximised = false;
     TwipRect window{0, 0, 12000, 8550};
-    TwipRect tree;           ///< TreeView1
-    TwipRect panel;          ///< every mode panel has this place and size
-    TwipRect tabs;           ///< the row of tabs above the panels
+    TwipRect tree;  ///< TreeView1
+    TwipRect panel; ///< every mode panel has this place and size
+    TwipRect tabs;  ///< the row of tabs above the panels
 };
 
 /// The one main-window state: the open lesson, the current sentence, the mode, the options
@@ -78,7 +79,7 @@ struct MainState
     ProgramFolder folder;
 
     // Library
-    QStringList lessonNames;           ///< the book list; node k + 1 is lesson k
+    QStringList lessonNames; ///< the book list; node k + 1 is lesson k
     QString BookName = builtInBookName();
     int LessonNumber = 1;
     int LessonNode = 2;
@@ -86,8 +87,8 @@ struct MainState
     int PreviousLessonNumber = 0;
     int PreviousLessonNode = 0;
     QString LessonTitle;
-    bool lessonOpen = false;           ///< a lesson has been loaded
-    QStringList resultsItems;          ///< List3: the results entries of the book
+    bool lessonOpen = false;  ///< a lesson has been loaded
+    QStringList resultsItems; ///< List3: the results entries of the book
 
     // Lesson model: SentenceRecord(i) is lesson.records[i - 1]
     Lesson lesson;
@@ -100,7 +101,7 @@ struct MainState
 
     // Mode and options
     int ModeIndex = kFullTextMode;
-    Settings options;                  ///< the option values of the menus, as the settings file keeps them
+    Settings options; ///< the option values of the menus, as the settings file keeps them
     int CurrentReadCount = 0;
     bool CtrlHeld = false;
     std::array<bool, 10> TabVisible{}; ///< TabImage(1..9)
@@ -114,7 +115,7 @@ struct MainState
     TranslationView translation;
     FullTextView fullText;
     WindowGeometry geometry;
-    QString progressCaption;           ///< Label1(27): "3 / 12"
+    QString progressCaption; ///< Label1(27): "3 / 12"
 
     const QString& record(int i) const { return lesson.records[i - 1]; }
     QString& record(int i) { return lesson.records[i - 1]; }

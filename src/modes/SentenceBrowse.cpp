@@ -53,9 +53,11 @@ void copyWordGeometry(SentenceBrowseView& view)
 {
     for (int k = 1; k < view.SenWordLabel.size(); ++k) {
         const TwipRect& g = view.SenWordLabel[k].geometry;
-        for (ElementArray* copy : {&view.ClickWordLabel, &view.WriteWordLabel, &view.CurrentWordSenLabel})
+        for (ElementArray* copy :
+             {&view.ClickWordLabel, &view.WriteWordLabel, &view.CurrentWordSenLabel})
             (*copy)[k].geometry = g;
-        for (ElementArray* line : {&view.ClickWordLine, &view.WriteWordLine, &view.CurrentWordSenLine})
+        for (ElementArray* line :
+             {&view.ClickWordLine, &view.WriteWordLine, &view.CurrentWordSenLine})
             (*line)[k].geometry = {g.left, g.bottom(), g.width, 15};
     }
 }
@@ -78,17 +80,22 @@ int sentenceTextWidth(const MainState& state)
 void buildSentenceWords(MainState& state, const TextMeasurer& measurer)
 {
     SentenceBrowseView& view = state.sentence;
-    for (ElementArray* array : {&view.SenWordLabel, &view.ClickWordLabel, &view.ClickWordLine, &view.WriteWordLabel,
-                                &view.WriteWordLine, &view.CurrentWordSenLabel, &view.CurrentWordSenLine}) {
+    for (ElementArray* array :
+         {&view.SenWordLabel, &view.ClickWordLabel, &view.ClickWordLine, &view.WriteWordLabel,
+          &view.WriteWordLine, &view.CurrentWordSenLabel, &view.CurrentWordSenLine}) {
         if (array->isEmpty())
             array->append(ViewElement{});
         clearElements(*array);
     }
     ViewElement& word0 = view.SenWordLabel[0];
-    word0.geometry = {layout::kSenWordLeft, layout::kSenWordTop, 0, measurer.lineHeight(TextFont::SentenceWord)};
+    word0.geometry = {layout::kSenWordLeft, layout::kSenWordTop, 0,
+                      measurer.lineHeight(TextFont::SentenceWord)};
     if (state.CurrentSentence < 1 || state.CurrentSentence > state.SentenceCount)
         return;
 
+    // A copy: appending labels reallocates the array and would leave a reference to the template
+    // dangling.
+    const int lineHeight = word0.geometry.height;
     const Rgb keyColour = colourFromValue(state.keyWordColour());
     const int limit = state.geometry.panel.width - 300;
     const QStringList segments = englishSegments(state.record(state.CurrentSentence));
@@ -103,7 +110,7 @@ void buildSentenceWords(MainState& state, const TextMeasurer& measurer)
         }
         const QSize size = measurer.measure(label.caption, TextFont::SentenceWord);
         label.geometry.width = size.width();
-        label.geometry.height = word0.geometry.height;
+        label.geometry.height = lineHeight;
         label.visible = true;
         const bool word = startsWithLetter(segment);
         label.cursor = word ? ElementCursor::Hand : ElementCursor::Arrow;
@@ -153,19 +160,23 @@ void fillSentenceTexts(MainState& state, const TextMeasurer& measurer)
     const int width = sentenceTextWidth(state);
 
     view.SenEnglishTextLabel = ViewElement{};
-    view.SenEnglishTextLabel.caption = valid ? state.translation.EnglishTextLabel[s].caption : QString();
+    view.SenEnglishTextLabel.caption =
+        valid ? state.translation.EnglishTextLabel[s].caption : QString();
     const int englishLine = measurer.lineHeight(TextFont::TranslationEnglish);
-    view.SenEnglishTextLabel.geometry = {layout::kSenWordLeft, 0,
-                                         measurer.measure(view.SenEnglishTextLabel.caption, TextFont::TranslationEnglish).width(),
-                                         englishLine};
+    view.SenEnglishTextLabel.geometry = {
+        layout::kSenWordLeft, 0,
+        measurer.measure(view.SenEnglishTextLabel.caption, TextFont::TranslationEnglish).width(),
+        englishLine};
     wrapToWidth(view.SenEnglishTextLabel, width, englishLine);
 
     view.SenChineseLabel = ViewElement{};
-    view.SenChineseLabel.caption = valid ? state.translation.ChineseTextLabel[s].caption : QString();
+    view.SenChineseLabel.caption =
+        valid ? state.translation.ChineseTextLabel[s].caption : QString();
     const int chineseLine = measurer.lineHeight(TextFont::SentenceChinese);
-    view.SenChineseLabel.geometry = {layout::kSenWordLeft, wordRowsBottom(view) + 135,
-                                     measurer.measure(view.SenChineseLabel.caption, TextFont::SentenceChinese).width(),
-                                     chineseLine};
+    view.SenChineseLabel.geometry = {
+        layout::kSenWordLeft, wordRowsBottom(view) + 135,
+        measurer.measure(view.SenChineseLabel.caption, TextFont::SentenceChinese).width(),
+        chineseLine};
     wrapToWidth(view.SenChineseLabel, width, chineseLine);
     view.SenChineseLabel.visible = state.senChineseShown();
 
@@ -176,8 +187,10 @@ void fillSentenceTexts(MainState& state, const TextMeasurer& measurer)
     view.SenNoteText.visible = state.senChineseShown();
     view.NoneNotePictureVisible = state.senChineseShown() && view.SenNoteText.caption.isEmpty();
 
-    view.positionCaption = QStringLiteral("%1 / %2").arg(s).arg(state.SentenceCount);
-    view.countCaption = QStringLiteral("本课共有%1句，当前是第%2句").arg(state.SentenceCount).arg(s);
+    const int shown = valid ? s : 0; // a lesson without sentences shows "0 / 0"
+    view.positionCaption = QStringLiteral("%1 / %2").arg(shown).arg(state.SentenceCount);
+    view.countCaption =
+        QStringLiteral("本课共有%1句，当前是第%2句").arg(state.SentenceCount).arg(shown);
 }
 
 void updateNavigationGroups(MainState& state)

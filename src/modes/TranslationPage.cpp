@@ -25,7 +25,8 @@ void resetTemplates(TranslationView& view, const TextMeasurer& measurer)
     };
     const int englishHeight = measurer.lineHeight(TextFont::TranslationEnglish);
     const int chineseHeight = measurer.lineHeight(TextFont::TranslationChinese);
-    reset(view.EnglishTextLabel, {layout::kEnglishLeft, layout::kTranslationFirstTop, 0, englishHeight});
+    reset(view.EnglishTextLabel,
+          {layout::kEnglishLeft, layout::kTranslationFirstTop, 0, englishHeight});
     // The Chinese template is the line "before" the first sentence: its bottom is the page's top.
     reset(view.ChineseTextLabel, {layout::kEnglishLeft, 0, 0, chineseHeight});
     view.ChineseTextLabel[0].geometry.top = -chineseHeight;
@@ -52,9 +53,9 @@ void buildTranslationLines(MainState& state, const TextMeasurer& measurer)
     const int englishLine = view.EnglishTextLabel[0].geometry.height;
     const int chineseLine = view.ChineseTextLabel[0].geometry.height;
     const int n = state.SentenceCount;
-    for (ElementArray* array : {&view.EnglishTextLabel, &view.ChineseTextLabel, &view.ChinesePointLabel,
-                                &view.SenLine, &view.HornImage, &view.SenNumLabel, &full.AllChineseLabel,
-                                &full.AllVoiceImage})
+    for (ElementArray* array :
+         {&view.EnglishTextLabel, &view.ChineseTextLabel, &view.ChinesePointLabel, &view.SenLine,
+          &view.HornImage, &view.SenNumLabel, &full.AllChineseLabel, &full.AllVoiceImage})
         array->reserve(n + 1);
 
     for (int i = 1; i <= n; ++i) {
@@ -62,7 +63,8 @@ void buildTranslationLines(MainState& state, const TextMeasurer& measurer)
         ViewElement english;
         english.caption = englishDisplayText(record);
         const QSize englishSize = measurer.measure(english.caption, TextFont::TranslationEnglish);
-        english.geometry = {layout::kEnglishLeft, view.ChineseTextLabel[i - 1].geometry.bottom() + 60,
+        english.geometry = {layout::kEnglishLeft,
+                            view.ChineseTextLabel[i - 1].geometry.bottom() + 60,
                             englishSize.width(), englishLine};
         english.visible = true;
         wrapToWidth(english, available, englishLine);
@@ -70,7 +72,8 @@ void buildTranslationLines(MainState& state, const TextMeasurer& measurer)
         ViewElement chinese;
         chinese.caption = recordField(record, 2);
         const QSize chineseSize = measurer.measure(chinese.caption, TextFont::TranslationChinese);
-        chinese.geometry = {layout::kEnglishLeft, english.geometry.bottom() + 60, chineseSize.width(), chineseLine};
+        chinese.geometry = {layout::kEnglishLeft, english.geometry.bottom() + 60,
+                            chineseSize.width(), chineseLine};
         chinese.visible = true;
         wrapToWidth(chinese, available, chineseLine);
 
@@ -80,7 +83,8 @@ void buildTranslationLines(MainState& state, const TextMeasurer& measurer)
         cover.opaque = true;
 
         ViewElement line;
-        line.geometry = {english.geometry.left, english.geometry.bottom(), english.geometry.width, 15};
+        line.geometry = {english.geometry.left, english.geometry.bottom(), english.geometry.width,
+                         15};
 
         ViewElement horn = view.HornImage[0];
         horn.geometry.top = english.geometry.top + 15;

@@ -22,7 +22,10 @@ struct TwipRect
     int height = 0;
     int right() const { return left + width; }
     int bottom() const { return top + height; }
-    bool contains(int x, int y) const { return x >= left && x < right() && y >= top && y < bottom(); }
+    bool contains(int x, int y) const
+    {
+        return x >= left && x < right() && y >= top && y < bottom();
+    }
     friend bool operator==(const TwipRect&, const TwipRect&) = default;
 };
 

@@ -32,7 +32,8 @@ int writeCommand(const QStringList& args)
     if (args.size() != 1)
         return writeErr(QStringLiteral("usage: kelvaro-tool write FILE < text")), kUsage;
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    const Status status = writeTextFile(args[0], QString::fromUtf8(input.data(), qsizetype(input.size())));
+    const Status status =
+        writeTextFile(args[0], QString::fromUtf8(input.data(), qsizetype(input.size())));
     if (!status)
         return writeErr(status.error()), kRefused;
     return kOk;
@@ -109,11 +110,13 @@ int settingsCommand(const QStringList& args)
     bool complete = true;
     const Settings s = parseSettings(text.value(), &complete);
     if (!complete) {
-        writeErr(QStringLiteral("The settings file \"%1\" does not hold all 33 values.").arg(args[0]));
+        writeErr(
+            QStringLiteral("The settings file \"%1\" does not hold all 33 values.").arg(args[0]));
         return kRefused;
     }
     auto repeat = [](const RepeatOption& r) {
-        return QJsonObject{{QStringLiteral("count"), r.count}, {QStringLiteral("pauseMs"), r.pauseMs}};
+        return QJsonObject{{QStringLiteral("count"), r.count},
+                           {QStringLiteral("pauseMs"), r.pauseMs}};
     };
     writeJson(QJsonDocument(QJsonObject{
         {QStringLiteral("lessonNode"), s.lessonNode},

@@ -46,7 +46,8 @@ private:
 // A record time must be a plain decimal number: the player reads anything else as 0.
 std::optional<double> timeValue(const QString& field)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     if (!number.match(field).hasMatch())
         return std::nullopt;
     return leadingNumber(field);
@@ -63,12 +64,14 @@ void checkSettings(const ProgramFolder& folder, int lessonCount, Report& report)
     bool complete = true;
     const Settings s = parseSettings(text.value(), &complete);
     if (!complete) {
-        report.error(path, QStringLiteral("does not hold all 33 values (an empty value 1 counts too)"));
+        report.error(path,
+                     QStringLiteral("does not hold all 33 values (an empty value 1 counts too)"));
         return;
     }
     if (s.lessonNode < 2 || s.lessonNode > lessonCount + 1)
-        report.error(path, QStringLiteral("value 1 (lesson node %1) names no lesson of the book list")
-                               .arg(shortestDecimal(s.lessonNode)));
+        report.error(path,
+                     QStringLiteral("value 1 (lesson node %1) names no lesson of the book list")
+                         .arg(shortestDecimal(s.lessonNode)));
     const int mode = int(s.modeIndex);
     if (double(mode) != s.modeIndex || mode < 1 || mode > 9)
         report.error(path, QStringLiteral("value 3 (mode %1) is not a practice mode 1..9")
@@ -103,19 +106,26 @@ LessonCheck checkLesson(const QString& path, Report& report)
         const auto start = timeValue(recordField(record, 3));
         const auto end = timeValue(recordField(record, 4));
         if (!start)
-            report.error(path, QStringLiteral("%1: Start \"%2\" is not a number").arg(sentence, recordField(record, 3)));
+            report.error(path, QStringLiteral("%1: Start \"%2\" is not a number")
+                                   .arg(sentence, recordField(record, 3)));
         if (!end)
-            report.error(path, QStringLiteral("%1: End \"%2\" is not a number").arg(sentence, recordField(record, 4)));
+            report.error(path, QStringLiteral("%1: End \"%2\" is not a number")
+                                   .arg(sentence, recordField(record, 4)));
         if (start && end) {
             if (*start > *end)
-                report.error(path, QStringLiteral("%1: Start %2 lies after End %3")
-                                       .arg(sentence, shortestDecimal(*start), shortestDecimal(*end)));
+                report.error(path,
+                             QStringLiteral("%1: Start %2 lies after End %3")
+                                 .arg(sentence, shortestDecimal(*start), shortestDecimal(*end)));
             if (i > 0 && *start < previousStart)
-                report.error(path, QStringLiteral("%1: starts at %2, before the sentence before it (%3)")
-                                       .arg(sentence, shortestDecimal(*start), shortestDecimal(previousStart)));
+                report.error(
+                    path,
+                    QStringLiteral("%1: starts at %2, before the sentence before it (%3)")
+                        .arg(sentence, shortestDecimal(*start), shortestDecimal(previousStart)));
             else if (i > 0 && *start < previousEnd)
-                report.warning(path, QStringLiteral("%1: starts at %2, before the sentence before it ends (%3)")
-                                         .arg(sentence, shortestDecimal(*start), shortestDecimal(previousEnd)));
+                report.warning(
+                    path,
+                    QStringLiteral("%1: starts at %2, before the sentence before it ends (%3)")
+                        .arg(sentence, shortestDecimal(*start), shortestDecimal(previousEnd)));
             previousStart = *start;
             previousEnd = *end;
         }
@@ -161,7 +171,9 @@ int checkCommand(const QStringList& args)
     for (int n = 1; n <= lessonTitles.size(); ++n) {
         const QString path = folder.lessonFile(book, n);
         if (!fileExists(path)) {
-            report.error(path, QStringLiteral("lesson %1 (\"%2\") has no lesson file").arg(n).arg(lessonTitles[n - 1]));
+            report.error(path, QStringLiteral("lesson %1 (\"%2\") has no lesson file")
+                                   .arg(n)
+                                   .arg(lessonTitles[n - 1]));
             continue;
         }
         const LessonCheck lesson = checkLesson(path, report);
@@ -170,13 +182,18 @@ int checkCommand(const QStringList& args)
             for (const QString& word : lesson.words) {
                 if (!missingWords.contains(word) && !dictionary.lookUpWord(word).found) {
                     missingWords.insert(word);
-                    report.warning(dictionaryPath, QStringLiteral("\"%1\" (lesson %2) is not in the dictionary").arg(word).arg(n));
+                    report.warning(dictionaryPath,
+                                   QStringLiteral("\"%1\" (lesson %2) is not in the dictionary")
+                                       .arg(word)
+                                       .arg(n));
                 }
             }
         }
         const QString audio = folder.lessonAudio(book, n);
         if (audio.isEmpty()) {
-            report.warning(path, QStringLiteral("lesson %1 lies outside the book's recordings (1..184)").arg(n));
+            report.warning(
+                path,
+                QStringLiteral("lesson %1 lies outside the book's recordings (1..184)").arg(n));
         } else if (!checkedAudio.contains(audio)) {
             checkedAudio.insert(audio);
             if (!fileExists(audio))
@@ -191,21 +208,27 @@ int checkCommand(const QStringList& args)
     } else {
         const auto entries = resultsEntries(resultsText.value());
         if (entries.isEmpty() && !lessonTitles.isEmpty())
-            report.error(resultsPath, QStringLiteral("holds no entries (it must begin and end with \"^\")"));
+            report.error(resultsPath,
+                         QStringLiteral("holds no entries (it must begin and end with \"^\")"));
         QSet<QString> entryTitles;
         for (const ResultsEntry& entry : entries) {
             if (!entry.counted())
-                report.warning(resultsPath, QStringLiteral("entry \"%1%2\" has no star").arg(entry.star).arg(entry.title));
+                report.warning(
+                    resultsPath,
+                    QStringLiteral("entry \"%1%2\" has no star").arg(entry.star).arg(entry.title));
             entryTitles.insert(entry.title);
         }
         const QSet<QString> titleSet(lessonTitles.begin(), lessonTitles.end());
         for (const QString& title : lessonTitles) {
             if (!entryTitles.contains(title))
-                report.warning(resultsPath, QStringLiteral("lesson \"%1\" has no entry").arg(title));
+                report.warning(resultsPath,
+                               QStringLiteral("lesson \"%1\" has no entry").arg(title));
         }
         for (const ResultsEntry& entry : entries) {
             if (entry.counted() && !titleSet.contains(entry.title))
-                report.warning(resultsPath, QStringLiteral("entry \"%1\" names no lesson of the book list").arg(entry.title));
+                report.warning(resultsPath,
+                               QStringLiteral("entry \"%1\" names no lesson of the book list")
+                                   .arg(entry.title));
         }
     }
 

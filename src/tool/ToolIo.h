@@ -16,7 +16,10 @@ inline void writeOut(const QByteArray& bytes)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
-inline void writeOut(const QString& text) { writeOut(text.toUtf8()); }
+inline void writeOut(const QString& text)
+{
+    writeOut(text.toUtf8());
+}
 
 inline void writeErr(const QString& text)
 {

@@ -12,8 +12,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     using namespace kelvaro::tool;
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
-        {QStringLiteral("text"), textCommand},       {QStringLiteral("write"), writeCommand},
-        {QStringLiteral("lesson"), lessonCommand},   {QStringLiteral("lookup"), lookupCommand},
+        {QStringLiteral("text"), textCommand},         {QStringLiteral("write"), writeCommand},
+        {QStringLiteral("lesson"), lessonCommand},     {QStringLiteral("lookup"), lookupCommand},
         {QStringLiteral("settings"), settingsCommand}, {QStringLiteral("check"), checkCommand},
     };
     QStringList args = app.arguments().mid(1);
@@ -22,7 +22,8 @@ int main(int argc, char** argv)
         writeErr(QStringLiteral(
             "usage: kelvaro-tool COMMAND ARGS\n"
             "  text FILE                  the text as the player reads it (UTF-8)\n"
-            "  write FILE                 UTF-8 text from standard input, written as the player writes\n"
+            "  write FILE                 UTF-8 text from standard input, written as the player "
+            "writes\n"
             "  lesson FILE                the lesson model as JSON\n"
             "  lookup DICTIONARY WORD     a word as the word popup shows it, as JSON\n"
             "  settings FILE              the 33 settings values as JSON\n"

@@ -8,7 +8,8 @@
 
 namespace kelvaro {
 
-ElementCanvas::ElementCanvas(const TwipScale& scale, QWidget* parent) : QWidget(parent), m_scale(scale)
+ElementCanvas::ElementCanvas(const TwipScale& scale, QWidget* parent)
+    : QWidget(parent), m_scale(scale)
 {
     setMouseTracking(true);
 }
@@ -45,7 +46,8 @@ void drawSpeaker(QPainter& painter, const QRectF& box, const QColor& colour)
     painter.drawPath(body);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(colour, qMax(1.0, s / 12)));
-    painter.drawArc(QRectF(o + QPointF(0.42 * s, 0.28 * s), QSizeF(0.36 * s, 0.44 * s)), -60 * 16, 120 * 16);
+    painter.drawArc(QRectF(o + QPointF(0.42 * s, 0.28 * s), QSizeF(0.36 * s, 0.44 * s)), -60 * 16,
+                    120 * 16);
 }
 
 } // namespace
@@ -71,7 +73,8 @@ void ElementCanvas::paintEvent(QPaintEvent* event)
             g.left += m_offsetLeft;
             g.top += m_offsetTop;
             const QRectF box = m_scale.rectF(g);
-            if (!box.intersects(visibleArea) && !(layer.kind == LayerKind::Line && box.height() < 1))
+            if (!box.intersects(visibleArea) &&
+                !(layer.kind == LayerKind::Line && box.height() < 1))
                 continue;
             switch (layer.kind) {
             case LayerKind::Text:
@@ -79,13 +82,16 @@ void ElementCanvas::paintEvent(QPaintEvent* event)
                     painter.fillRect(box, toQColor(e.background));
                 painter.setPen(toQColor(e.foreground));
                 if (e.wraps)
-                    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, e.caption);
+                    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                     e.caption);
                 else
-                    painter.drawText(box.adjusted(0, 0, 200, 0), Qt::AlignLeft | Qt::AlignVCenter, e.caption);
+                    painter.drawText(box.adjusted(0, 0, 200, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                                     e.caption);
                 break;
             case LayerKind::Line:
-                painter.fillRect(QRectF(box.left(), box.top(), box.width(), qMax(1.5, box.height())),
-                                 toQColor(layer.lineColour));
+                painter.fillRect(
+                    QRectF(box.left(), box.top(), box.width(), qMax(1.5, box.height())),
+                    toQColor(layer.lineColour));
                 break;
             case LayerKind::Speaker:
                 drawSpeaker(painter, box, QColor(0x2f, 0x7f, 0xb5));

@@ -17,7 +17,7 @@ enum class LayerKind { Text, Line, Speaker, Cover };
 /// One element array drawn by a canvas.
 struct CanvasLayer
 {
-    int id = 0;                        ///< reported with clicks
+    int id = 0; ///< reported with clicks
     const ElementArray* elements = nullptr;
     LayerKind kind = LayerKind::Text;
     TextFont font = TextFont::SentenceWord;
@@ -36,10 +36,15 @@ public:
     void setLayers(QVector<CanvasLayer> layers);
     /// The page's offset inside the canvas, in twips (scroll views: left 0, top <= 0).
     void setOffset(int leftTwips, int topTwips);
-    void setBackground(const QColor& colour) { m_background = colour; update(); }
+    void setBackground(const QColor& colour)
+    {
+        m_background = colour;
+        update();
+    }
 
 signals:
-    void elementReleased(int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void elementReleased(int layer, int index, Qt::MouseButton button,
+                         Qt::KeyboardModifiers modifiers);
     void elementDoubleClicked(int layer, int index);
     void backgroundClicked();
     void wheelScrolled(int steps);

@@ -10,13 +10,18 @@ namespace kelvaro {
 
 void registerFontSubstitutions()
 {
-    QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               QStringList{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Arial"),
+        QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Times New Roman"),
+        QStringList{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     for (const QString& song : {QStringLiteral("宋体"), QStringLiteral("新宋体")})
-        QFont::insertSubstitutions(song, QStringList{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("pron"),
-                               QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        QFont::insertSubstitutions(song, QStringList{QStringLiteral("Noto Serif CJK SC"),
+                                                     QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(
+        QStringLiteral("pron"),
+        QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }
 
 QFont fontFor(TextFont font)
@@ -29,12 +34,18 @@ QFont fontFor(TextFont font)
     };
     const QString cjk = QStringLiteral("Noto Sans CJK SC");
     switch (font) {
-    case TextFont::SentenceWord: return make(QStringLiteral("Arial"), 17);
-    case TextFont::SentenceChinese: return make(cjk, 13);
-    case TextFont::FullTextWord: return make(QStringLiteral("Times New Roman"), 13);
-    case TextFont::FullTextChinese: return make(cjk, 10.5);
-    case TextFont::TranslationEnglish: return make(QStringLiteral("Arial"), 11);
-    case TextFont::TranslationChinese: return make(cjk, 10.5);
+    case TextFont::SentenceWord:
+        return make(QStringLiteral("Arial"), 17);
+    case TextFont::SentenceChinese:
+        return make(cjk, 13);
+    case TextFont::FullTextWord:
+        return make(QStringLiteral("Times New Roman"), 13);
+    case TextFont::FullTextChinese:
+        return make(cjk, 10.5);
+    case TextFont::TranslationEnglish:
+        return make(QStringLiteral("Arial"), 11);
+    case TextFont::TranslationChinese:
+        return make(cjk, 10.5);
     }
     return QFont();
 }
@@ -47,7 +58,10 @@ QFont interfaceFont(int pointSize, bool bold)
     return f;
 }
 
-QtTextMeasurer::QtTextMeasurer(int logicalDpi) : m_twipsPerPixel(logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0) {}
+QtTextMeasurer::QtTextMeasurer(int logicalDpi)
+    : m_twipsPerPixel(logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0)
+{
+}
 
 QtTextMeasurer::~QtTextMeasurer() = default;
 

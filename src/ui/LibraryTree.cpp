@@ -79,7 +79,8 @@ void LibraryTree::selectNode(int node)
     QTreeWidgetItem* root = topLevelItem(0);
     if (!root)
         return;
-    QTreeWidgetItem* item = (node >= 2 && node - 2 < root->childCount()) ? root->child(node - 2) : nullptr;
+    QTreeWidgetItem* item =
+        (node >= 2 && node - 2 < root->childCount()) ? root->child(node - 2) : nullptr;
     const QSignalBlocker blocker(this);
     if (item && currentItem() != item) {
         setCurrentItem(item);

@@ -22,7 +22,8 @@
 namespace kelvaro {
 
 MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_controller(controller), m_scale(scale)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_controller(controller),
+      m_scale(scale)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Kelvaro Player"));
@@ -32,17 +33,21 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     m_titleStrip = new TitleStrip(this);
     m_tabs = new TabBar(this);
     m_tree = new LibraryTree(this);
-    m_panels[kFullTextMode] = new TextPagePanel(TextPagePanel::Page::FullText, scale, controller, this);
-    m_panels[kTranslationMode] = new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
+    m_panels[kFullTextMode] =
+        new TextPagePanel(TextPagePanel::Page::FullText, scale, controller, this);
+    m_panels[kTranslationMode] =
+        new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
-    for (int mode : {kDictationTestMode, kReadAfterMode, kFreeSpellingMode, kRecallMode, kFillInMode})
+    for (int mode :
+         {kDictationTestMode, kReadAfterMode, kFreeSpellingMode, kRecallMode, kFillInMode})
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
 
     connect(m_titleStrip, &TitleStrip::closeRequested, this, &QWidget::close);
     connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
     connect(m_titleStrip, &TitleStrip::maximiseRequested, &controller, &MainController::maximise);
     connect(m_titleStrip, &TitleStrip::restoreRequested, &controller, &MainController::restore);
-    connect(m_titleStrip, &TitleStrip::miniModeRequested, &controller, &MainController::startMiniMode);
+    connect(m_titleStrip, &TitleStrip::miniModeRequested, &controller,
+            &MainController::startMiniMode);
     connect(m_tabs, &TabBar::tabClicked, &controller, &MainController::tabClicked);
     connect(m_tree, &LibraryTree::nodeClicked, &controller, &MainController::treeNodeClicked);
     connect(&controller, &MainController::changed, this, &MainWindow::refresh);
@@ -69,7 +74,8 @@ void MainWindow::applyGeometry()
     m_titleStrip->setGeometry(0, 0, width(), m_scale.px(600));
     m_titleStrip->setMaximised(g.maximised);
     m_tree->setGeometry(m_scale.rect(g.tree));
-    m_tabs->setGeometry(m_scale.rect({g.panel.left + 90, g.tabs.top, g.panel.width - 180, g.tabs.height}));
+    m_tabs->setGeometry(
+        m_scale.rect({g.panel.left + 90, g.tabs.top, g.panel.width - 180, g.tabs.height}));
     const bool panelChanged = !(g.panel == m_appliedPanel);
     m_appliedPanel = g.panel;
     for (ModePanel* panel : m_panels) {
@@ -122,8 +128,11 @@ void MainWindow::applyFocus()
     case FocusTarget::TranslationKeys:
         static_cast<TextPagePanel*>(m_panels[kTranslationMode])->canvas()->setFocus();
         break;
-    case FocusTarget::Tree: m_tree->setFocus(); break;
-    default: break;
+    case FocusTarget::Tree:
+        m_tree->setFocus();
+        break;
+    default:
+        break;
     }
 }
 
@@ -190,21 +199,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     // The page canvases take the arrow keys to scroll.
     const bool fullPage = widget == static_cast<TextPagePanel*>(m_panels[kFullTextMode])->canvas();
-    const bool translationPage = widget == static_cast<TextPagePanel*>(m_panels[kTranslationMode])->canvas();
+    const bool translationPage =
+        widget == static_cast<TextPagePanel*>(m_panels[kTranslationMode])->canvas();
     if ((fullPage || translationPage) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
         const int step = key->key() == Qt::Key_Down ? 1 : -1;
         fullPage ? m_controller.scrollFullText(step) : m_controller.scrollTranslation(step);
         return true;
     }
     static const QHash<int, WindowKey> keys = {
-        {Qt::Key_Backspace, WindowKey::Backspace}, {Qt::Key_Control, WindowKey::Ctrl},
-        {Qt::Key_PageUp, WindowKey::PageUp},       {Qt::Key_PageDown, WindowKey::PageDown},
-        {Qt::Key_Home, WindowKey::Home},           {Qt::Key_F1, WindowKey::F1},
-        {Qt::Key_F2, WindowKey::F2},               {Qt::Key_F3, WindowKey::F3},
-        {Qt::Key_F4, WindowKey::F4},               {Qt::Key_F5, WindowKey::F5},
-        {Qt::Key_F6, WindowKey::F6},               {Qt::Key_F7, WindowKey::F7},
-        {Qt::Key_F8, WindowKey::F8},               {Qt::Key_F9, WindowKey::F9},
-        {Qt::Key_F10, WindowKey::F10},             {Qt::Key_F12, WindowKey::F12},
+        {Qt::Key_Backspace, WindowKey::Backspace},
+        {Qt::Key_Control, WindowKey::Ctrl},
+        {Qt::Key_PageUp, WindowKey::PageUp},
+        {Qt::Key_PageDown, WindowKey::PageDown},
+        {Qt::Key_Home, WindowKey::Home},
+        {Qt::Key_F1, WindowKey::F1},
+        {Qt::Key_F2, WindowKey::F2},
+        {Qt::Key_F3, WindowKey::F3},
+        {Qt::Key_F4, WindowKey::F4},
+        {Qt::Key_F5, WindowKey::F5},
+        {Qt::Key_F6, WindowKey::F6},
+        {Qt::Key_F7, WindowKey::F7},
+        {Qt::Key_F8, WindowKey::F8},
+        {Qt::Key_F9, WindowKey::F9},
+        {Qt::Key_F10, WindowKey::F10},
+        {Qt::Key_F12, WindowKey::F12},
     };
     const auto found = keys.find(key->key());
     if (found == keys.end())

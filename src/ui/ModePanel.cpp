@@ -4,7 +4,8 @@
 
 namespace kelvaro {
 
-ModePanel::ModePanel(const QString& objectName, const TwipScale& scale, MainController& controller, QWidget* parent)
+ModePanel::ModePanel(const QString& objectName, const TwipScale& scale, MainController& controller,
+                     QWidget* parent)
     : QFrame(parent), m_scale(scale), m_controller(controller)
 {
     setObjectName(objectName);
@@ -20,7 +21,8 @@ void ModePanel::placeTitle(const MainState& state)
     m_position->setText(state.sentence.positionCaption);
     const int right = width() - m_scale.px(360);
     m_title->setGeometry(m_scale.px(300), m_scale.px(150), width() / 2, m_scale.px(400));
-    m_position->setGeometry(right - m_scale.px(2400), m_scale.px(150), m_scale.px(2400), m_scale.px(400));
+    m_position->setGeometry(right - m_scale.px(2400), m_scale.px(150), m_scale.px(2400),
+                            m_scale.px(400));
 }
 
 } // namespace kelvaro

@@ -47,13 +47,17 @@ QPixmap checkPicture(const QString& path, bool checked, int size)
     p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), 3, 3);
     if (checked) {
         p.setPen(QPen(Qt::white, 2));
-        p.drawPolyline(QPolygonF({QPointF(size * 0.25, size * 0.52), QPointF(size * 0.43, size * 0.7),
-                                  QPointF(size * 0.76, size * 0.3)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(size * 0.25, size * 0.52), QPointF(size * 0.43, size * 0.7),
+                       QPointF(size * 0.76, size * 0.3)}));
     }
     return picture;
 }
 
-ScrollColumn::ScrollColumn(const TwipScale& scale, QWidget* parent) : QWidget(parent), m_scale(scale) {}
+ScrollColumn::ScrollColumn(const TwipScale& scale, QWidget* parent)
+    : QWidget(parent), m_scale(scale)
+{
+}
 
 void ScrollColumn::setThumb(int topTwips, int heightTwips)
 {
@@ -77,7 +81,8 @@ void ScrollColumn::paintEvent(QPaintEvent*)
     p.setBrush(theme::kMuted);
     const double cx = width() / 2.0;
     const double s = button * 0.28;
-    p.drawPolygon(QPolygonF({QPointF(cx - s, button * 0.65), QPointF(cx + s, button * 0.65), QPointF(cx, button * 0.3)}));
+    p.drawPolygon(QPolygonF({QPointF(cx - s, button * 0.65), QPointF(cx + s, button * 0.65),
+                             QPointF(cx, button * 0.3)}));
     const double b = height() - button;
     p.drawPolygon(QPolygonF({QPointF(cx - s, b + button * 0.35), QPointF(cx + s, b + button * 0.35),
                              QPointF(cx, b + button * 0.7)}));

@@ -18,8 +18,9 @@ struct PlayerApplication::Parts
 {
     Parts(const QString& folder, Dialogs* chosenDialogs)
         : screen(), measurer(screen.logicalDpi()), scale(screen.logicalDpi()),
-          context(folder, Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs, desktop,
-                                screen, measurer}),
+          context(folder,
+                  Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
+                        desktop, screen, measurer}),
           controller(context), window(controller, scale)
     {
     }
@@ -43,7 +44,8 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
     registerFontSubstitutions();
     m_parts = std::make_unique<Parts>(programFolder, dialogs);
     m_parts->dialogs.setParent(&m_parts->window);
-    QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window, &QWidget::close);
+    QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
+                     &QWidget::close);
 }
 
 PlayerApplication::~PlayerApplication() = default;
@@ -55,8 +57,9 @@ bool PlayerApplication::start()
     MainWindow& window = m_parts->window;
     window.refresh();
     // The normal window stands in the middle of the screen.
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                          : QRect(0, 0, 1024, 768);
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1024, 768);
     if (!m_parts->context.state.geometry.maximised)
         window.move(screen.center() - QPoint(window.width() / 2, window.height() / 2));
     window.show();

@@ -10,7 +10,8 @@
 
 namespace kelvaro {
 
-SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController& controller, QWidget* parent)
+SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController& controller,
+                                         QWidget* parent)
     : ModePanel(QStringLiteral("SenModePicture"), scale, controller, parent)
 {
     m_canvas = new ElementCanvas(scale, this);
@@ -44,8 +45,10 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
     connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
     connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
     connect(m_play, &QPushButton::clicked, &controller, &MainController::readAloud);
-    connect(m_checkImage, &ClickableLabel::clicked, &controller, &MainController::toggleSentenceChinese);
-    connect(m_checkLabel, &ClickableLabel::clicked, &controller, &MainController::toggleSentenceChinese);
+    connect(m_checkImage, &ClickableLabel::clicked, &controller,
+            &MainController::toggleSentenceChinese);
+    connect(m_checkLabel, &ClickableLabel::clicked, &controller,
+            &MainController::toggleSentenceChinese);
     m_chinese.resize(2);
 }
 

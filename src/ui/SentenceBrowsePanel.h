@@ -15,7 +15,8 @@ class SentenceBrowsePanel : public ModePanel
 {
     Q_OBJECT
 public:
-    SentenceBrowsePanel(const TwipScale& scale, MainController& controller, QWidget* parent = nullptr);
+    SentenceBrowsePanel(const TwipScale& scale, MainController& controller,
+                        QWidget* parent = nullptr);
     void refresh(const MainState& state) override;
     void layoutChildren(const TwipRect& panel) override;
 

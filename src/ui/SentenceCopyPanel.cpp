@@ -13,37 +13,51 @@ namespace {
 QString panelName(int mode)
 {
     switch (mode) {
-    case kDictationTestMode: return QStringLiteral("WriteWordModePicture");
-    case kReadAfterMode: return QStringLiteral("VoiceModePicture");
-    case kFreeSpellingMode: return QStringLiteral("WriteModePicture");
-    case kRecallMode: return QStringLiteral("ClickWordModePicture");
-    default: return QStringLiteral("CurrentWordModePicture");
+    case kDictationTestMode:
+        return QStringLiteral("WriteWordModePicture");
+    case kReadAfterMode:
+        return QStringLiteral("VoiceModePicture");
+    case kFreeSpellingMode:
+        return QStringLiteral("WriteModePicture");
+    case kRecallMode:
+        return QStringLiteral("ClickWordModePicture");
+    default:
+        return QStringLiteral("CurrentWordModePicture");
     }
 }
 
 QString backName(int mode)
 {
     switch (mode) {
-    case kDictationTestMode: return QStringLiteral("WriteBackCommand");
-    case kReadAfterMode: return QStringLiteral("VoiceBackCommand1");
-    case kFreeSpellingMode: return QStringLiteral("WriteSenBackCommand");
-    default: return QStringLiteral("WordBackCommand");
+    case kDictationTestMode:
+        return QStringLiteral("WriteBackCommand");
+    case kReadAfterMode:
+        return QStringLiteral("VoiceBackCommand1");
+    case kFreeSpellingMode:
+        return QStringLiteral("WriteSenBackCommand");
+    default:
+        return QStringLiteral("WordBackCommand");
     }
 }
 
 QString nextName(int mode)
 {
     switch (mode) {
-    case kDictationTestMode: return QStringLiteral("WriteNextCommand");
-    case kReadAfterMode: return QStringLiteral("VoiceNextCommand");
-    case kFreeSpellingMode: return QStringLiteral("WriteSenNextCommand");
-    default: return QStringLiteral("WordNextCommand");
+    case kDictationTestMode:
+        return QStringLiteral("WriteNextCommand");
+    case kReadAfterMode:
+        return QStringLiteral("VoiceNextCommand");
+    case kFreeSpellingMode:
+        return QStringLiteral("WriteSenNextCommand");
+    default:
+        return QStringLiteral("WordNextCommand");
     }
 }
 
 } // namespace
 
-SentenceCopyPanel::SentenceCopyPanel(int mode, const TwipScale& scale, MainController& controller, QWidget* parent)
+SentenceCopyPanel::SentenceCopyPanel(int mode, const TwipScale& scale, MainController& controller,
+                                     QWidget* parent)
     : ModePanel(panelName(mode), scale, controller, parent), m_mode(mode)
 {
     m_canvas = new ElementCanvas(scale, this);
@@ -84,8 +98,9 @@ void SentenceCopyPanel::refresh(const MainState& state)
                              {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
         break;
     case kFillInMode:
-        m_canvas->setLayers({{0, &view.CurrentWordSenLabel, LayerKind::Text, TextFont::SentenceWord},
-                             {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
+        m_canvas->setLayers(
+            {{0, &view.CurrentWordSenLabel, LayerKind::Text, TextFont::SentenceWord},
+             {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
         break;
     default: {
         m_lines[1] = view.SenEnglishTextLabel;

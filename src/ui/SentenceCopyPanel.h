@@ -14,7 +14,8 @@ class SentenceCopyPanel : public ModePanel
 {
     Q_OBJECT
 public:
-    SentenceCopyPanel(int mode, const TwipScale& scale, MainController& controller, QWidget* parent = nullptr);
+    SentenceCopyPanel(int mode, const TwipScale& scale, MainController& controller,
+                      QWidget* parent = nullptr);
     void refresh(const MainState& state) override;
     void layoutChildren(const TwipRect& panel) override;
 

@@ -29,7 +29,8 @@ QRect TabBar::tabRect(int mode) const
     if (index < 0)
         return {};
     const int gap = 4;
-    const int width = qMin(96, (this->width() - gap * int(m_modes.size())) / qMax(1, int(m_modes.size())));
+    const int width =
+        qMin(96, (this->width() - gap * int(m_modes.size())) / qMax(1, int(m_modes.size())));
     return QRect(index * (width + gap), 0, width, height());
 }
 
@@ -42,7 +43,8 @@ void TabBar::paintEvent(QPaintEvent*)
         const QRectF r = QRectF(tabRect(mode)).adjusted(0.5, 3.5, -0.5, 0.5);
         const bool current = (mode == m_current);
         p.setPen(QPen(current ? theme::kBorder : QColor(0, 0, 0, 0), 1));
-        p.setBrush(current ? theme::kPanel : (mode == m_hover ? theme::kAccentSoft : QColor(0xdd, 0xe4, 0xeb)));
+        p.setBrush(current ? theme::kPanel
+                           : (mode == m_hover ? theme::kAccentSoft : QColor(0xdd, 0xe4, 0xeb)));
         p.drawRoundedRect(r.adjusted(0, 0, 0, 8), 7, 7);
         if (current) {
             p.setPen(Qt::NoPen);

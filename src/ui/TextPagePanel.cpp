@@ -8,16 +8,20 @@
 
 namespace kelvaro {
 
-TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& controller, QWidget* parent)
-    : ModePanel(page == Page::FullText ? QStringLiteral("AllWordModePicture") : QStringLiteral("TextModePicture"),
+TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& controller,
+                             QWidget* parent)
+    : ModePanel(page == Page::FullText ? QStringLiteral("AllWordModePicture")
+                                       : QStringLiteral("TextModePicture"),
                 scale, controller, parent),
       m_page(page)
 {
     m_frame = new QFrame(this);
     m_frame->setProperty("class", QStringLiteral("Page"));
-    m_frame->setObjectName(page == Page::FullText ? QStringLiteral("AllWordTextPicture") : QStringLiteral("TextPicture"));
+    m_frame->setObjectName(page == Page::FullText ? QStringLiteral("AllWordTextPicture")
+                                                  : QStringLiteral("TextPicture"));
     m_canvas = new ElementCanvas(scale, m_frame);
-    m_canvas->setObjectName(page == Page::FullText ? QStringLiteral("AllWordMainPicture") : QStringLiteral("MainPicture"));
+    m_canvas->setObjectName(page == Page::FullText ? QStringLiteral("AllWordMainPicture")
+                                                   : QStringLiteral("MainPicture"));
     m_canvas->setFocusPolicy(Qt::StrongFocus);
     m_scrollColumn = new ScrollColumn(scale, this);
 
@@ -27,18 +31,20 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
     };
     connect(m_scrollColumn, &ScrollColumn::upClicked, this, [scrollBy] { scrollBy(-1); });
     connect(m_scrollColumn, &ScrollColumn::downClicked, this, [scrollBy] { scrollBy(1); });
-    connect(m_canvas, &ElementCanvas::wheelScrolled, this, [scrollBy](int steps) { scrollBy(steps); });
-    connect(m_canvas, &ElementCanvas::elementReleased, this,
-            [&controller, full](int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
-                if (button != Qt::LeftButton)
-                    return;
-                if (full && layer == 0)
-                    controller.fullTextCellReleased(index);
-                else if (layer == 1)
-                    controller.sentenceSpeakerClicked(index);
-                else if (!full)
-                    controller.translationLineClicked(index);
-            });
+    connect(m_canvas, &ElementCanvas::wheelScrolled, this,
+            [scrollBy](int steps) { scrollBy(steps); });
+    connect(
+        m_canvas, &ElementCanvas::elementReleased, this,
+        [&controller, full](int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
+            if (button != Qt::LeftButton)
+                return;
+            if (full && layer == 0)
+                controller.fullTextCellReleased(index);
+            else if (layer == 1)
+                controller.sentenceSpeakerClicked(index);
+            else if (!full)
+                controller.translationLineClicked(index);
+        });
 
     if (full) {
         m_checkImage = new ClickableLabel(this);
@@ -48,8 +54,10 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
         m_checkLabel->setObjectName(QStringLiteral("AllChineseCheckLabel"));
         m_checkLabel->setProperty("class", QStringLiteral("Caption"));
         m_checkLabel->setCursor(Qt::PointingHandCursor);
-        connect(m_checkImage, &ClickableLabel::clicked, &controller, &MainController::toggleFullTextChinese);
-        connect(m_checkLabel, &ClickableLabel::clicked, &controller, &MainController::toggleFullTextChinese);
+        connect(m_checkImage, &ClickableLabel::clicked, &controller,
+                &MainController::toggleFullTextChinese);
+        connect(m_checkLabel, &ClickableLabel::clicked, &controller,
+                &MainController::toggleFullTextChinese);
         m_tip = makeLabel(QStringLiteral("TipPicture"), QStringLiteral("Muted"), this);
         m_tip->setText(QStringLiteral("双击英语句子查看译文"));
     }
@@ -69,7 +77,8 @@ void TextPagePanel::refresh(const MainState& state)
     const ScrollView& view = scroll(state);
     m_frame->setGeometry(px(view.frame));
     m_canvas->setGeometry(1, 1, m_frame->width() - 2, m_frame->height() - 2);
-    m_scrollColumn->setGeometry(px({view.frame.right() + 30, view.frame.top, 240, view.frame.height}));
+    m_scrollColumn->setGeometry(
+        px({view.frame.right() + 30, view.frame.top, 240, view.frame.height}));
     m_scrollColumn->setThumb(view.thumbTop, view.thumbHeight);
     m_scrollColumn->setVisible(view.scrollControlsVisible);
     m_canvas->setOffset(view.page.left, view.page.top);
@@ -85,7 +94,8 @@ void TextPagePanel::refresh(const MainState& state)
         const int row = view.frame.bottom() + 150;
         const bool shown = state.options.allChineseCheck == QLatin1String("1");
         m_checkImage->setGeometry(px({view.frame.left, row + 90, 240, 240}));
-        m_checkImage->setPixmap(checkPicture(state.folder.checkPicture(shown), shown, m_scale.px(240)));
+        m_checkImage->setPixmap(
+            checkPicture(state.folder.checkPicture(shown), shown, m_scale.px(240)));
         m_checkLabel->setGeometry(px({view.frame.left + 300, row, 1800, 420}));
         m_tip->setGeometry(px({view.frame.left + 2300, row, 3000, 420}));
         m_tip->setVisible(full.TipPictureVisible);

@@ -15,7 +15,8 @@ class TextPagePanel : public ModePanel
     Q_OBJECT
 public:
     enum class Page { FullText, Translation };
-    TextPagePanel(Page page, const TwipScale& scale, MainController& controller, QWidget* parent = nullptr);
+    TextPagePanel(Page page, const TwipScale& scale, MainController& controller,
+                  QWidget* parent = nullptr);
     void refresh(const MainState& state) override;
     void layoutChildren(const TwipRect& panel) override;
     ElementCanvas* canvas() const { return m_canvas; }

@@ -32,11 +32,16 @@ QRect TitleStrip::buttonRect(Button button) const
     const int size = height() - 12;
     const int right = width() - 8;
     switch (button) {
-    case Close: return QRect(right - size, 6, size, size);
-    case MaxRestore: return QRect(right - 2 * size - 4, 6, size, size);
-    case Minimise: return QRect(right - 3 * size - 8, 6, size, size);
-    case Mini: return QRect(right - 3 * size - 8 - 86, 8, 76, size - 4);
-    default: return {};
+    case Close:
+        return QRect(right - size, 6, size, size);
+    case MaxRestore:
+        return QRect(right - 2 * size - 4, 6, size, size);
+    case Minimise:
+        return QRect(right - 3 * size - 8, 6, size, size);
+    case Mini:
+        return QRect(right - 3 * size - 8 - 86, 8, 76, size - 4);
+    default:
+        return {};
     }
 }
 
@@ -74,13 +79,13 @@ void TitleStrip::paintEvent(QPaintEvent*)
 
     p.setPen(theme::kTitleText);
     p.setFont(interfaceFont(11, true));
-    p.drawText(QRect(int(bubble.right()) + 10, 0, width() / 2, height()), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Kelvaro Player"));
+    p.drawText(QRect(int(bubble.right()) + 10, 0, width() / 2, height()),
+               Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Kelvaro Player"));
     if (!m_title.isEmpty()) {
         p.setFont(interfaceFont(10));
         p.setPen(QColor(255, 255, 255, 200));
-        p.drawText(QRect(int(bubble.right()) + 150, 0, width() / 2, height()), Qt::AlignVCenter | Qt::AlignLeft,
-                   m_title);
+        p.drawText(QRect(int(bubble.right()) + 150, 0, width() / 2, height()),
+                   Qt::AlignVCenter | Qt::AlignLeft, m_title);
     }
 
     for (Button b : {Mini, Minimise, MaxRestore, Close}) {
@@ -101,7 +106,9 @@ void TitleStrip::paintEvent(QPaintEvent*)
             p.setFont(interfaceFont(9));
             p.drawText(r.translated(offset), Qt::AlignCenter, QStringLiteral("迷你模式"));
             break;
-        case Minimise: p.drawLine(QPointF(c.x() - s, c.y() + s * 0.6), QPointF(c.x() + s, c.y() + s * 0.6)); break;
+        case Minimise:
+            p.drawLine(QPointF(c.x() - s, c.y() + s * 0.6), QPointF(c.x() + s, c.y() + s * 0.6));
+            break;
         case MaxRestore:
             if (m_maximised) {
                 p.drawRect(QRectF(c.x() - s, c.y() - s * 0.5, s * 1.5, s * 1.5));
@@ -115,7 +122,8 @@ void TitleStrip::paintEvent(QPaintEvent*)
             p.drawLine(QPointF(c.x() - s, c.y() - s), QPointF(c.x() + s, c.y() + s));
             p.drawLine(QPointF(c.x() + s, c.y() - s), QPointF(c.x() - s, c.y() + s));
             break;
-        default: break;
+        default:
+            break;
         }
     }
 }
@@ -138,11 +146,20 @@ void TitleStrip::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     switch (pressed) {
-    case Mini: emit miniModeRequested(); break;
-    case Minimise: emit minimiseRequested(); break;
-    case MaxRestore: m_maximised ? emit restoreRequested() : emit maximiseRequested(); break;
-    case Close: emit closeRequested(); break;
-    default: break;
+    case Mini:
+        emit miniModeRequested();
+        break;
+    case Minimise:
+        emit minimiseRequested();
+        break;
+    case MaxRestore:
+        m_maximised ? emit restoreRequested() : emit maximiseRequested();
+        break;
+    case Close:
+        emit closeRequested();
+        break;
+    default:
+        break;
     }
 }
 

@@ -7,14 +7,17 @@ using namespace kelvaro;
 
 TEST(BookList, NamesBetweenCaretsIncludingEmptyOnes)
 {
-    const auto names = parseBookList(QStringLiteral("^第一课^^Lesson 3^\r\n"), QStringLiteral("Kelvaro.dat"));
+    const auto names =
+        parseBookList(QStringLiteral("^第一课^^Lesson 3^\r\n"), QStringLiteral("Kelvaro.dat"));
     ASSERT_TRUE(names.ok());
-    EXPECT_EQ(names.value(), (QStringList{QStringLiteral("第一课"), QString(), QStringLiteral("Lesson 3")}));
+    EXPECT_EQ(names.value(),
+              (QStringList{QStringLiteral("第一课"), QString(), QStringLiteral("Lesson 3")}));
 }
 
 TEST(BookList, RefusesAListNotClosedByCaret)
 {
-    for (const QString& text : {QString(), QStringLiteral("^"), QStringLiteral("^a^b"), QStringLiteral("a^b^")}) {
+    for (const QString& text :
+         {QString(), QStringLiteral("^"), QStringLiteral("^a^b"), QStringLiteral("a^b^")}) {
         const auto names = parseBookList(text, QStringLiteral("/x/Kelvaro.dat"));
         EXPECT_FALSE(names.ok()) << text.toStdString();
         EXPECT_TRUE(names.error().contains(QStringLiteral("/x/Kelvaro.dat")));

@@ -8,9 +8,8 @@ using namespace kelvaro;
 namespace {
 
 // Two sentences: "Good morning." with a key word, and "Hi" with a note, a Done flag and a tail.
-const QString kTwoSentences = QStringLiteral(
-    "*^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###"
-    "*^Hi$hi$^#你好#1.5#2.25#a note#1#extra#tail*");
+const QString kTwoSentences = QStringLiteral("*^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###"
+                                             "*^Hi$hi$^#你好#1.5#2.25#a note#1#extra#tail*");
 
 Lesson parsed(const QString& text)
 {
@@ -25,7 +24,8 @@ TEST(ParseLesson, CutsRecordsAndCounts)
 {
     const Lesson lesson = parsed(kTwoSentences);
     ASSERT_EQ(lesson.sentenceCount, 2);
-    EXPECT_EQ(lesson.records[0], QStringLiteral("^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###"));
+    EXPECT_EQ(lesson.records[0],
+              QStringLiteral("^Good $good$^morning$morning$◆^.^#早上好。#0#1.5###"));
     EXPECT_EQ(lesson.keyWordCount, 1);
     EXPECT_EQ(lesson.dictatedCount, 1);
     EXPECT_EQ(englishDisplayText(lesson.records[0]), QStringLiteral("Good morning."));
@@ -59,7 +59,8 @@ TEST(ParseLesson, CountsKeyWordMarksAnywhereAndOnlyExactDoneFlags)
 
 TEST(ParseLesson, RefusesMalformedTextNamingFileAndSentence)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         QString text;
         const char* expectedPart;
@@ -69,7 +70,8 @@ TEST(ParseLesson, RefusesMalformedTextNamingFileAndSentence)
         {"no leading star", QStringLiteral("^Hi$hi$^#x#0#1###*"), "begin with \"*\""},
         {"no final star", QStringLiteral("*^Hi$hi$^#x#0#1###"), "end with \"*\""},
         {"two stars in a row", QStringLiteral("*^Hi$hi$^#x#0#1###**"), "sentence 2"},
-        {"five hashes", QStringLiteral("*^Hi$hi$^#x#0#1###*^Hi$hi$^#x#0#1##*"), "sentence 2: it has 5"},
+        {"five hashes", QStringLiteral("*^Hi$hi$^#x#0#1###*^Hi$hi$^#x#0#1##*"),
+         "sentence 2: it has 5"},
         {"english without carets", QStringLiteral("*Hi#x#0#1###*"), "\"^\""},
         {"english of one caret", QStringLiteral("*^#x#0#1###*"), "\"^\""},
         {"one dollar", QStringLiteral("*^Hi$hi^#x#0#1###*"), "word 1 has 1"},
@@ -118,7 +120,8 @@ TEST(LessonEdits, TailRewriteReplacesOnlyNoteAndDone)
     const QString record = QStringLiteral("^Hi$hi$◆^#你好#1.5#2.25#old note##extra#tail");
     EXPECT_EQ(*rewriteRecordTail(record, QStringLiteral("  new note"), QStringLiteral("1")),
               QStringLiteral("^Hi$hi$◆^#你好#1.5#2.25#  new note#1#extra#tail"));
-    EXPECT_EQ(clearDoneField(QStringLiteral("^Hi$hi$^#x#0#1#n#1#t")), QStringLiteral("^Hi$hi$^#x#0#1#n##t"));
+    EXPECT_EQ(clearDoneField(QStringLiteral("^Hi$hi$^#x#0#1#n#1#t")),
+              QStringLiteral("^Hi$hi$^#x#0#1#n##t"));
     EXPECT_FALSE(rewriteRecordTail(QStringLiteral("^Hi$hi$^#x#0"), QString(), QString()));
 }
 

@@ -5,8 +5,8 @@
 using namespace kelvaro;
 
 namespace {
-const QString kShipped =
-    QStringLiteral("2/1/1/0/0/0/1/1/80/1/1000/1/1000/1/1000/1/1000/1/1000/1/1/1/1/1/0/1/1/255/True/False/False/True/1/");
+const QString kShipped = QStringLiteral("2/1/1/0/0/0/1/1/80/1/1000/1/1000/1/1000/1/1000/1/1000/1/1/"
+                                        "1/1/1/0/1/1/255/True/False/False/True/1/");
 }
 
 TEST(Settings, FirstRunFileGivesTheDefaultsAndWritesBackIdentically)
@@ -49,14 +49,17 @@ TEST(Settings, EveryValueLandsInItsPlace)
     EXPECT_FALSE(s.currentWordRead);
     EXPECT_EQ(s.writeMode, QStringLiteral("2"));
     // Written back in the table's order, flags as words, fractions with ".".
-    EXPECT_EQ(formatSettings(s),
-              QStringLiteral("17/12/4/-1234.5/567/1/0/3/85/4/2000/8/3000/20/10/0/60000/5/30000/0/1/0/1/0/1/0/1/"
-                             "16711680/False/True/True/False/2/"));
+    EXPECT_EQ(
+        formatSettings(s),
+        QStringLiteral(
+            "17/12/4/-1234.5/567/1/0/3/85/4/2000/8/3000/20/10/0/60000/5/30000/0/1/0/1/0/1/0/1/"
+            "16711680/False/True/True/False/2/"));
 }
 
 TEST(Settings, IncompleteTextGivesFirstRunDefaults)
 {
-    for (const QString& text : {QString(), QStringLiteral("5/1/2/"), QStringLiteral("/") + kShipped.mid(2)}) {
+    for (const QString& text :
+         {QString(), QStringLiteral("5/1/2/"), QStringLiteral("/") + kShipped.mid(2)}) {
         bool complete = true;
         const Settings s = parseSettings(text, &complete);
         EXPECT_FALSE(complete) << text.toStdString();
@@ -76,9 +79,9 @@ TEST(Settings, ValuesTheMenusDoNotOfferAreKeptAndCheckNoItem)
 
 TEST(Settings, FlagsReadTrueForAnyCaseOfTrueOrANonZeroNumber)
 {
-    const std::pair<const char*, bool> cases[] = {{"True", true},  {"true", true}, {"TRUE", true},
-                                                  {"-1", true},    {"1", true},    {"False", false},
-                                                  {"0", false},    {"", false},    {"yes", false}};
+    const std::pair<const char*, bool> cases[] = {{"True", true}, {"true", true}, {"TRUE", true},
+                                                  {"-1", true},   {"1", true},    {"False", false},
+                                                  {"0", false},   {"", false},    {"yes", false}};
     for (auto [text, expected] : cases)
         EXPECT_EQ(readFlag(QString::fromLatin1(text)), expected) << text;
 }

@@ -6,18 +6,24 @@ using namespace kelvaro;
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsAtTheFirstOtherCharacter)
 {
-    struct Case {
+    struct Case
+    {
         const char16_t* text;
         double expected;
     };
     const Case cases[] = {
-        {u"12.5", 12.5},   {u"  -3.25abc", -3.25}, {u"+7", 7},     {u"1e3", 1000},
-        {u"2.5E-1x", 0.25}, {u"abc", 0},           {u"", 0},       {u"-", 0},
-        {u".5", 0.5},      {u"3.", 3},             {u"4e", 4},     {u"100/", 100},
-        {u"1,5", 1},       {u"\t9", 9},            {u"True", 0},   {u"-1234.5", -1234.5},
+        {u"12.5", 12.5},    {u"  -3.25abc", -3.25},
+        {u"+7", 7},         {u"1e3", 1000},
+        {u"2.5E-1x", 0.25}, {u"abc", 0},
+        {u"", 0},           {u"-", 0},
+        {u".5", 0.5},       {u"3.", 3},
+        {u"4e", 4},         {u"100/", 100},
+        {u"1,5", 1},        {u"\t9", 9},
+        {u"True", 0},       {u"-1234.5", -1234.5},
     };
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf16(c.text)), c.expected) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf16(c.text)), c.expected)
+            << QString::fromUtf16(c.text).toStdString();
 }
 
 TEST(ShortestDecimal, GivesTheShortestTextThatReadsBack)

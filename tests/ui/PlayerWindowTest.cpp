@@ -25,8 +25,14 @@ namespace {
 class RecordingDialogs : public Dialogs
 {
 public:
-    void information(const QString& title, const QString& text) override { shown << title + u':' + text; }
-    void warning(const QString& title, const QString& text) override { shown << title + u':' + text; }
+    void information(const QString& title, const QString& text) override
+    {
+        shown << title + u':' + text;
+    }
+    void warning(const QString& title, const QString& text) override
+    {
+        shown << title + u':' + text;
+    }
     std::optional<int> chooseColour(int) override { return std::nullopt; }
     QStringList shown;
 };
@@ -63,13 +69,15 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
         auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
         ASSERT_NE(tree, nullptr);
         QTreeWidgetItem* lesson2 = tree->topLevelItem(0)->child(1);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(lesson2).center());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(lesson2).center());
         EXPECT_EQ(player.controller().state().LessonNumber, 2);
         EXPECT_EQ(player.controller().state().LessonTitle, QStringLiteral("第二课"));
 
         // Back to lesson 1 and on to sentence browse, then through the sentences by key.
         QTreeWidgetItem* lesson1 = tree->topLevelItem(0)->child(0);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(lesson1).center());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(lesson1).center());
         auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kSentenceBrowseMode).center());
         EXPECT_EQ(player.controller().state().ModeIndex, kSentenceBrowseMode);
@@ -80,7 +88,8 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
         EXPECT_EQ(player.controller().state().CurrentSentence, 2);
         EXPECT_TRUE(back->isEnabled());
         EXPECT_FALSE(next->isEnabled());
-        auto* position = window.panel(kSentenceBrowseMode)->findChild<QLabel*>(QStringLiteral("PositionLabel"));
+        auto* position =
+            window.panel(kSentenceBrowseMode)->findChild<QLabel*>(QStringLiteral("PositionLabel"));
         EXPECT_EQ(position->text(), QStringLiteral("2 / 2"));
         window.close();
     }

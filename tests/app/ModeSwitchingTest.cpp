@@ -1,0 +1,63 @@
+#include "QtPrinters.h"
+#include "ShellFixture.h"
+
+#include "app/ModeSwitching.h"
+#include "app/SentenceDisplay.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+TEST(ModeSwitching, TabClickStopsEveryReadingAndMovesTheFocus)
+{
+    const struct
+    {
+        int from, tab;
+        FocusTarget focus; ///< Tree: the focus stays where it was
+    } cases[] = {
+        {kSentenceBrowseMode, kFullTextMode, FocusTarget::FullTextKeys},
+        {kSentenceBrowseMode, kTranslationMode, FocusTarget::TranslationKeys},
+        {kSentenceBrowseMode, kFreeSpellingMode, FocusTarget::WriteText},
+        {kSentenceBrowseMode, kDictationTestMode, FocusTarget::WriteWordText},
+        {kSentenceBrowseMode, kFillInMode, FocusTarget::CurrentWordWriteText},
+        {kTranslationMode, kSentenceBrowseMode, FocusTarget::Tree},
+        {kTranslationMode, kReadAfterMode, FocusTarget::Tree},
+        {kTranslationMode, kRecallMode, FocusTarget::Tree},
+        // The tab that is already current stops the reading all the same.
+        {kSentenceBrowseMode, kSentenceBrowseMode, FocusTarget::Tree},
+        {kTranslationMode, kTranslationMode, FocusTarget::TranslationKeys},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + " -> " + std::to_string(c.tab));
+        ShellFixture shell;
+        Settings settings = defaultSettings();
+        settings.modeIndex = c.from;
+        settings.sen.count = 3;
+        ASSERT_TRUE(shell.writeSettings(settings));
+        ASSERT_TRUE(shell.startUp());
+        MainContext& context = shell.context();
+        shell.clock.advance(200); // past the start-up focus
+
+        // A reading in progress, with the repeat pauses of every mode running.
+        readAloud(context);
+        const Timers& t = context.timers;
+        for (Timer* timer : {t.Timer3, t.Timer4, t.Timer5, t.Timer6, t.Timer7})
+            timer->setEnabled(true);
+        context.state.CurrentReadCount = 2;
+        context.focus = FocusTarget::Tree;
+        shell.lessonPlayer.clearCalls();
+
+        tabClicked(context, c.tab);
+        EXPECT_EQ(context.state.ModeIndex, c.tab);
+        EXPECT_EQ(context.focus, c.focus);
+        EXPECT_EQ(context.state.CurrentReadCount, 0);
+        EXPECT_EQ(shell.lessonPlayer.calls(), QStringList{"pause"});
+        EXPECT_FALSE(shell.lessonPlayer.isPlaying());
+        for (Timer* timer : {t.ReadTimer, t.Timer3, t.Timer4, t.Timer5, t.Timer6, t.Timer7})
+            EXPECT_FALSE(timer->isEnabled());
+
+        // Nothing starts again by itself in the new mode.
+        shell.clock.advance(60000);
+        EXPECT_EQ(shell.lessonPlayer.calls(), QStringList{"pause"});
+    }
+}

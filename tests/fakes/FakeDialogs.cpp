@@ -1,0 +1,31 @@
+#include "FakeDialogs.h"
+
+namespace kelvaro {
+
+void FakeDialogs::information(const QString& title, const QString& text)
+{
+    m_messages.append({Kind::Information, title, text});
+}
+
+void FakeDialogs::warning(const QString& title, const QString& text)
+{
+    m_messages.append({Kind::Warning, title, text});
+}
+
+std::optional<int> FakeDialogs::chooseColour(int initial)
+{
+    m_colourRequests.append(initial);
+    return m_chosenColour;
+}
+
+int FakeDialogs::countMentioning(const QString& part) const
+{
+    int count = 0;
+    for (const Message& message : m_messages) {
+        if (message.title.contains(part) || message.text.contains(part))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace kelvaro

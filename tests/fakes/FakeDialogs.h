@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ports/Dialogs.h"
+
+#include <QVector>
+
+namespace kelvaro {
+
+/// Records the message boxes shown; the colour dialog answers what the test preset.
+class FakeDialogs : public Dialogs
+{
+public:
+    enum class Kind { Information, Warning };
+    struct Message
+    {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+
+    void information(const QString& title, const QString& text) override;
+    void warning(const QString& title, const QString& text) override;
+    std::optional<int> chooseColour(int initial) override;
+
+    /// Every message box so far, in order.
+    const QVector<Message>& messages() const { return m_messages; }
+    /// The message boxes whose title or text contains part.
+    int countMentioning(const QString& part) const;
+    void clear() { m_messages.clear(); }
+
+    /// What chooseColour returns from now on (nullopt: cancelled).
+    void setChosenColour(std::optional<int> colour) { m_chosenColour = colour; }
+    /// The initial colours chooseColour was called with.
+    const QVector<int>& colourRequests() const { return m_colourRequests; }
+
+private:
+    QVector<Message> m_messages;
+    std::optional<int> m_chosenColour;
+    QVector<int> m_colourRequests;
+};
+
+} // namespace kelvaro

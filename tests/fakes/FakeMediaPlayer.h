@@ -1,0 +1,52 @@
+#pragma once
+
+#include "FakeClock.h"
+
+#include "ports/MediaPlayer.h"
+
+#include <QStringList>
+
+namespace kelvaro {
+
+/// A player that logs every call and whose position runs with a FakeClock while playing.
+/// Log entries: "setFile <path>", "play", "pause", "stop", "setPosition <s>", "setVolume <v>",
+/// "setEndFence <s>", numbers as QString::number gives them.
+class FakeMediaPlayer : public MediaPlayer
+{
+public:
+    /// Without a clock the position stands still.
+    explicit FakeMediaPlayer(const FakeClock* clock = nullptr) : m_clock(clock) {}
+
+    void setFile(const QString& path) override;
+    QString file() const override { return m_file; }
+    void play() override;
+    void pause() override;
+    void stop() override;
+    double position() const override;
+    void setPosition(double seconds) override;
+    void setVolume(int volume) override;
+    bool isPlaying() const override { return m_playing; }
+    void setEndFence(double seconds) override;
+
+    int volume() const { return m_volume; }
+    double endFence() const { return m_endFence; }
+
+    /// Every call so far, in order.
+    const QStringList& calls() const { return m_calls; }
+    /// Forgets the calls so far (state is kept).
+    void clearCalls() { m_calls.clear(); }
+
+private:
+    qint64 now() const { return m_clock != nullptr ? m_clock->now() : 0; }
+
+    const FakeClock* m_clock;
+    QStringList m_calls;
+    QString m_file;
+    bool m_playing = false;
+    double m_position = 0; ///< while playing: the position when play or the last seek happened
+    qint64 m_since = 0;    ///< fake time of that moment
+    int m_volume = 100;
+    double m_endFence = -1;
+};
+
+} // namespace kelvaro
