@@ -14,6 +14,8 @@ PACKAGES=(
   fonts-liberation2 fonts-noto-cjk
   # demo content generator tools
   espeak-ng lame sox libsox-fmt-mp3
+  # a sound server with a null sink, for the test that records what the player plays
+  pulseaudio pulseaudio-utils
   # headless runs and screenshots
   xvfb xauth x11-apps imagemagick xdotool
 )

@@ -8,6 +8,7 @@
 #include "ports/Screen.h"
 #include "ports/TextMeasurer.h"
 #include "ports/Timer.h"
+#include "ports/VoiceRecorder.h"
 
 #include <functional>
 
@@ -23,6 +24,8 @@ struct Ports
     Desktop& desktop;
     Screen& screen;
     const TextMeasurer& measurer;
+    VoiceRecorder& recorder; ///< MMControl1
+    SoundEffects& feedback;
 };
 
 /// Where the keyboard focus should go; the window applies it.

@@ -6,7 +6,10 @@
 #include "StartUp.h"
 #include "WindowModes.h"
 
+#include "RepeatScheduler.h"
+
 #include "modes/FullTextPage.h"
+#include "modes/ReadAfter.h"
 #include "modes/TranslationPage.h"
 
 namespace kelvaro {
@@ -172,6 +175,59 @@ void MainController::toggleFullTextChinese()
         centreTranslationView(state);
     }
     done();
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::recordClicked()
+{
+    startRecording(m_context.state, m_context.ports.recorder);
+    done();
+}
+
+void MainController::recordStopClicked()
+{
+    stopRecording(m_context.state, m_context.ports.recorder);
+    pausePlayers(m_context);
+    done();
+}
+
+void MainController::userVoiceClicked()
+{
+    playRecording(m_context.ports.recorder);
+}
+
+void MainController::setRepeatCount(int mode, double count)
+{
+    kelvaro::setRepeatCount(m_context, mode, count);
+    done();
+}
+
+void MainController::setRepeatPause(int mode, int milliseconds)
+{
+    kelvaro::setRepeatPause(m_context, mode, milliseconds);
+    done();
+}
+
+void MainController::setPlayMode(int playMode)
+{
+    m_context.state.options.playMode = playMode;
+    done();
+}
+
+void MainController::speakerPressed()
+{
+    m_context.ports.feedback.play(
+        m_context.state.folder.feedbackSound(QStringLiteral("MouDown.wav")));
+}
+
+void MainController::speakerReleased(int sentence)
+{
+    m_context.ports.feedback.play(
+        m_context.state.folder.feedbackSound(QStringLiteral("MouUp.wav")));
+    sentenceSpeakerClicked(sentence);
 }
 
 } // namespace kelvaro

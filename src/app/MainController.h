@@ -40,6 +40,17 @@ public slots:
     void sentenceSpeakerClicked(int sentence);
     /// A click on translation line s: it becomes the current sentence.
     void translationLineClicked(int sentence);
+    // Read-after
+    void recordClicked();     ///< "录音"
+    void recordStopClicked(); ///< "停止"
+    void userVoiceClicked();  ///< "您的读音"
+    // Sentence browse menu
+    void setRepeatCount(int mode, double count);
+    void setRepeatPause(int mode, int milliseconds);
+    void setPlayMode(int playMode);
+    /// A press and release on a speaker icon of the translation page: the click sounds.
+    void speakerPressed();
+    void speakerReleased(int sentence);
     /// The full-text page's "显示中文句子" check box.
     void toggleFullTextChinese();
     void scrollTranslation(int steps);

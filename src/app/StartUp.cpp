@@ -5,11 +5,13 @@
 #include "RepeatScheduler.h"
 #include "SentenceDisplay.h"
 #include "WindowModes.h"
+#include "WordSpeaking.h"
 
 #include "content/BookList.h"
 #include "content/TextFile.h"
 #include "content/TextRules.h"
 #include "modes/FullTextPage.h"
+#include "modes/ReadAfter.h"
 #include "modes/TranslationPage.h"
 
 namespace kelvaro {
@@ -43,6 +45,7 @@ void createTimers(MainContext& context)
     t.SetFocusTimer->setInterval(100);
 
     installRepeatScheduler(context);
+    installWordTimer(context);
     t.WinTimer->setHandler([&context] {
         context.timers.WinTimer->setEnabled(false);
         if (context.state.options.windowMaximised == QLatin1String("1"))
@@ -101,6 +104,7 @@ bool startUp(MainContext& context)
 
     state.CtrlHeld = false;
     layoutPanels(state);
+    openRecorder(state, context.ports.recorder);
 
     state.options = loadSettings(state.folder.settings());
     for (const RepeatFamily& family : kRepeatFamilies)

@@ -60,6 +60,24 @@ struct FullTextView
     ScrollView scroll; ///< AllWordTextPicture, AllWordMainPicture, AllWordMoveImage
 };
 
+/// The word popup (WordPicture), shared by every view.
+struct WordPopupView
+{
+    QString WordEnglishTextLabel; ///< the headword shown, and the word that is spoken
+    QString WordPronTextLabel;
+    QString WordChineseTextLabel;
+    bool visible = false;
+    TwipRect geometry; ///< relative to the window
+    int linkLeft = 0;  ///< WebWordFindLabel's left, relative to the popup
+};
+
+/// The read-after panel's recorder buttons.
+struct ReadAfterView
+{
+    bool RecordStopCommandEnabled = false; ///< "停止"
+    bool UserVoiceCommandEnabled = false;  ///< "您的读音"
+};
+
 /// Geometry of the window and its panels in twips; follows the window mode.
 struct WindowGeometry
 {
@@ -114,6 +132,8 @@ struct MainState
     SentenceBrowseView sentence;
     TranslationView translation;
     FullTextView fullText;
+    ReadAfterView readAfter;
+    WordPopupView wordPopup;
     WindowGeometry geometry;
     QString progressCaption; ///< Label1(27): "3 / 12"
 

@@ -2,6 +2,7 @@
 
 #include "ElementCanvas.h"
 #include "LibraryTree.h"
+#include "ReadAfterPanel.h"
 #include "SentenceBrowsePanel.h"
 #include "SentenceCopyPanel.h"
 #include "TabBar.h"

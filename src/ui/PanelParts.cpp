@@ -54,6 +54,25 @@ QPixmap checkPicture(const QString& path, bool checked, int size)
     return picture;
 }
 
+QPixmap settingsPicture(int size)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(size / 2.0, size / 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(theme::kMuted);
+    for (int i = 0; i < 8; ++i) {
+        p.drawRoundedRect(QRectF(-size * 0.09, -size * 0.48, size * 0.18, size * 0.22), 1.5, 1.5);
+        p.rotate(45);
+    }
+    p.drawEllipse(QPointF(0, 0), size * 0.33, size * 0.33);
+    p.setBrush(theme::kPanel);
+    p.drawEllipse(QPointF(0, 0), size * 0.14, size * 0.14);
+    return picture;
+}
+
 ScrollColumn::ScrollColumn(const TwipScale& scale, QWidget* parent)
     : QWidget(parent), m_scale(scale)
 {

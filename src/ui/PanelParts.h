@@ -32,6 +32,9 @@ QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget*
 /// by the program when the folder has none.
 QPixmap checkPicture(const QString& path, bool checked, int size);
 
+/// The picture of a panel's settings button: a gear.
+QPixmap settingsPicture(int size);
+
 /// The scroll column of a text page: up button, track, thumb, down button.
 class ScrollColumn : public QWidget
 {

@@ -1,9 +1,11 @@
 #include "PlayerApplication.h"
 
+#include "BeepSoundEffects.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "QtDesktopPorts.h"
 #include "QtTimer.h"
+#include "QtVoiceRecorder.h"
 #include "SignalCloser.h"
 
 #include "app/MainController.h"
@@ -20,7 +22,7 @@ struct PlayerApplication::Parts
         : screen(), measurer(screen.logicalDpi()), scale(screen.logicalDpi()),
           context(folder,
                   Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
-                        desktop, screen, measurer}),
+                        desktop, screen, measurer, recorder, soundEffects}),
           controller(context), window(controller, scale)
     {
     }
@@ -32,6 +34,8 @@ struct PlayerApplication::Parts
     QtDialogs dialogs;
     QtDesktop desktop;
     QtTextMeasurer measurer;
+    QtVoiceRecorder recorder;
+    BeepSoundEffects soundEffects;
     TwipScale scale;
     MainContext context;
     MainController controller;

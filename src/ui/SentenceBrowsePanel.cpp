@@ -1,11 +1,14 @@
 #include "SentenceBrowsePanel.h"
 
 #include "ElementCanvas.h"
+#include "OptionMenus.h"
 #include "PanelParts.h"
 #include "Theme.h"
 
 #include "app/MainController.h"
 
+#include <QCursor>
+#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace kelvaro {
@@ -41,6 +44,17 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
     m_checkLabel->setCursor(Qt::PointingHandCursor);
     m_count = makeLabel(QStringLiteral("SenCountLine"), QStringLiteral("Muted"), this);
 
+    m_settings = new ClickableLabel(this);
+    m_settings->setObjectName(QStringLiteral("SenModeSetImage"));
+    m_settings->setPixmap(settingsPicture(m_scale.px(300)));
+    m_settings->setToolTip(QStringLiteral("句子浏览设置"));
+    m_settings->setCursor(Qt::PointingHandCursor);
+    connect(m_settings, &ClickableLabel::clicked, this, [this, &controller] {
+        QMenu* menu = buildSentenceBrowseMenu(controller.state(), controller, this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(QCursor::pos());
+    });
+
     connect(m_first, &QPushButton::clicked, &controller, &MainController::firstSentence);
     connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
     connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
@@ -67,6 +81,7 @@ void SentenceBrowsePanel::layoutChildren(const TwipRect& panel)
     m_checkLabel->setGeometry(px({left + 300, bottomRow, 600, 420}));
     m_count->setGeometry(px({left + 1000, bottomRow, panel.width - left - 1300, 420}));
     m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_settings->setGeometry(px({panel.width - 360 - 300, 600, 300, 300}));
 }
 
 void SentenceBrowsePanel::refresh(const MainState& state)

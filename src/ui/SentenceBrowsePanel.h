@@ -32,6 +32,7 @@ private:
     ClickableLabel* m_checkImage;
     ClickableLabel* m_checkLabel;
     QLabel* m_count;
+    ClickableLabel* m_settings; ///< SenModeSetImage
     QString m_checkPath[2];
 };
 

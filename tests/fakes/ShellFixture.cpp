@@ -23,8 +23,9 @@ MainContext& ShellFixture::restart()
         timer->setHandler({});
     }
     m_context.reset();
-    m_context = std::make_unique<MainContext>(
-        folder.root(), Ports{timers, lessonPlayer, wordPlayer, dialogs, desktop, screen, measurer});
+    m_context = std::make_unique<MainContext>(folder.root(),
+                                              Ports{timers, lessonPlayer, wordPlayer, dialogs,
+                                                    desktop, screen, measurer, recorder, feedback});
     return *m_context;
 }
 

@@ -7,6 +7,7 @@
 #include "FakeScreen.h"
 #include "FakeTextMeasurer.h"
 #include "FakeTimerFactory.h"
+#include "FakeVoiceRecorder.h"
 #include "TestFolder.h"
 
 #include "app/MainContext.h"
@@ -34,6 +35,8 @@ public:
     FakeDesktop desktop;
     FakeScreen screen;
     FakeTextMeasurer measurer;
+    FakeVoiceRecorder recorder;
+    FakeSoundEffects feedback;
 
     /// The context on the folder; made on first use.
     MainContext& context();

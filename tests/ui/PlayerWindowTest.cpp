@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 using namespace kelvaro;
 
 namespace {
@@ -100,6 +102,23 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
     EXPECT_EQ(saved.startSentence, 2);
     EXPECT_EQ(saved.modeIndex, kSentenceBrowseMode);
     EXPECT_EQ(saved.windowMaximised, QStringLiteral("0"));
+}
+
+TEST(PlayerWindow, ALogoutSignalClosesTheWindowAndWritesTheSettings)
+{
+    QTemporaryDir dir;
+    const QString folder = copyFixture(dir);
+    QFile::remove(folder + QStringLiteral("/SETTING/Set.dat"));
+    RecordingDialogs dialogs;
+    PlayerApplication player(folder, &dialogs);
+    ASSERT_TRUE(player.start());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
+    player.controller().nextSentence();
+    ::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !player.window().isVisible(); }, 5000));
+    const auto text = readTextFile(folder + QStringLiteral("/SETTING/Set.dat"));
+    ASSERT_TRUE(text.ok()) << text.error().toStdString();
+    EXPECT_EQ(parseSettings(text.value()).startSentence, 2);
 }
 
 int main(int argc, char** argv)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "MainState.h"
+
+#include "ports/VoiceRecorder.h"
+
+namespace kelvaro {
+
+/// The read-after recorder: "录音" discards the last take and records a new one.
+void startRecording(MainState& state, VoiceRecorder& recorder);
+
+/// "停止": the take ends and can be played back. (The caller also pauses the lesson reading.)
+void stopRecording(MainState& state, VoiceRecorder& recorder);
+
+/// "您的读音": the take from its start.
+void playRecording(VoiceRecorder& recorder);
+
+/// Opens the recorder at start-up on the program folder's recorder file.
+void openRecorder(MainState& state, VoiceRecorder& recorder);
+
+} // namespace kelvaro

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "modes/MainState.h"
+
+class QMenu;
+class QWidget;
+
+namespace kelvaro {
+
+class MainController;
+struct RepeatFamily;
+
+/// Adds a mode's "朗读次数" and "间隔时间" submenus (the repeat-count and pause families),
+/// checked from the state, to menu.
+void addRepeatFamilyMenus(QMenu* menu, const RepeatFamily& family, const MainState& state,
+                          MainController& controller);
+
+/// The sentence browse options ("句子浏览设置"): Chinese line, counts, pauses, next-sentence mode.
+QMenu* buildSentenceBrowseMenu(const MainState& state, MainController& controller, QWidget* parent);
+
+} // namespace kelvaro

@@ -1,0 +1,82 @@
+#include "ReadAfterPanel.h"
+
+#include "ElementCanvas.h"
+#include "PanelParts.h"
+#include "Theme.h"
+
+#include "app/MainController.h"
+
+namespace kelvaro {
+
+ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controller, QWidget* parent)
+    : ModePanel(QStringLiteral("VoiceModePicture"), scale, controller, parent)
+{
+    m_canvas = new ElementCanvas(scale, this);
+    m_canvas->setBackground(theme::kPanel);
+    m_canvas->lower();
+    m_first = makeCommand(QStringLiteral("VoiceBegainCommand"), QStringLiteral("首句"), this);
+    m_back = makeCommand(QStringLiteral("VoiceBackCommand1"), QStringLiteral("上一句"), this);
+    m_next = makeCommand(QStringLiteral("VoiceNextCommand"), QStringLiteral("下一句"), this);
+    m_software =
+        makeCommand(QStringLiteral("SoftwareVoiceCommand"), QStringLiteral("标准读音"), this);
+    m_record = makeCommand(QStringLiteral("RecordCommand"), QStringLiteral("录音"), this);
+    m_stop = makeCommand(QStringLiteral("RecordStopCommand"), QStringLiteral("停止"), this);
+    m_user = makeCommand(QStringLiteral("UserVoiceCommand"), QStringLiteral("您的读音"), this);
+    m_hint = makeLabel(QStringLiteral("VoiceHintLabel"), QStringLiteral("Muted"), this);
+    m_hint->setText(QStringLiteral("先听标准读音，再录下自己的读音，对比一下。"));
+
+    // The navigation buttons act only when sentence browse's own would.
+    connect(m_first, &QPushButton::clicked, &controller, [&controller] {
+        if (controller.state().SentenceCount > 0)
+            controller.firstSentence();
+    });
+    connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
+    connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
+    connect(m_software, &QPushButton::clicked, &controller, &MainController::readAloud);
+    connect(m_record, &QPushButton::clicked, &controller, &MainController::recordClicked);
+    connect(m_stop, &QPushButton::clicked, &controller, &MainController::recordStopClicked);
+    connect(m_user, &QPushButton::clicked, &controller, &MainController::userVoiceClicked);
+    m_english.resize(2);
+    m_chinese.resize(2);
+}
+
+void ReadAfterPanel::layoutChildren(const TwipRect& panel)
+{
+    m_canvas->setGeometry(1, 1, m_scale.px(panel.width) - 2, m_scale.px(panel.height) - 2);
+    const int voiceRow = panel.height - 1500;
+    int left = 450;
+    for (QPushButton* button : {m_software, m_record, m_stop, m_user}) {
+        button->setGeometry(px({left, voiceRow, 1400, 480}));
+        left += 1520;
+    }
+    m_hint->setGeometry(px({450, voiceRow - 480, panel.width - 900, 400}));
+    const int bottomRow = panel.height - 600;
+    left = 450;
+    for (QPushButton* button : {m_first, m_back, m_next}) {
+        button->setGeometry(px({left, bottomRow, 1110, 420}));
+        left += 1230;
+    }
+}
+
+void ReadAfterPanel::refresh(const MainState& state)
+{
+    placeTitle(state);
+    m_english[1] = state.sentence.SenEnglishTextLabel;
+    m_english[1].geometry.top = 1050;
+    m_english[1].visible = true;
+    m_chinese[1] = state.sentence.SenChineseLabel;
+    m_chinese[1].geometry.top = m_english[1].geometry.bottom() + 110;
+    m_chinese[1].visible = true;
+    m_chinese[1].foreground = 0xFF4A5563;
+    m_canvas->setLayers({{0, &m_english, LayerKind::Text, TextFont::TranslationEnglish},
+                         {1, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
+    const bool lesson = state.SentenceCount > 0;
+    m_first->setEnabled(lesson);
+    m_back->setEnabled(state.backGroupEnabled);
+    m_next->setEnabled(state.nextGroupEnabled);
+    m_software->setEnabled(lesson);
+    m_stop->setEnabled(state.readAfter.RecordStopCommandEnabled);
+    m_user->setEnabled(state.readAfter.UserVoiceCommandEnabled);
+}
+
+} // namespace kelvaro

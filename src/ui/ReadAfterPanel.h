@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ModePanel.h"
+
+class QPushButton;
+
+namespace kelvaro {
+
+class ElementCanvas;
+
+/// Read-after: the sentence, the lesson's reading, the learner's recording and its playback.
+class ReadAfterPanel : public ModePanel
+{
+    Q_OBJECT
+public:
+    ReadAfterPanel(const TwipScale& scale, MainController& controller, QWidget* parent = nullptr);
+    void refresh(const MainState& state) override;
+    void layoutChildren(const TwipRect& panel) override;
+
+private:
+    ElementCanvas* m_canvas;
+    ElementArray m_english;
+    ElementArray m_chinese;
+    QPushButton* m_first;
+    QPushButton* m_back;
+    QPushButton* m_next;
+    QPushButton* m_software;
+    QPushButton* m_record;
+    QPushButton* m_stop;
+    QPushButton* m_user;
+    QLabel* m_hint;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ports/VoiceRecorder.h"
+
+#include <QStringList>
+
+namespace kelvaro {
+
+/// Records the commands the window sends to the recorder.
+class FakeVoiceRecorder : public VoiceRecorder
+{
+public:
+    void open(const QString& path) override { m_calls << QStringLiteral("open ") + path; }
+    void close() override { m_calls << QStringLiteral("close"); }
+    void record() override { m_calls << QStringLiteral("record"); }
+    void stop() override { m_calls << QStringLiteral("stop"); }
+    void playFromStart() override { m_calls << QStringLiteral("play"); }
+    const QStringList& calls() const { return m_calls; }
+    void clearCalls() { m_calls.clear(); }
+
+private:
+    QStringList m_calls;
+};
+
+/// Records the feedback sounds asked for (the file names).
+class FakeSoundEffects : public SoundEffects
+{
+public:
+    void play(const QString& path) override { m_played << path.section(u'/', -1); }
+    const QStringList& played() const { return m_played; }
+    void clear() { m_played.clear(); }
+
+private:
+    QStringList m_played;
+};
+
+} // namespace kelvaro

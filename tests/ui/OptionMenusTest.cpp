@@ -1,0 +1,104 @@
+// The sentence browse menu: items set the options, check marks follow the values.
+#include "ui/OptionMenus.h"
+#include "ui/PlayerApplication.h"
+
+#include "app/MainController.h"
+
+#include <QAction>
+#include <QDirIterator>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+namespace {
+
+class QuietDialogs : public Dialogs
+{
+public:
+    void information(const QString&, const QString&) override {}
+    void warning(const QString&, const QString&) override {}
+    std::optional<int> chooseColour(int) override { return std::nullopt; }
+};
+
+class OptionMenusTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString source = QStringLiteral(KELVARO_TEST_DATA "/folder");
+        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString target = m_dir.path() + file.mid(source.size());
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::copy(file, target);
+        }
+        m_player = std::make_unique<PlayerApplication>(m_dir.path(), &m_dialogs);
+        ASSERT_TRUE(m_player->controller().startUp());
+    }
+
+    MainController& controller() { return m_player->controller(); }
+    const Settings& options() { return controller().state().options; }
+
+    /// A fresh menu, as the settings button opens it, and its item named name.
+    QAction* item(const QString& name)
+    {
+        m_menu.reset(buildSentenceBrowseMenu(controller().state(), controller(), nullptr));
+        return m_menu->findChild<QAction*>(name);
+    }
+
+    QTemporaryDir m_dir;
+    QuietDialogs m_dialogs;
+    std::unique_ptr<PlayerApplication> m_player;
+    std::unique_ptr<QMenu> m_menu;
+};
+
+} // namespace
+
+TEST_F(OptionMenusTest, CountAndPauseItemsSetTheValueAndTheCheckMark)
+{
+    const struct
+    {
+        const char* item;
+        double count;
+        int pauseMs;
+    } cases[] = {
+        {"SenModeRead0", 0, 1000}, {"SenModeRead3", 3, 1000},   {"SenModeRead7", 20, 1000},
+        {"SenReadTime0", 20, 10},  {"SenReadTime8", 20, 60000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        QAction* action = item(QString::fromLatin1(c.item));
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        EXPECT_EQ(options().sen.count, c.count);
+        EXPECT_EQ(options().sen.pauseMs, c.pauseMs);
+        EXPECT_EQ(controller().context().timers.Timer3->interval(), c.pauseMs);
+        EXPECT_TRUE(item(QString::fromLatin1(c.item))->isChecked());
+    }
+}
+
+TEST_F(OptionMenusTest, AValueNoItemOffersChecksNothingAndIsKept)
+{
+    controller().setRepeatCount(kSentenceBrowseMode, 4);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_FALSE(item(QStringLiteral("SenModeRead%1").arg(i))->isChecked()) << i;
+    EXPECT_EQ(options().sen.count, 4);
+}
+
+TEST_F(OptionMenusTest, PlayModeAndChineseItems)
+{
+    item(QStringLiteral("SetPlayMode2"))->trigger();
+    EXPECT_EQ(options().playMode, 1);
+    EXPECT_TRUE(item(QStringLiteral("SetPlayMode2"))->isChecked());
+    EXPECT_FALSE(item(QStringLiteral("SetPlayMode1"))->isChecked());
+
+    EXPECT_EQ(item(QStringLiteral("SenModeChinese"))->text(), QStringLiteral("隐藏中文"));
+    item(QStringLiteral("SenModeChinese"))->trigger();
+    EXPECT_EQ(options().senChineseCheck, 0);
+    EXPECT_FALSE(controller().state().sentence.SenChineseLabel.visible);
+    EXPECT_EQ(item(QStringLiteral("SenModeChinese"))->text(), QStringLiteral("显示中文"));
+}
