@@ -90,3 +90,30 @@ void applyWriteMode(MainContext& context)
 }
 
 } // namespace kelvaro
+
+namespace kelvaro {
+
+void mouseMovedOver(MainContext& context, PointerArea area)
+{
+    MainState& state = context.state;
+    switch (area) {
+    case PointerArea::TranslationPage:
+        state.treeMoves = 0;
+        if (++state.translationMoves > 5)
+            context.focus = FocusTarget::TranslationKeys;
+        break;
+    case PointerArea::FullTextPage:
+        state.treeMoves = 0;
+        if (++state.fullTextMoves > 5)
+            context.focus = FocusTarget::FullTextKeys;
+        break;
+    case PointerArea::Tree:
+        state.translationMoves = 0;
+        state.fullTextMoves = 0;
+        if (++state.treeMoves > 5)
+            context.focus = FocusTarget::Tree;
+        break;
+    }
+}
+
+} // namespace kelvaro

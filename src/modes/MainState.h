@@ -124,6 +124,11 @@ struct MainState
     bool CtrlHeld = false;
     std::array<bool, 10> TabVisible{}; ///< TabImage(1..9)
 
+    // Focus follows the mouse: mouse moves counted over each area
+    int translationMoves = 0;
+    int fullTextMoves = 0;
+    int treeMoves = 0;
+
     // Navigation groups (back and next buttons of every panel)
     bool backGroupEnabled = false;
     bool nextGroupEnabled = false;

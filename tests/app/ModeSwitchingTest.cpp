@@ -61,3 +61,26 @@ TEST(ModeSwitching, TabClickStopsEveryReadingAndMovesTheFocus)
         EXPECT_EQ(shell.lessonPlayer.calls(), QStringList{"pause"});
     }
 }
+
+TEST(FocusFollowsTheMouse, SixMovesInARowHandAnAreaTheKeyboard)
+{
+    ShellFixture shell;
+    MainContext& context = shell.context();
+    for (int i = 0; i < 5; ++i)
+        mouseMovedOver(context, PointerArea::TranslationPage);
+    EXPECT_EQ(context.focus, FocusTarget::None);
+    mouseMovedOver(context, PointerArea::Tree); // sets the page counts back
+    for (int i = 0; i < 5; ++i)
+        mouseMovedOver(context, PointerArea::TranslationPage);
+    EXPECT_EQ(context.focus, FocusTarget::None);
+    mouseMovedOver(context, PointerArea::TranslationPage);
+    EXPECT_EQ(context.focus, FocusTarget::TranslationKeys);
+
+    // A move over one page does not set the other page's count back.
+    context.focus = FocusTarget::None;
+    for (int i = 0; i < 5; ++i)
+        mouseMovedOver(context, PointerArea::FullTextPage);
+    mouseMovedOver(context, PointerArea::TranslationPage);
+    mouseMovedOver(context, PointerArea::FullTextPage);
+    EXPECT_EQ(context.focus, FocusTarget::FullTextKeys);
+}
