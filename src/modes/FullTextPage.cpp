@@ -1,5 +1,7 @@
 #include "FullTextPage.h"
 
+#include <QHash>
+
 namespace kelvaro {
 
 namespace {
@@ -18,12 +20,23 @@ void buildFullTextCells(MainState& state, const TextMeasurer& measurer)
     view.AllWordLine[0] = ViewElement{};
     view.cellSentence = {0};
 
+    // A lesson repeats its words: each distinct caption is shaped once (shaping is most of the
+    // cost of opening a long lesson).
+    QHash<QString, int> widths;
+    auto widthOf = [&](const QString& caption) {
+        auto known = widths.constFind(caption);
+        if (known == widths.cend())
+            known =
+                widths.insert(caption, measurer.measure(caption, TextFont::FullTextWord).width());
+        return *known;
+    };
+
     for (int s = 1; s <= state.SentenceCount; ++s) {
         const QString& record = state.record(s);
         for (const Segment& segment : recordSegments(record)) {
             ViewElement cell;
             cell.caption = segment.display;
-            cell.geometry.width = measurer.measure(segment.display, TextFont::FullTextWord).width();
+            cell.geometry.width = widthOf(segment.display);
             cell.geometry.height = lineHeight;
             if (segment.keyWord)
                 cell.foreground = keyColour;

@@ -1,0 +1,122 @@
+// Opening a lesson as the library tree does it, with the real fonts: read, parse, translation
+// lines, full-text cells and their layout, the first sentence shown.
+#include "LessonTexts.h"
+#include "ShellFixture.h"
+
+#include "app/LessonOpening.h"
+#include "app/StartUp.h"
+#include "content/TextFile.h"
+#include "ui/Fonts.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+using namespace kelvaro;
+
+namespace {
+
+/// A pseudo-English vocabulary of 3,000 words of one to three syllables: a long lesson repeats
+/// its words about as often as real text does.
+const QStringList& vocabulary()
+{
+    static const QStringList words = [] {
+        const char* syllables[] = {"ba", "ker",  "lo",  "mi",  "stan", "tre",
+                                   "vo", "quel", "dor", "fin", "ga",   "hum"};
+        QStringList list;
+        for (int i = 0; i < 3000; ++i) {
+            QString word = QString::fromLatin1(syllables[i % 12]);
+            for (int rest = i / 12; rest > 0; rest /= 12)
+                word += QString::fromLatin1(syllables[rest % 12]);
+            list.append(word);
+        }
+        return list;
+    }();
+    return words;
+}
+
+/// A lesson of sentences records like "^Word $word$^other $other$^.^#中文翻译#1.5#2.5###":
+/// words key words and a full stop each, so words + 2 full-text cells with the end marker.
+QString syntheticLesson(int sentences, int words)
+{
+    const QStringList& vocabulary = ::vocabulary();
+    QStringList records;
+    records.reserve(sentences);
+    for (int s = 0; s < sentences; ++s) {
+        QString english = QStringLiteral("^");
+        for (int w = 0; w < words; ++w) {
+            const quint32 pick = quint32(s) * 2654435761u + quint32(w) * 40503u;
+            const QString& key = vocabulary[(pick >> 8) % vocabulary.size()];
+            QString word = key;
+            if (w == 0)
+                word[0] = word[0].toUpper();
+            english += word + QStringLiteral(" $") + key + QStringLiteral("$^");
+        }
+        english += QStringLiteral(".^");
+        records.append(lessonRecord(english, QStringLiteral("中文翻译，第%1句。").arg(s + 1),
+                                    QString::number(s * 2 + 0.5), QString::number(s * 2 + 1.5)));
+    }
+    return lessonText(records);
+}
+
+/// Args: sentences, words per sentence, 1 when the file is in the rich-text form the program
+/// itself saves (0: plain code page 936 as content makers write it).
+void BM_OpenLesson(benchmark::State& state)
+{
+    const int sentences = int(state.range(0));
+    const int words = int(state.range(1));
+    const bool richText = state.range(2) != 0;
+
+    ShellFixture shell;
+    const QString text = syntheticLesson(sentences, words);
+    const QString lesson = QStringLiteral("Book/Kelvaro/1.dat");
+    const bool written =
+        richText ? shell.folder.writeRichText(lesson, text) : shell.folder.writeCp936(lesson, text);
+    if (!shell.folder.isValid() || !written) {
+        state.SkipWithError("the program folder could not be written");
+        return;
+    }
+    const QtTextMeasurer measurer(shell.screen.logicalDpi());
+    MainContext context(shell.folder.root(),
+                        Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
+                              shell.desktop, shell.screen, measurer, shell.recorder,
+                              shell.feedback});
+    // Start-up opens the remembered lesson 1 once: fonts and caches are warm from here on.
+    if (!startUp(context) || context.state.SentenceCount != sentences) {
+        state.SkipWithError("start-up did not open the lesson");
+        return;
+    }
+
+    for (auto _ : state) {
+        // What a click on the lesson's node in the tree does.
+        treeNodeClicked(context, 2);
+        shell.lessonPlayer.clearCalls();
+    }
+    if (context.state.SentenceCount != sentences)
+        state.SkipWithError("the lesson was not opened again");
+    state.counters["cells"] = double(context.state.fullText.AllWordTextLabel.size() - 1);
+}
+BENCHMARK(BM_OpenLesson)
+    ->ArgNames({"sentences", "words", "rich"})
+    ->Args({2000, 2, 0})  // the goal: 2,000 sentences, 8,000 cells
+    ->Args({2000, 2, 1})  // the same lesson once the program has saved it
+    ->Args({2000, 10, 0}) // 2,000 sentences of ten words, 24,000 cells
+    ->Args({7500, 2, 0})  // the goal: 30,000 cells
+    ->Args({2500, 10, 0}) // 30,000 cells in longer sentences
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // Real fonts need a GUI application; no display is needed to measure text.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFontSubstitutions();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
