@@ -5,6 +5,7 @@
 #include "SentenceDisplay.h"
 #include "StartUp.h"
 #include "WindowModes.h"
+#include "WordTools.h"
 
 #include "RepeatScheduler.h"
 
@@ -118,6 +119,7 @@ void MainController::fullTextCellReleased(int index)
     state.CurrentSentence = state.fullText.cellSentence[index];
     showSentence(m_context);
     playSentence(m_context);
+    kelvaro::hideWordPopup(m_context);
     done();
 }
 
@@ -228,6 +230,70 @@ void MainController::speakerReleased(int sentence)
     m_context.ports.feedback.play(
         m_context.state.folder.feedbackSound(QStringLiteral("MouUp.wav")));
     sentenceSpeakerClicked(sentence);
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::sentenceWordClicked(int k)
+{
+    kelvaro::sentenceWordClicked(m_context, k);
+    done();
+}
+
+void MainController::fullTextCellRightReleased(int index)
+{
+    fullTextWordReleased(m_context, index);
+    done();
+}
+
+void MainController::hideWordPopup()
+{
+    if (!m_context.state.wordPopup.visible)
+        return;
+    kelvaro::hideWordPopup(m_context);
+    done();
+}
+
+void MainController::wordLinkPressed()
+{
+    pressWordLink(m_context);
+    done();
+}
+
+void MainController::wordLinkReleased()
+{
+    releaseWordLink(m_context);
+    done();
+}
+
+void MainController::sentenceNoteLeft(int sentence, const QString& text)
+{
+    leaveNoteBox(m_context, sentence, text);
+    done();
+}
+
+void MainController::notePlaceholderClicked()
+{
+    kelvaro::notePlaceholderClicked(m_context);
+    done();
+}
+
+void MainController::chooseKeyWordColour()
+{
+    kelvaro::chooseKeyWordColour(m_context);
+    done();
+}
+
+void MainController::showKeyWordHelp()
+{
+    kelvaro::showKeyWordHelp(m_context);
+}
+
+void MainController::windowMoved(QPoint topLeft)
+{
+    kelvaro::windowMoved(m_context, topLeft);
 }
 
 } // namespace kelvaro

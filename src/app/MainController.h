@@ -4,6 +4,7 @@
 #include "MainContext.h"
 
 #include <QObject>
+#include <QPoint>
 
 namespace kelvaro {
 
@@ -55,6 +56,22 @@ public slots:
     void toggleFullTextChinese();
     void scrollTranslation(int steps);
     void scrollFullText(int steps);
+    // Word tools
+    /// A click on word label k of the sentence view.
+    void sentenceWordClicked(int k);
+    /// A right-button release over full-text cell index.
+    void fullTextCellRightReleased(int index);
+    /// A click on a view's background: the word popup hides.
+    void hideWordPopup();
+    void wordLinkPressed();
+    void wordLinkReleased();
+    /// The note box lost the focus holding text typed for sentence.
+    void sentenceNoteLeft(int sentence, const QString& text);
+    void notePlaceholderClicked();
+    void chooseKeyWordColour(); ///< "设置重点词颜色"
+    void showKeyWordHelp();     ///< "添加/取消重点词"
+    /// The window now stands at topLeft (screen pixels); nothing is drawn again.
+    void windowMoved(QPoint topLeft);
 
 signals:
     /// The state changed; the widgets draw it again.

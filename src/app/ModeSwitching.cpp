@@ -45,6 +45,7 @@ void showModePanel(MainContext& context)
     if (state.ModeIndex == 5 || state.ModeIndex < 1 || state.ModeIndex > 9)
         state.ModeIndex = kFullTextMode;
     // The window shows the panel of ModeIndex; the word popup and hint card close.
+    state.wordPopup.visible = false;
     context.state.sentence.NoneNotePictureVisible =
         state.senChineseShown() && state.sentence.SenNoteText.caption.isEmpty();
 }

@@ -35,6 +35,7 @@ void showSentence(MainContext& context)
     state.StartSentence = state.CurrentSentence;
     fillSentenceTexts(state, context.ports.measurer);
     underlineCurrentSentence(state);
+    state.wordPopup.visible = false;
     if (state.ModeIndex != kTranslationMode)
         centreTranslationView(state);
     if (state.ModeIndex != kFullTextMode)

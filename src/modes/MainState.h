@@ -67,8 +67,14 @@ struct WordPopupView
     QString WordPronTextLabel;
     QString WordChineseTextLabel;
     bool visible = false;
-    TwipRect geometry; ///< relative to the window
-    int linkLeft = 0;  ///< WebWordFindLabel's left, relative to the popup
+    bool found = false; ///< the last lookup found an entry (EntryPos > 0)
+    TwipRect geometry;  ///< WordPicture and its frame Shape1, relative to the window
+    // The popup's parts, relative to the popup.
+    TwipRect headword;        ///< WordEnglishTextLabel, sized to its text
+    TwipRect pronunciation;   ///< WordPronTextLabel
+    TwipRect meaning;         ///< WordChineseTextLabel, as many lines as the meaning needs
+    TwipRect link;            ///< WebWordFindLabel "<词典>" at rest
+    bool linkPressed = false; ///< the link is drawn 15 twips right and down while pressed
 };
 
 /// The read-after panel's recorder buttons.
@@ -122,6 +128,7 @@ struct MainState
     Settings options; ///< the option values of the menus, as the settings file keeps them
     int CurrentReadCount = 0;
     bool CtrlHeld = false;
+    int ClickedWordNumber = 0;         ///< the word (segment) of the current sentence last clicked
     std::array<bool, 10> TabVisible{}; ///< TabImage(1..9)
 
     // Focus follows the mouse: mouse moves counted over each area

@@ -9,6 +9,7 @@
 #include "TextPagePanel.h"
 #include "Theme.h"
 #include "TitleStrip.h"
+#include "WordPopup.h"
 
 #include "app/MainController.h"
 #include "app/ModeSwitching.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QWindow>
 
@@ -42,6 +44,8 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     for (int mode :
          {kDictationTestMode, kReadAfterMode, kFreeSpellingMode, kRecallMode, kFillInMode})
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
+    // The word popup floats over every panel.
+    m_wordPopup = new WordPopup(scale, controller, this);
 
     connect(m_titleStrip, &TitleStrip::closeRequested, this, &QWidget::close);
     connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
@@ -90,6 +94,22 @@ void MainWindow::applyGeometry()
 
 void MainWindow::refresh()
 {
+    // Drawing can move the focus (a hidden note box saves its note), and the handler that
+    // runs then asks for another drawing: it follows this one instead of nesting inside it.
+    if (m_refreshing) {
+        m_refreshAgain = true;
+        return;
+    }
+    m_refreshing = true;
+    do {
+        m_refreshAgain = false;
+        draw();
+    } while (m_refreshAgain);
+    m_refreshing = false;
+}
+
+void MainWindow::draw()
+{
     const MainState& state = m_controller.state();
     applyGeometry();
     if (m_treeNodes != state.lessonNames.size()) {
@@ -113,6 +133,7 @@ void MainWindow::refresh()
             m_panels[mode]->refresh(state);
         m_panels[mode]->setVisible(shown);
     }
+    m_wordPopup->refresh(state.wordPopup);
     applyFocus();
     update();
 }
@@ -149,6 +170,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_closed) {
         m_closed = true;
+        // A note being typed is saved before the settings.
+        if (QWidget* focused = QApplication::focusWidget();
+            focused && focused->objectName() == QLatin1String("SenNoteText"))
+            focused->clearFocus();
         const Status saved = m_controller.shutDown();
         if (!saved)
             QMessageBox::warning(this, QStringLiteral("提示"), saved.error());
@@ -173,6 +198,16 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event)
 void MainWindow::mouseDoubleClickEvent(QMouseEvent*)
 {
     toggleMaximised();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (!isWindow())
+        return;
+    // The state follows the window, so that it is not moved back and the popup finds it.
+    m_controller.windowMoved(pos());
+    m_appliedWindow = m_controller.state().geometry.window;
 }
 
 void MainWindow::paintEvent(QPaintEvent*)
@@ -228,6 +263,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     const auto found = keys.find(key->key());
     if (found == keys.end())
         return false;
+    // Moving to another sentence ends the note's editing first: the note is saved for the
+    // sentence it was typed under.
+    const WindowKey windowKey = found.value();
+    if (widget && widget->objectName() == QLatin1String("SenNoteText") &&
+        (windowKey == WindowKey::PageUp || windowKey == WindowKey::PageDown ||
+         windowKey == WindowKey::Home))
+        widget->clearFocus();
     m_controller.keyPressed(found.value());
     // Ctrl and Backspace go on to the focused box; the others belong to the window.
     return found.value() != WindowKey::Ctrl && found.value() != WindowKey::Backspace;

@@ -16,6 +16,7 @@ class LibraryTree;
 class ModePanel;
 class TextPagePanel;
 class QtDialogs;
+class WordPopup;
 
 /// The frameless main window: title strip, tabs, library tree and the mode panels. It draws
 /// the controller's state and turns input into the controller's handlers.
@@ -36,10 +37,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void draw();
     void applyGeometry();
     void applyFocus();
     void toggleMaximised();
@@ -50,9 +53,12 @@ private:
     TabBar* m_tabs;
     LibraryTree* m_tree;
     std::array<ModePanel*, 10> m_panels{};
+    WordPopup* m_wordPopup;
     QPoint m_pressPoint;
     bool m_dragging = false;
     bool m_closed = false;
+    bool m_refreshing = false;
+    bool m_refreshAgain = false;
     int m_treeNodes = -1;
     TwipRect m_appliedWindow{-1, -1, -1, -1};
     TwipRect m_appliedPanel{-1, -1, -1, -1};

@@ -8,6 +8,8 @@
 #include "app/MainController.h"
 
 #include <QCursor>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 
@@ -24,12 +26,32 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
     m_title->raise();
     m_position->raise();
 
+    // Clicking a word or the background ends the note's editing, which saves it.
+    m_canvas->setFocusPolicy(Qt::ClickFocus);
+    connect(m_canvas, &ElementCanvas::elementReleased, &controller,
+            [&controller](int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                if (layer == 0 && (button == Qt::LeftButton || button == Qt::RightButton))
+                    controller.sentenceWordClicked(index);
+            });
+    connect(m_canvas, &ElementCanvas::backgroundClicked, &controller,
+            &MainController::hideWordPopup);
+
+    // The note is one field of the lesson file: Enter ends the editing rather than breaking
+    // the line, and pasted line breaks become blanks when it is saved.
     m_note = new QPlainTextEdit(this);
     m_note->setObjectName(QStringLiteral("SenNoteText"));
-    m_note->setReadOnly(true);
+    m_note->setTabChangesFocus(true);
+    // Only a click (or the placeholder) starts the editing, never a focus passed on by a panel.
+    m_note->setFocusPolicy(Qt::ClickFocus);
+    m_note->installEventFilter(this);
     m_noneNote = new ClickableLabel(QStringLiteral("[点此添加注释]"), this);
     m_noneNote->setObjectName(QStringLiteral("NoneNoteLabel"));
     m_noneNote->setAlignment(Qt::AlignCenter);
+    m_noneNote->setCursor(Qt::IBeamCursor);
+    connect(m_noneNote, &ClickableLabel::clicked, this, [this, &controller] {
+        controller.notePlaceholderClicked();
+        m_note->setFocus(Qt::MouseFocusReason);
+    });
 
     m_first = makeCommand(QStringLiteral("SenBegainCommand"), QStringLiteral("首句"), this);
     m_back = makeCommand(QStringLiteral("SenBackCommand"), QStringLiteral("上一句"), this);
@@ -55,6 +77,9 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
         menu->popup(QCursor::pos());
     });
 
+    // The buttons take no focus: leaving the note first saves it under its own sentence.
+    for (QPushButton* button : {m_first, m_back, m_next})
+        connect(button, &QPushButton::pressed, this, &SentenceBrowsePanel::leaveNote);
     connect(m_first, &QPushButton::clicked, &controller, &MainController::firstSentence);
     connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
     connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
@@ -97,9 +122,13 @@ void SentenceBrowsePanel::refresh(const MainState& state)
 
     const TwipRect& note = view.SenNoteText.geometry;
     m_note->setGeometry(px(note));
+    // While the learner types, the box keeps the text: it is saved when the box loses the focus.
+    if (!m_note->hasFocus()) {
+        m_noteSentence = state.CurrentSentence;
+        if (m_note->toPlainText() != view.SenNoteText.caption)
+            m_note->setPlainText(view.SenNoteText.caption);
+    }
     m_note->setVisible(view.SenNoteText.visible);
-    if (m_note->toPlainText() != view.SenNoteText.caption)
-        m_note->setPlainText(view.SenNoteText.caption);
     m_noneNote->setGeometry(px({note.left, note.top, note.width, qMin(note.height, 480)}));
     m_noneNote->setVisible(view.NoneNotePictureVisible);
 
@@ -110,6 +139,30 @@ void SentenceBrowsePanel::refresh(const MainState& state)
     const bool shown = state.senChineseShown();
     m_checkImage->setPixmap(checkPicture(state.folder.checkPicture(shown), shown, m_scale.px(240)));
     m_count->setText(view.countCaption);
+}
+
+void SentenceBrowsePanel::leaveNote()
+{
+    if (m_note->hasFocus())
+        m_note->clearFocus();
+}
+
+bool SentenceBrowsePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_note)
+        return ModePanel::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            leaveNote();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A context menu of the box takes the focus only for a moment.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            m_controller.sentenceNoteLeft(m_noteSentence, m_note->toPlainText());
+    }
+    return ModePanel::eventFilter(watched, event);
 }
 
 } // namespace kelvaro

@@ -20,10 +20,17 @@ public:
     void refresh(const MainState& state) override;
     void layoutChildren(const TwipRect& panel) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    /// Ends the note's editing (the box saves when it loses the focus).
+    void leaveNote();
+
     ElementCanvas* m_canvas;
     ElementArray m_chinese; ///< SenChineseLabel as a one-element layer
     QPlainTextEdit* m_note;
+    int m_noteSentence = 0; ///< the sentence whose note the box holds
     ClickableLabel* m_noneNote;
     QPushButton* m_first;
     QPushButton* m_back;

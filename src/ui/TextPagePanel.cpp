@@ -1,12 +1,39 @@
 #include "TextPagePanel.h"
 
 #include "ElementCanvas.h"
+#include "OptionMenus.h"
 #include "PanelParts.h"
 #include "Theme.h"
 
 #include "app/MainController.h"
+#include "app/RepeatScheduler.h"
+
+#include <QCursor>
+#include <QMenu>
 
 namespace kelvaro {
+
+namespace {
+
+// The full-text options ("全文模式设置"): key-word help and colour, counts and pauses.
+QMenu* buildFullTextMenu(const MainState& state, MainController& controller, QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("AllModeSet"));
+    menu->setTitle(QStringLiteral("全文模式设置"));
+    QAction* help = menu->addAction(QStringLiteral("添加/取消重点词"));
+    help->setObjectName(QStringLiteral("SetKeyWord"));
+    QObject::connect(help, &QAction::triggered, &controller, &MainController::showKeyWordHelp);
+    QAction* colour = menu->addAction(QStringLiteral("设置重点词颜色"));
+    colour->setObjectName(QStringLiteral("KeyWordColor"));
+    QObject::connect(colour, &QAction::triggered, &controller,
+                     &MainController::chooseKeyWordColour);
+    menu->addSeparator();
+    addRepeatFamilyMenus(menu, *repeatFamily(kFullTextMode), state, controller);
+    return menu;
+}
+
+} // namespace
 
 TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& controller,
                              QWidget* parent)
@@ -36,6 +63,9 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
     connect(
         m_canvas, &ElementCanvas::elementReleased, this,
         [&controller, full](int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
+            // The right button looks a full-text word up (and with Ctrl marks it).
+            if (full && layer == 0 && button == Qt::RightButton)
+                controller.fullTextCellRightReleased(index);
             if (button != Qt::LeftButton)
                 return;
             if (full && layer == 0)
@@ -46,7 +76,20 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
                 controller.translationLineClicked(index);
         });
 
+    connect(m_canvas, &ElementCanvas::backgroundClicked, &controller,
+            &MainController::hideWordPopup);
+
     if (full) {
+        auto* settings = new ClickableLabel(this);
+        settings->setObjectName(QStringLiteral("AllSetImage"));
+        settings->setPixmap(settingsPicture(m_scale.px(300)));
+        settings->setToolTip(QStringLiteral("全文模式设置"));
+        settings->setCursor(Qt::PointingHandCursor);
+        connect(settings, &ClickableLabel::clicked, this, [this, &controller] {
+            QMenu* menu = buildFullTextMenu(controller.state(), controller, this);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(QCursor::pos());
+        });
         m_checkImage = new ClickableLabel(this);
         m_checkImage->setObjectName(QStringLiteral("AllChineseCheckImage"));
         m_checkImage->setCursor(Qt::PointingHandCursor);
@@ -98,6 +141,9 @@ void TextPagePanel::refresh(const MainState& state)
             checkPicture(state.folder.checkPicture(shown), shown, m_scale.px(240)));
         m_checkLabel->setGeometry(px({view.frame.left + 300, row, 1800, 420}));
         m_tip->setGeometry(px({view.frame.left + 2300, row, 3000, 420}));
+        // AllSetImage stands 3260 twips in from the panel's right edge.
+        if (auto* settings = findChild<ClickableLabel*>(QStringLiteral("AllSetImage")))
+            settings->setGeometry(px({m_scale.twips(width()) - 3260, row + 60, 300, 300}));
         m_tip->setVisible(full.TipPictureVisible);
     } else {
         const TranslationView& t = state.translation;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "MainState.h"
+
+#include "content/Dictionary.h"
+#include "ports/TextMeasurer.h"
+
+#include <QPoint>
+
+namespace kelvaro {
+
+// The fonts the popup's parts are measured in; the popup widget draws them in the same ones.
+inline constexpr TextFont kPopupHeadwordFont = TextFont::SentenceWord;
+inline constexpr TextFont kPopupMeaningFont = TextFont::TranslationChinese; ///< also the link
+inline constexpr TextFont kPopupPronunciationLine = TextFont::TranslationEnglish;
+
+/// The popup's narrowest width (WordPicture and Shape1), in twips.
+inline constexpr int kPopupWidth = 2295;
+
+/// The caption of the online lookup link.
+inline QString wordLinkCaption()
+{
+    return QStringLiteral("<词典>");
+}
+
+/// Fills the popup from a lookup and sizes it: the link 90 twips right of the headword (110 when
+/// a suffix rule found it), the width 2295 twips or the link's right edge + 75, the height what
+/// the meaning's lines need. Neither shows nor moves the popup.
+void fillWordPopup(WordPopupView& popup, const LookupResult& lookup, const TextMeasurer& measurer);
+
+/// Places the popup 230 twips right of and below the pointer, or to its left / above it where it
+/// would cross the window's right / bottom edge; never outside the window. pointer: the screen
+/// position in twips; window: the window's place on the screen and its size, in twips.
+void placeWordPopup(WordPopupView& popup, QPoint pointer, const TwipRect& window);
+
+/// The lines text takes when wrapped at width twips in font: at blanks, and between any two
+/// Chinese characters, as the popup's label wraps it. A line break always starts a new line.
+int wrappedLineCount(const QString& text, int width, TextFont font, const TextMeasurer& measurer);
+
+} // namespace kelvaro

@@ -1,0 +1,191 @@
+// The word popup, key words and the note box in the real window, headless.
+#include "ui/MainWindow.h"
+#include "ui/PlayerApplication.h"
+#include "ui/TabBar.h"
+#include "ui/Twips.h"
+
+#include "app/MainController.h"
+#include "content/TextFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+namespace {
+
+class AnsweringDialogs : public Dialogs
+{
+public:
+    void information(const QString& title, const QString& text) override
+    {
+        shown << title + u':' + text;
+    }
+    void warning(const QString& title, const QString& text) override
+    {
+        shown << title + u':' + text;
+    }
+    std::optional<int> chooseColour(int) override { return colour; }
+    QStringList shown;
+    std::optional<int> colour;
+};
+
+class WordPopupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString source = QStringLiteral(KELVARO_TEST_DATA "/folder");
+        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString target = m_dir.path() + file.mid(source.size());
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::copy(file, target);
+        }
+        m_player = std::make_unique<PlayerApplication>(m_dir.path(), &dialogs);
+        ASSERT_TRUE(m_player->start());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+        window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    }
+
+    MainWindow& window() { return m_player->window(); }
+    const MainState& state() { return m_player->controller().state(); }
+    template <typename T> T* child(const QString& name) { return window().findChild<T*>(name); }
+
+    void openTab(int mode)
+    {
+        auto* tabs = child<TabBar>(QStringLiteral("TabImage"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());
+        ASSERT_EQ(state().ModeIndex, mode);
+    }
+
+    /// The middle of an element, in its canvas's pixels.
+    QPoint centre(const ViewElement& element, int offsetTop = 0)
+    {
+        const TwipScale scale(int(QGuiApplication::primaryScreen()->logicalDotsPerInchX() + 0.5));
+        TwipRect g = element.geometry;
+        g.top += offsetTop;
+        return scale.rect(g).center();
+    }
+
+    QString lessonText()
+    {
+        const auto text = readTextFile(m_dir.path() + QStringLiteral("/Book/Kelvaro/1.dat"));
+        return text.ok() ? text.value() : QString();
+    }
+
+    AnsweringDialogs dialogs;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<PlayerApplication> m_player;
+};
+
+} // namespace
+
+TEST_F(WordPopupTest, AWordClickShowsThePopupAndCtrlMarksTheWordInTheFile)
+{
+    openTab(kSentenceBrowseMode); // sentence 1: Hello, ", ", Tom, "."
+    auto* canvas = child<QWidget>(QStringLiteral("SenWordCanvas"));
+    auto* popup = child<QWidget>(QStringLiteral("WordPicture"));
+    ASSERT_NE(canvas, nullptr);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_FALSE(popup->isVisible());
+
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(state().sentence.SenWordLabel[3]));
+    ASSERT_TRUE(popup->isVisible());
+    auto* headword = child<QLabel>(QStringLiteral("WordEnglishTextLabel"));
+    auto* pronunciation = child<QLabel>(QStringLiteral("WordPronTextLabel"));
+    auto* meaning = child<QLabel>(QStringLiteral("WordChineseTextLabel"));
+    auto* link = child<QLabel>(QStringLiteral("WebWordFindLabel"));
+    EXPECT_EQ(headword->text(), QStringLiteral("tom"));
+    EXPECT_EQ(pronunciation->text(), QStringLiteral("tɔm"));
+    EXPECT_EQ(meaning->text(), QStringLiteral("n. 汤姆"));
+    EXPECT_EQ(link->text(), QStringLiteral("<词典>"));
+    EXPECT_GT(link->x(), headword->geometry().right());
+    EXPECT_TRUE(window().rect().contains(popup->geometry()));
+    // Every phonetic symbol is in the pronunciation's own font, not left to a fallback.
+    const QFontMetrics metrics(pronunciation->font());
+    for (const char32_t c : pronunciation->text().toUcs4())
+        EXPECT_TRUE(metrics.inFontUcs4(c)) << std::hex << quint32(c);
+    EXPECT_FALSE(lessonText().contains(QStringLiteral("$tom$◆")));
+
+    // Ctrl held through the window's keys: the click marks the word in the file at once.
+    QTest::keyPress(window().windowHandle(), Qt::Key_Control);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(state().sentence.SenWordLabel[3]));
+    QTest::keyRelease(window().windowHandle(), Qt::Key_Control);
+    EXPECT_TRUE(lessonText().contains(QStringLiteral("$tom$◆")));
+    EXPECT_NE(state().sentence.SenWordLabel[3].foreground,
+              state().sentence.SenWordLabel[0].foreground);
+
+    // A click beside the words hides the popup.
+    QTest::mouseClick(canvas, Qt::LeftButton, {},
+                      QPoint(canvas->width() - 5, canvas->height() / 2));
+    EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(WordPopupTest, ANoteTypedUnderASentenceIsInTheFileWhenTheBoxLosesTheFocus)
+{
+    openTab(kSentenceBrowseMode);
+    auto* placeholder = child<QLabel>(QStringLiteral("NoneNoteLabel"));
+    auto* note = child<QPlainTextEdit>(QStringLiteral("SenNoteText"));
+    ASSERT_TRUE(placeholder->isVisible()); // sentence 1 has no note
+    QTest::mouseClick(placeholder, Qt::LeftButton);
+    EXPECT_FALSE(placeholder->isVisible());
+    ASSERT_TRUE(note->hasFocus());
+
+    QTest::keyClicks(note, QStringLiteral("  keep*this"));
+    QTest::keyClick(note, Qt::Key_Return); // ends the editing: a note is one line
+    EXPECT_FALSE(note->hasFocus());
+    EXPECT_EQ(note->toPlainText(), QStringLiteral("  keep＊this"));
+    EXPECT_TRUE(lessonText().contains(QStringLiteral("#  keep＊this##*")));
+}
+
+TEST_F(WordPopupTest, TheFullTextOptionsMenuChoosesTheKeyWordColourAndExplainsTheMarks)
+{
+    openTab(kFullTextMode);
+    auto* settings = child<QLabel>(QStringLiteral("AllSetImage"));
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(settings->isVisible());
+    QTest::mouseClick(settings, Qt::LeftButton);
+    auto* menu = child<QMenu>(QStringLiteral("AllModeSet"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_NE(menu->findChild<QMenu*>(QStringLiteral("AllModeRead")), nullptr);
+    EXPECT_NE(menu->findChild<QMenu*>(QStringLiteral("AllReadTime")), nullptr);
+
+    dialogs.colour = 0x0000FF; // red
+    menu->findChild<QAction*>(QStringLiteral("KeyWordColor"))->trigger();
+    menu->findChild<QAction*>(QStringLiteral("SetKeyWord"))->trigger();
+    menu->close();
+    EXPECT_EQ(state().options.keyWordColour, 0x0000FF);
+    EXPECT_EQ(dialogs.shown,
+              QStringList{QStringLiteral("提示:按住键盘上的Ctrl键，用鼠标右键点击单词即可将其设为"
+                                         "重点词，再点击则取消。")});
+    // "books" of sentence 2 is a key word of the test lesson: it takes the new colour.
+    const ElementArray& cells = state().fullText.AllWordTextLabel;
+    int books = 0;
+    for (int i = 1; i < cells.size(); ++i)
+        books = cells[i].caption == QLatin1String("books") ? i : books;
+    ASSERT_GT(books, 0);
+    EXPECT_EQ(cells[books].foreground, makeRgb(255, 0, 0));
+
+    // A right click on a full-text word shows it in the popup.
+    auto* canvas = child<QWidget>(QStringLiteral("AllWordMainPicture"));
+    QTest::mouseClick(canvas, Qt::RightButton, {},
+                      centre(cells[books], state().fullText.scroll.page.top));
+    EXPECT_TRUE(child<QWidget>(QStringLiteral("WordPicture"))->isVisible());
+    EXPECT_EQ(child<QLabel>(QStringLiteral("WordEnglishTextLabel"))->text(),
+              QStringLiteral("book"));
+}
