@@ -11,5 +11,6 @@ int lessonCommand(const QStringList& args);
 int lookupCommand(const QStringList& args);
 int settingsCommand(const QStringList& args);
 int checkCommand(const QStringList& args);
+int segmentCommand(const QStringList& args);
 
 } // namespace kelvaro::tool

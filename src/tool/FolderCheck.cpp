@@ -11,7 +11,10 @@
 #include "content/TextFile.h"
 #include "content/TextRules.h"
 
+#include "playback/Mp3Decoder.h"
+
 #include <QDir>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -82,7 +85,41 @@ struct LessonCheck
 {
     int sentences = 0;
     QStringList words;
+    QList<std::pair<int, double>> ends; ///< sentence number and End, where End is a number
 };
+
+// The length of a recording in frames at its rate; nullopt (reported) when it cannot be read.
+struct RecordingLength
+{
+    qint64 frames = 0;
+    int rate = 0;
+};
+
+std::optional<RecordingLength> recordingLength(const QString& path, Report& report)
+{
+    const auto decoder = Mp3Decoder::open(path);
+    if (!decoder) {
+        report.error(path, decoder.error());
+        return std::nullopt;
+    }
+    decoder.value()->waitForIndex(); // the header's length is only an estimate
+    return RecordingLength{decoder.value()->length(), decoder.value()->format().rate};
+}
+
+// A sentence that ends past its recording is cut short by the end of the sound.
+void checkEnds(const QString& lessonPath, const LessonCheck& lesson, const RecordingLength& length,
+               Report& report)
+{
+    const double seconds = double(length.frames) / length.rate;
+    for (const auto& [sentence, end] : lesson.ends) {
+        if (framesAt(end, length.rate) > length.frames)
+            report.error(
+                lessonPath,
+                QStringLiteral("sentence %1: End %2 lies past the end of its recording (%3 s)")
+                    .arg(sentence)
+                    .arg(shortestDecimal(end), QString::number(seconds, 'f', 3)));
+    }
+}
 
 LessonCheck checkLesson(const QString& path, Report& report)
 {
@@ -111,6 +148,8 @@ LessonCheck checkLesson(const QString& path, Report& report)
         if (!end)
             report.error(path, QStringLiteral("%1: End \"%2\" is not a number")
                                    .arg(sentence, recordField(record, 4)));
+        if (end)
+            result.ends.append({i + 1, *end});
         if (start && end) {
             if (*start > *end)
                 report.error(path,
@@ -167,7 +206,7 @@ int checkCommand(const QStringList& args)
 
     int sentences = 0;
     QSet<QString> missingWords;
-    QSet<QString> checkedAudio;
+    QHash<QString, std::optional<RecordingLength>> checkedAudio;
     for (int n = 1; n <= lessonTitles.size(); ++n) {
         const QString path = folder.lessonFile(book, n);
         if (!fileExists(path)) {
@@ -194,10 +233,18 @@ int checkCommand(const QStringList& args)
             report.warning(
                 path,
                 QStringLiteral("lesson %1 lies outside the book's recordings (1..184)").arg(n));
-        } else if (!checkedAudio.contains(audio)) {
-            checkedAudio.insert(audio);
-            if (!fileExists(audio))
-                report.error(audio, QStringLiteral("the recording of lesson %1 is missing").arg(n));
+        } else {
+            if (!checkedAudio.contains(audio)) {
+                if (!fileExists(audio)) {
+                    report.error(audio,
+                                 QStringLiteral("the recording of lesson %1 is missing").arg(n));
+                    checkedAudio.insert(audio, std::nullopt);
+                } else {
+                    checkedAudio.insert(audio, recordingLength(audio, report));
+                }
+            }
+            if (const auto& length = checkedAudio.value(audio))
+                checkEnds(path, lesson, *length, report);
         }
     }
 

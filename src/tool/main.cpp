@@ -15,6 +15,7 @@ int main(int argc, char** argv)
         {QStringLiteral("text"), textCommand},         {QStringLiteral("write"), writeCommand},
         {QStringLiteral("lesson"), lessonCommand},     {QStringLiteral("lookup"), lookupCommand},
         {QStringLiteral("settings"), settingsCommand}, {QStringLiteral("check"), checkCommand},
+        {QStringLiteral("segment"), segmentCommand},
     };
     QStringList args = app.arguments().mid(1);
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.front());
@@ -27,7 +28,9 @@ int main(int argc, char** argv)
             "  lesson FILE                the lesson model as JSON\n"
             "  lookup DICTIONARY WORD     a word as the word popup shows it, as JSON\n"
             "  settings FILE              the 33 settings values as JSON\n"
-            "  check FOLDER               check a whole program folder"));
+            "  check FOLDER               check a whole program folder\n"
+            "  segment AUDIO START END OUT.wav\n"
+            "                             what the player plays for START..END (seconds), as wav"));
         return kUsage;
     }
     args.removeFirst();

@@ -1,15 +1,17 @@
 #include "PlayerApplication.h"
 
-#include "BeepSoundEffects.h"
+#include "DesktopSoundEffects.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "QtDesktopPorts.h"
 #include "QtTimer.h"
-#include "QtVoiceRecorder.h"
 #include "SignalCloser.h"
 
 #include "app/MainController.h"
-#include "playback/SilentPlayer.h"
+#include "playback/LessonPlayer.h"
+#include "playback/QtAudioOutput.h"
+#include "playback/QtVoiceRecorder.h"
+#include "playback/WavPlayer.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,13 +31,13 @@ struct PlayerApplication::Parts
 
     QtScreen screen;
     QtTimerFactory timers;
-    SilentPlayer lessonPlayer;
-    SilentPlayer wordPlayer;
+    LessonPlayer lessonPlayer{makeAudioOutput()};
+    WavPlayer wordPlayer{makeAudioOutput()};
     QtDialogs dialogs;
     QtDesktop desktop;
     QtTextMeasurer measurer;
     QtVoiceRecorder recorder;
-    BeepSoundEffects soundEffects;
+    DesktopSoundEffects soundEffects{makeAudioOutput(50)};
     TwipScale scale;
     MainContext context;
     MainController controller;

@@ -34,7 +34,6 @@ QMenu { background: #ffffff; border: 1px solid #c9d3de; padding: 4px; font-size:
 QMenu::item { padding: 4px 22px 4px 24px; border-radius: 4px; }
 QMenu::item:selected { background: #2f7fb5; color: white; }
 QMenu::separator { height: 1px; background: #e1e7ee; margin: 4px 6px; }
-QTreeWidget#TreeView1::branch { background: transparent; }
 )";
 }
 

@@ -1,0 +1,183 @@
+// The lesson player on a real sound device: a PulseAudio null sink whose monitor is
+// recorded. What was recorded must be the sentence, whole, and nothing of its neighbours.
+#include "AudioTestFiles.h"
+
+#include "playback/LessonPlayer.h"
+#include "playback/QtAudioOutput.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace kelvaro {
+namespace {
+
+constexpr int kRate = 44100;
+
+// A private sound server with one null sink, gone with the object.
+class NullSinkServer
+{
+public:
+    NullSinkServer()
+    {
+        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (pulseaudio.isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
+            m_why = "pulseaudio and parec are not installed";
+            return;
+        }
+        m_socket = m_dir.filePath(QStringLiteral("native"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), m_dir.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
+        m_server.setProcessEnvironment(environment);
+        // It exits by itself once idle, should this test die before stopping it.
+        m_server.start(
+            pulseaudio,
+            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+             QStringLiteral("--exit-idle-time=5"), QStringLiteral("--use-pid-file=no"),
+             QStringLiteral("--system=no"), QStringLiteral("-L"),
+             QStringLiteral("module-null-sink sink_name=lesson rate=%1 channels=1 format=s16le")
+                 .arg(kRate),
+             QStringLiteral("-L"),
+             QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 10000 && m_server.state() != QProcess::NotRunning &&
+               !QFile::exists(m_socket))
+            QThread::msleep(20);
+        if (!QFile::exists(m_socket))
+            m_why =
+                "the sound server did not start: " + m_server.readAllStandardError().toStdString();
+    }
+    ~NullSinkServer()
+    {
+        m_server.terminate();
+        m_server.waitForFinished(5000);
+    }
+    bool ok() const { return m_why.empty(); }
+    const std::string& why() const { return m_why; }
+    QString address() const { return QStringLiteral("unix:") + m_socket; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_socket;
+    QProcess m_server;
+    std::string m_why;
+};
+
+void processEventsFor(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+}
+
+// The strength of one frequency in a stretch of samples (Goertzel).
+double strength(const std::vector<qint16>& samples, qint64 from, qint64 to, double frequency)
+{
+    const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / kRate);
+    double s1 = 0;
+    double s2 = 0;
+    for (qint64 i = from; i < to; ++i) {
+        const double s0 = samples[size_t(i)] + coefficient * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    return std::sqrt(std::max(0.0, s1 * s1 + s2 * s2 - coefficient * s1 * s2)) / double(to - from);
+}
+
+TEST(DeviceRecording, TheSinkHearsTheWholeSentenceAndNothingOfItsNeighbours)
+{
+    const test::ToneRecording recording{kRate, 1, false, {0.0, 1.0, 1.6, 2.2, 3.0}};
+    const QString mp3 = test::mp3File(recording);
+    if (mp3.isEmpty())
+        GTEST_SKIP() << "lame is not installed: no test recordings";
+    NullSinkServer server;
+    if (!server.ok())
+        GTEST_SKIP() << server.why();
+    qputenv("PULSE_SERVER", server.address().toUtf8());
+    int argc = 1;
+    char name[] = "playback_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        GTEST_SKIP() << "Qt lists no sound device (its sound engine started before the server)";
+
+    QProcess recorder;
+    recorder.start(QStandardPaths::findExecutable(QStringLiteral("parec")),
+                   {QStringLiteral("--server=") + server.address(),
+                    QStringLiteral("--device=lesson.monitor"), QStringLiteral("--format=s16le"),
+                    QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--channels=1"),
+                    QStringLiteral("--latency-msec=10")});
+    ASSERT_TRUE(recorder.waitForStarted());
+    processEventsFor(300);
+
+    auto output = std::make_unique<QtAudioOutput>(device, 100);
+    QtAudioOutput& sink = *output;
+    LessonPlayer player(std::move(output));
+    player.setFile(mp3);
+    player.setVolume(100);
+    // The window's reading: seek, play, poll every 10 ms, pause once past the end.
+    player.setEndFence(1.6);
+    player.setPosition(1.0);
+    player.play();
+    QElapsedTimer reading;
+    reading.start();
+    while (!(player.position() > 1.6) && reading.elapsed() < 5000)
+        processEventsFor(10);
+    player.pause();
+    EXPECT_FALSE(sink.fellBack());
+    EXPECT_GT(player.position(), 1.6);
+    processEventsFor(400);
+    recorder.terminate();
+    recorder.waitForFinished(5000);
+
+    const QByteArray raw = recorder.readAllStandardOutput();
+    std::vector<qint16> heard(size_t(raw.size() / 2));
+    std::memcpy(heard.data(), raw.constData(), heard.size() * 2);
+    qint64 first = 0;
+    while (first < qint64(heard.size()) && std::abs(heard[size_t(first)]) < 64)
+        ++first;
+    qint64 last = qint64(heard.size()) - 1;
+    while (last > first && std::abs(heard[size_t(last)]) < 64)
+        --last;
+    ASSERT_LT(first, last) << "nothing was recorded (" << heard.size() << " samples)";
+
+    // The sentence is 0.6 s: all of it, give or take the near-silent edges of the tones.
+    const double seconds = double(last + 1 - first) / kRate;
+    EXPECT_NEAR(seconds, 0.6, 0.003);
+    // Its own tone, and none of the sentences before and after it.
+    const double own = strength(heard, first, last + 1, test::ToneRecording::frequency(1));
+    for (int neighbour : {0, 2}) {
+        const double other =
+            strength(heard, first, last + 1, test::ToneRecording::frequency(neighbour));
+        EXPECT_LT(other, own / 50) << "sentence " << neighbour + 1 << "'s tone was heard";
+    }
+    // And the samples are the decoder's, one for one.
+    const PcmSound whole = test::decodeWhole(mp3);
+    const qint64 from = framesAt(1.0, kRate);
+    qint64 differing = 0;
+    for (qint64 i = 0; i < std::min<qint64>(last + 1 - first, 26460); ++i)
+        differing += std::abs(heard[size_t(first + i)] - whole.samples[size_t(from + i)]) > 2;
+    EXPECT_EQ(differing, 0);
+}
+
+} // namespace
+} // namespace kelvaro
