@@ -219,17 +219,38 @@ void MainController::setPlayMode(int playMode)
     done();
 }
 
-void MainController::speakerPressed()
+void MainController::speakerPressed(int sentence)
 {
+    ElementArray& horns = m_context.state.translation.HornImage;
+    if (sentence >= 1 && sentence < horns.size()) {
+        // The pressed look: the icon moves a little right and down while the button is down.
+        horns[sentence].geometry.left += 15;
+        horns[sentence].geometry.top += 15;
+        m_pressedSpeaker = sentence;
+    }
     m_context.ports.feedback.play(
         m_context.state.folder.feedbackSound(QStringLiteral("MouDown.wav")));
+    done();
 }
 
 void MainController::speakerReleased(int sentence)
 {
+    ElementArray& horns = m_context.state.translation.HornImage;
+    if (m_pressedSpeaker >= 1 && m_pressedSpeaker < horns.size()) {
+        horns[m_pressedSpeaker].geometry.left -= 15;
+        horns[m_pressedSpeaker].geometry.top -= 15;
+    }
+    m_pressedSpeaker = 0;
     m_context.ports.feedback.play(
         m_context.state.folder.feedbackSound(QStringLiteral("MouUp.wav")));
     sentenceSpeakerClicked(sentence);
+}
+
+void MainController::pointerMovedOver(PointerArea area)
+{
+    mouseMovedOver(m_context, area);
+    if (m_context.focus != FocusTarget::None)
+        emit focusRequested();
 }
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 
 #include "KeyCommands.h"
 #include "MainContext.h"
+#include "ModeSwitching.h"
 
 #include <QObject>
 #include <QPoint>
@@ -50,8 +51,10 @@ public slots:
     void setRepeatPause(int mode, int milliseconds);
     void setPlayMode(int playMode);
     /// A press and release on a speaker icon of the translation page: the click sounds.
-    void speakerPressed();
+    void speakerPressed(int sentence);
     void speakerReleased(int sentence);
+    /// The pointer moved over an area that takes the keyboard after a few moves.
+    void pointerMovedOver(kelvaro::PointerArea area);
     /// The full-text page's "显示中文句子" check box.
     void toggleFullTextChinese();
     void scrollTranslation(int steps);
@@ -76,10 +79,13 @@ public slots:
 signals:
     /// The state changed; the widgets draw it again.
     void changed();
+    /// Only the keyboard focus should move (context().focus says where).
+    void focusRequested();
 
 private:
     void done();
     MainContext& m_context;
+    int m_pressedSpeaker = 0;
 };
 
 } // namespace kelvaro

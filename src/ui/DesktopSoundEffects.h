@@ -10,7 +10,9 @@ namespace kelvaro {
 class DesktopSoundEffects : public SoundEffects
 {
 public:
-    explicit DesktopSoundEffects(std::unique_ptr<AudioOutput> output) : m_sounds(std::move(output)) {}
+    explicit DesktopSoundEffects(std::unique_ptr<AudioOutput> output) : m_sounds(std::move(output))
+    {
+    }
     void play(const QString& path) override;
 
 private:

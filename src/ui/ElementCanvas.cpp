@@ -120,6 +120,13 @@ std::pair<int, int> ElementCanvas::hit(const QPoint& point) const
     return {-1, -1};
 }
 
+void ElementCanvas::mousePressEvent(QMouseEvent* event)
+{
+    const auto [layer, index] = hit(event->position().toPoint());
+    if (layer >= 0)
+        emit elementPressed(layer, index, event->button());
+}
+
 void ElementCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
     const auto [layer, index] = hit(event->position().toPoint());
@@ -138,6 +145,7 @@ void ElementCanvas::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ElementCanvas::mouseMoveEvent(QMouseEvent* event)
 {
+    emit pointerMoved();
     const auto [layer, index] = hit(event->position().toPoint());
     bool hand = false;
     if (layer >= 0) {

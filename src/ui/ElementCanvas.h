@@ -43,6 +43,9 @@ public:
     }
 
 signals:
+    void elementPressed(int layer, int index, Qt::MouseButton button);
+    /// The pointer moved over the canvas.
+    void pointerMoved();
     void elementReleased(int layer, int index, Qt::MouseButton button,
                          Qt::KeyboardModifiers modifiers);
     void elementDoubleClicked(int layer, int index);
@@ -51,6 +54,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

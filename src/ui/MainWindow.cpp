@@ -56,6 +56,7 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     connect(m_tabs, &TabBar::tabClicked, &controller, &MainController::tabClicked);
     connect(m_tree, &LibraryTree::nodeClicked, &controller, &MainController::treeNodeClicked);
     connect(&controller, &MainController::changed, this, &MainWindow::refresh);
+    connect(&controller, &MainController::focusRequested, this, &MainWindow::applyFocus);
     qApp->installEventFilter(this);
 }
 
@@ -220,6 +221,10 @@ void MainWindow::paintEvent(QPaintEvent*)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseMove && watched == m_tree->viewport()) {
+        m_controller.pointerMovedOver(PointerArea::Tree);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
     // Every key for this window's widgets passes its native window once, before the

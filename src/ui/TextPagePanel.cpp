@@ -70,12 +70,23 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
                 return;
             if (full && layer == 0)
                 controller.fullTextCellReleased(index);
-            else if (layer == 1)
+            else if (layer == 1 && full)
                 controller.sentenceSpeakerClicked(index);
+            else if (layer == 1)
+                controller.speakerReleased(index);
             else if (!full)
                 controller.translationLineClicked(index);
         });
 
+    connect(m_canvas, &ElementCanvas::elementPressed, this,
+            [&controller, full](int layer, int index, Qt::MouseButton button) {
+                if (!full && layer == 1 && button == Qt::LeftButton)
+                    controller.speakerPressed(index);
+            });
+    connect(m_canvas, &ElementCanvas::pointerMoved, this, [&controller, full] {
+        controller.pointerMovedOver(full ? PointerArea::FullTextPage
+                                         : PointerArea::TranslationPage);
+    });
     connect(m_canvas, &ElementCanvas::backgroundClicked, &controller,
             &MainController::hideWordPopup);
 

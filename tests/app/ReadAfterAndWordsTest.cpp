@@ -102,8 +102,11 @@ TEST_F(ReadAfterAndWordsTest, SpeakerIconClicksSoundAndPlayTheSentence)
 {
     tabClicked(shell.context(), kTranslationMode);
     shell.lessonPlayer.clearCalls();
-    controller->speakerPressed();
+    const TwipRect horn = shell.state().translation.HornImage[2].geometry;
+    controller->speakerPressed(2);
+    EXPECT_EQ(shell.state().translation.HornImage[2].geometry.left, horn.left + 15);
     controller->speakerReleased(2);
+    EXPECT_EQ(shell.state().translation.HornImage[2].geometry, horn);
     EXPECT_EQ(shell.feedback.played(), (QStringList{"MouDown.wav", "MouUp.wav"}));
     EXPECT_EQ(shell.state().CurrentSentence, 2);
     EXPECT_EQ(shell.lessonPlayer.calls(),
