@@ -10,7 +10,7 @@ constexpr int kTopMargin = 90;
 constexpr int kPronunciationGap = 15;
 constexpr int kMeaningGap = 45;
 // The pronunciation font is taller than the line it is measured by.
-constexpr int kPronunciationSlack = 30;
+constexpr int kPronunciationSlack = 90;
 
 // Where the pointer is relative to the popup's corner, and how far it flips above.
 constexpr int kPointerOffset = 230;

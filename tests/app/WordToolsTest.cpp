@@ -190,7 +190,7 @@ TEST_F(WordToolsTest, AWordNotFoundShowsItselfStopsTheWordPlayerAndStillAsksForI
 
 TEST_F(WordToolsTest, ThePopupGrowsForALongHeadwordAndFlipsAtTheWindowsRightAndBottomEdges)
 {
-    // "tom": link 570..1290, inside the 2295 twips; height 90 + 300 + 15 + 330 + 45 + 300 + 120.
+    // "tom": link 570..1290, inside the 2295 twips; height 90 + 300 + 15 + 390 + 45 + 300 + 120.
     show(1);
     const struct
     {
@@ -200,18 +200,18 @@ TEST_F(WordToolsTest, ThePopupGrowsForALongHeadwordAndFlipsAtTheWindowsRightAndB
         {{400, 300}, 6000 - 1500 + 230, 4500 - 750 + 230},
         {{730, 300}, 9680, 3980},                    // 9680 + 2295 still fits
         {{740, 300}, 11100 - 1500 - 2295, 3980},     // flips to the pointer's left
-        {{400, 520}, 4730, 7800 - 750 + 230},        // 7280 + 1200 still fits
-        {{400, 530}, 4730, 7950 - 210 - 750 - 1200}, // flips above the pointer
-        {{740, 530}, 11100 - 1500 - 2295, 7950 - 210 - 750 - 1200},
+        {{400, 520}, 4730, 7800 - 750 + 230},        // 7280 + 1260 still fits
+        {{400, 530}, 4730, 7950 - 210 - 750 - 1260}, // flips above the pointer
+        {{740, 530}, 11100 - 1500 - 2295, 7950 - 210 - 750 - 1260},
         // A pointer outside the window (a lookup by key) keeps the popup inside it.
-        {{1200, 700}, 12000 - 2295, 8550 - 1200},
+        {{1200, 700}, 12000 - 2295, 8550 - 1260},
         {{-50, -50}, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pointer.x() * 1000 + c.pointer.y());
         shell.screen.setPointer(c.pointer);
         sentenceWordClicked(context(), 3);
-        EXPECT_EQ(popup().geometry, (TwipRect{c.left, c.top, 2295, 1200}));
+        EXPECT_EQ(popup().geometry, (TwipRect{c.left, c.top, 2295, 1260}));
     }
 
     // A headword whose link would end past 2295 widens the popup to the link's end + 75.
