@@ -12,23 +12,15 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFolder.h"
+#include "ToolProcess.h"
+
 namespace kelvaro {
 namespace {
 
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 ToolRun runTool(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(KELVARO_TOOL), args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runToolProcess(QStringLiteral(KELVARO_TOOL), args);
 }
 
 const QString kFolder = QStringLiteral(KELVARO_TEST_DATA "/folder");
@@ -80,42 +72,18 @@ TEST(SegmentCommand, RefusesBadInputWithTheRightCode)
     EXPECT_FALSE(QFile::exists(out));
 }
 
-class FolderCopy
-{
-public:
-    FolderCopy()
-    {
-        QDirIterator it(kFolder, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target = m_dir.path() + file.mid(kFolder.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(file, target);
-        }
-    }
-    QString path(const QString& relative) const { return m_dir.path() + u'/' + relative; }
-    void write(const QString& relative, const QByteArray& bytes) const
-    {
-        QFile file(path(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
-
 TEST(CheckCommand, ReportsASentenceThatEndsPastItsRecording)
 {
-    FolderCopy folder;
+    TestFolder folder;
+    ASSERT_TRUE(folder.isValid());
     const PcmSound recording =
         test::decodeWhole(folder.path(QStringLiteral("Sound/Kelvaro/1.mp3")));
     const QString length =
         QString::number(double(recording.frames()) / recording.format.rate, 'f', 3);
-    folder.write(
+    folder.writeBytes(
         QStringLiteral("Book/Kelvaro/2.dat"),
         QStringLiteral("*^Good $good$^morning$morning$^.^#x#3.1#5.5#a note##*").toLocal8Bit());
-    const ToolRun run = runTool({QStringLiteral("check"), folder.path(QString())});
+    const ToolRun run = runTool({QStringLiteral("check"), folder.root()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.contains(
         QStringLiteral("error: ") + folder.path(QStringLiteral("Book/Kelvaro/2.dat")) +
@@ -127,10 +95,11 @@ TEST(CheckCommand, ReportsASentenceThatEndsPastItsRecording)
 
 TEST(CheckCommand, ReportsARecordingThatCannotBeDecoded)
 {
-    FolderCopy folder;
-    folder.write(QStringLiteral("Sound/Kelvaro/1.mp3"),
-                 QByteArray("not audio at all\n").repeated(100));
-    const ToolRun run = runTool({QStringLiteral("check"), folder.path(QString())});
+    TestFolder folder;
+    ASSERT_TRUE(folder.isValid());
+    folder.writeBytes(QStringLiteral("Sound/Kelvaro/1.mp3"),
+                      QByteArray("not audio at all\n").repeated(100));
+    const ToolRun run = runTool({QStringLiteral("check"), folder.root()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.contains(QStringLiteral("error: ") +
                                  folder.path(QStringLiteral("Sound/Kelvaro/1.mp3"))))

@@ -9,24 +9,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "TestFolder.h"
+#include "ToolProcess.h"
 
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using namespace kelvaro;
+
+namespace {
 
 ToolRun runTool(const QStringList& args, const QByteArray& input = {})
 {
-    QProcess process;
-    process.start(QStringLiteral(KELVARO_TOOL), args);
-    process.write(input);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runToolProcess(QStringLiteral(KELVARO_TOOL), args, input);
 }
 
 QString fixture(const QString& relative)
@@ -38,36 +30,6 @@ QJsonObject json(const ToolRun& run)
 {
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
-
-// A writable copy of the fixture program folder.
-class FolderCopy
-{
-public:
-    FolderCopy()
-    {
-        const QString source = QStringLiteral(KELVARO_TEST_DATA "/folder");
-        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target = m_dir.path() + file.mid(source.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(file, target);
-        }
-    }
-    QString path(const QString& relative = {}) const
-    {
-        return relative.isEmpty() ? m_dir.path() : m_dir.path() + u'/' + relative;
-    }
-    void write(const QString& relative, const QByteArray& bytes) const
-    {
-        QFile file(path(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
 
 } // namespace
 
@@ -176,13 +138,15 @@ TEST(Tool, CheckPassesACleanFolder)
 
 TEST(Tool, CheckReportsEachFaultWithItsFile)
 {
-    FolderCopy folder;
-    folder.write(QStringLiteral("Book/Kelvaro/2.dat"),
-                 QStringLiteral("*^Good $good$^mornin$mornin$^.^#x#4.5#4#a note##*").toLocal8Bit());
-    folder.write(QStringLiteral("SETTING/Results/Kelvaro.dat"),
-                 QByteArray("^\xa1\xee\xb5\xda\xd2\xbb\xbf\xce^"));
+    TestFolder folder;
+    ASSERT_TRUE(folder.isValid());
+    folder.writeBytes(
+        QStringLiteral("Book/Kelvaro/2.dat"),
+        QStringLiteral("*^Good $good$^mornin$mornin$^.^#x#4.5#4#a note##*").toLocal8Bit());
+    folder.writeBytes(QStringLiteral("SETTING/Results/Kelvaro.dat"),
+                      QByteArray("^\xa1\xee\xb5\xda\xd2\xbb\xbf\xce^"));
     QFile::remove(folder.path(QStringLiteral("Sound/Kelvaro/1.mp3")));
-    const ToolRun run = runTool({QStringLiteral("check"), folder.path()});
+    const ToolRun run = runTool({QStringLiteral("check"), folder.root()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.contains(QStringLiteral("2.dat: sentence 1: Start 4.5 lies after End 4")))
         << run.out.toStdString();

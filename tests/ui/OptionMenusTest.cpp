@@ -5,38 +5,24 @@
 #include "app/MainController.h"
 
 #include <QAction>
-#include <QDirIterator>
 #include <QMenu>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "TestFolder.h"
 
 using namespace kelvaro;
 
 namespace {
-
-class QuietDialogs : public Dialogs
-{
-public:
-    void information(const QString&, const QString&) override {}
-    void warning(const QString&, const QString&) override {}
-    std::optional<int> chooseColour(int) override { return std::nullopt; }
-};
 
 class OptionMenusTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        const QString source = QStringLiteral(KELVARO_TEST_DATA "/folder");
-        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target = m_dir.path() + file.mid(source.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(file, target);
-        }
-        m_player = std::make_unique<PlayerApplication>(m_dir.path(), &m_dialogs);
+        ASSERT_TRUE(m_folder.isValid());
+        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &m_dialogs);
         ASSERT_TRUE(m_player->controller().startUp());
     }
 
@@ -50,8 +36,8 @@ protected:
         return m_menu->findChild<QAction*>(name);
     }
 
-    QTemporaryDir m_dir;
-    QuietDialogs m_dialogs;
+    TestFolder m_folder;
+    FakeDialogs m_dialogs;
     std::unique_ptr<PlayerApplication> m_player;
     std::unique_ptr<QMenu> m_menu;
 };

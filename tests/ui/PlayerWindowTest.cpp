@@ -9,63 +9,33 @@
 #include "content/TextFile.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include "FakeDialogs.h"
+#include "TestFolder.h"
+
 #include <csignal>
 
 using namespace kelvaro;
 
-namespace {
-
-class RecordingDialogs : public Dialogs
-{
-public:
-    void information(const QString& title, const QString& text) override
-    {
-        shown << title + u':' + text;
-    }
-    void warning(const QString& title, const QString& text) override
-    {
-        shown << title + u':' + text;
-    }
-    std::optional<int> chooseColour(int) override { return std::nullopt; }
-    QStringList shown;
-};
-
-QString copyFixture(const QTemporaryDir& dir)
-{
-    const QString source = QStringLiteral(KELVARO_TEST_DATA "/folder");
-    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = dir.path() + file.mid(source.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-    return dir.path();
-}
-
-} // namespace
-
 TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
 {
-    QTemporaryDir dir;
-    const QString folder = copyFixture(dir);
-    RecordingDialogs dialogs;
+    TestFolder testFolder;
+    ASSERT_TRUE(testFolder.isValid());
+    const QString folder = testFolder.root();
+    FakeDialogs dialogs;
     {
         PlayerApplication player(folder, &dialogs);
         ASSERT_TRUE(player.start());
         MainWindow& window = player.window();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         EXPECT_EQ(window.size(), QSize(800, 570));
-        EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+        EXPECT_TRUE(dialogs.messages().isEmpty());
 
         // The tree holds the book and its two lessons; lesson 2 opens at its first sentence.
         auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
@@ -106,10 +76,10 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
 
 TEST(PlayerWindow, ALogoutSignalClosesTheWindowAndWritesTheSettings)
 {
-    QTemporaryDir dir;
-    const QString folder = copyFixture(dir);
-    QFile::remove(folder + QStringLiteral("/SETTING/Set.dat"));
-    RecordingDialogs dialogs;
+    TestFolder testFolder;
+    ASSERT_TRUE(testFolder.remove(QStringLiteral("SETTING/Set.dat")));
+    const QString folder = testFolder.root();
+    FakeDialogs dialogs;
     PlayerApplication player(folder, &dialogs);
     ASSERT_TRUE(player.start());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));

@@ -9,51 +9,29 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDirIterator>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "FakeDialogs.h"
+#include "TestFolder.h"
+
 using namespace kelvaro;
 
 namespace {
-
-class AnsweringDialogs : public Dialogs
-{
-public:
-    void information(const QString& title, const QString& text) override
-    {
-        shown << title + u':' + text;
-    }
-    void warning(const QString& title, const QString& text) override
-    {
-        shown << title + u':' + text;
-    }
-    std::optional<int> chooseColour(int) override { return colour; }
-    QStringList shown;
-    std::optional<int> colour;
-};
 
 class WordPopupTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        const QString source = QStringLiteral(KELVARO_TEST_DATA "/folder");
-        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target = m_dir.path() + file.mid(source.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(file, target);
-        }
-        m_player = std::make_unique<PlayerApplication>(m_dir.path(), &dialogs);
+        ASSERT_TRUE(m_folder.isValid());
+        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &dialogs);
         ASSERT_TRUE(m_player->start());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
         window().activateWindow();
@@ -82,14 +60,14 @@ protected:
 
     QString lessonText()
     {
-        const auto text = readTextFile(m_dir.path() + QStringLiteral("/Book/Kelvaro/1.dat"));
+        const auto text = readTextFile(m_folder.path(QStringLiteral("Book/Kelvaro/1.dat")));
         return text.ok() ? text.value() : QString();
     }
 
-    AnsweringDialogs dialogs;
+    FakeDialogs dialogs;
 
 private:
-    QTemporaryDir m_dir;
+    TestFolder m_folder;
     std::unique_ptr<PlayerApplication> m_player;
 };
 
@@ -165,14 +143,16 @@ TEST_F(WordPopupTest, TheFullTextOptionsMenuChoosesTheKeyWordColourAndExplainsTh
     EXPECT_NE(menu->findChild<QMenu*>(QStringLiteral("AllModeRead")), nullptr);
     EXPECT_NE(menu->findChild<QMenu*>(QStringLiteral("AllReadTime")), nullptr);
 
-    dialogs.colour = 0x0000FF; // red
+    dialogs.setChosenColour(0x0000FF); // red
     menu->findChild<QAction*>(QStringLiteral("KeyWordColor"))->trigger();
     menu->findChild<QAction*>(QStringLiteral("SetKeyWord"))->trigger();
     menu->close();
     EXPECT_EQ(state().options.keyWordColour, 0x0000FF);
-    EXPECT_EQ(dialogs.shown,
-              QStringList{QStringLiteral("提示:按住键盘上的Ctrl键，用鼠标右键点击单词即可将其设为"
-                                         "重点词，再点击则取消。")});
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(
+        dialogs.messages()[0].text,
+        QStringLiteral("按住键盘上的Ctrl键，用鼠标右键点击单词即可将其设为重点词，再点击则取消。"));
     // "books" of sentence 2 is a key word of the test lesson: it takes the new colour.
     const ElementArray& cells = state().fullText.AllWordTextLabel;
     int books = 0;
