@@ -41,8 +41,8 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     m_panels[kTranslationMode] =
         new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
-    for (int mode :
-         {kDictationTestMode, kReadAfterMode, kFreeSpellingMode, kRecallMode, kFillInMode})
+    m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
+    for (int mode : {kDictationTestMode, kFreeSpellingMode, kRecallMode, kFillInMode})
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);

@@ -15,8 +15,6 @@ QString panelName(int mode)
     switch (mode) {
     case kDictationTestMode:
         return QStringLiteral("WriteWordModePicture");
-    case kReadAfterMode:
-        return QStringLiteral("VoiceModePicture");
     case kFreeSpellingMode:
         return QStringLiteral("WriteModePicture");
     case kRecallMode:
@@ -31,8 +29,6 @@ QString backName(int mode)
     switch (mode) {
     case kDictationTestMode:
         return QStringLiteral("WriteBackCommand");
-    case kReadAfterMode:
-        return QStringLiteral("VoiceBackCommand1");
     case kFreeSpellingMode:
         return QStringLiteral("WriteSenBackCommand");
     default:
@@ -45,8 +41,6 @@ QString nextName(int mode)
     switch (mode) {
     case kDictationTestMode:
         return QStringLiteral("WriteNextCommand");
-    case kReadAfterMode:
-        return QStringLiteral("VoiceNextCommand");
     case kFreeSpellingMode:
         return QStringLiteral("WriteSenNextCommand");
     default:

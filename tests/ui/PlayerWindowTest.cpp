@@ -91,6 +91,31 @@ TEST(PlayerWindow, ALogoutSignalClosesTheWindowAndWritesTheSettings)
     EXPECT_EQ(parseSettings(text.value()).startSentence, 2);
 }
 
+TEST(PlayerWindow, ReadAfterButtonsFollowTheRecording)
+{
+    TestFolder testFolder;
+    ASSERT_TRUE(testFolder.isValid());
+    FakeDialogs dialogs;
+    PlayerApplication player(testFolder.root(), &dialogs);
+    ASSERT_TRUE(player.start());
+    MainWindow& window = player.window();
+    auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kReadAfterMode).center());
+    auto button = [&](const char* name) {
+        return window.panel(kReadAfterMode)->findChild<QPushButton*>(QString::fromLatin1(name));
+    };
+    ASSERT_NE(button("RecordCommand"), nullptr);
+    EXPECT_TRUE(button("SoftwareVoiceCommand")->isVisible());
+    EXPECT_FALSE(button("RecordStopCommand")->isEnabled());
+    EXPECT_FALSE(button("UserVoiceCommand")->isEnabled());
+    QTest::mouseClick(button("RecordCommand"), Qt::LeftButton);
+    EXPECT_TRUE(button("RecordStopCommand")->isEnabled());
+    QTest::mouseClick(button("RecordStopCommand"), Qt::LeftButton);
+    EXPECT_FALSE(button("RecordStopCommand")->isEnabled());
+    EXPECT_TRUE(button("UserVoiceCommand")->isEnabled());
+    window.close();
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
