@@ -66,14 +66,17 @@ bool openLesson(MainContext& context, bool reportMissing)
         if (reportMissing)
             context.ports.dialogs.warning(
                 QStringLiteral("提示"),
-                QStringLiteral("The lesson file \"%1\" does not exist.").arg(path));
+                QStringLiteral("找不到这一课的课文文件。\n\nThe lesson file \"%1\" does not exist.")
+                    .arg(path));
         restorePrevious(state);
         return false;
     }
     const auto text = readTextFile(path);
     auto lesson = text ? parseLesson(text.value(), path) : Result<Lesson>(Error{text.error()});
     if (!lesson) {
-        context.ports.dialogs.warning(QStringLiteral("提示"), lesson.error());
+        context.ports.dialogs.warning(QStringLiteral("提示"),
+                                      QStringLiteral("这一课的课文文件有误，无法打开。\n\n") +
+                                          lesson.error());
         restorePrevious(state);
         return false;
     }

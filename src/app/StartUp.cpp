@@ -97,10 +97,10 @@ bool startUp(MainContext& context)
     if (dictionary)
         context.dictionary = std::move(dictionary).value();
     else
-        dialogs.warning(
-            QStringLiteral("提示"),
-            QStringLiteral("The dictionary \"%1\" could not be read; words will not be found.\n%2")
-                .arg(dictionaryPath, dictionary.error()));
+        dialogs.warning(QStringLiteral("提示"),
+                        QStringLiteral("词典文件无法读取，查词将没有结果。\n\nThe dictionary "
+                                       "\"%1\" could not be read; words will not be found.\n%2")
+                            .arg(dictionaryPath, dictionary.error()));
 
     state.CtrlHeld = false;
     layoutPanels(state);
@@ -118,7 +118,8 @@ bool startUp(MainContext& context)
     const QString listPath = state.folder.bookList(builtInBookName());
     const auto names = loadBookList(listPath);
     if (!names) {
-        dialogs.warning(QStringLiteral("提示"), names.error());
+        dialogs.warning(QStringLiteral("提示"),
+                        QStringLiteral("课程列表文件有误，程序无法启动。\n\n") + names.error());
         context.quitRequested = true;
         return false;
     }
@@ -130,7 +131,8 @@ bool startUp(MainContext& context)
     if (!openLesson(context, false) && !openFirstExistingLesson(context)) {
         dialogs.warning(
             QStringLiteral("提示"),
-            QStringLiteral("No lesson of the book \"%1\" could be opened from \"%2\".")
+            QStringLiteral(
+                "没有可以打开的课文。\n\nNo lesson of the book \"%1\" could be opened from \"%2\".")
                 .arg(state.BookName, state.folder.path(QStringLiteral("Book/") + state.BookName)));
         showModePanel(context);
     }

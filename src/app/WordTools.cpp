@@ -141,7 +141,7 @@ Status saveLessonText(MainContext& context)
     if (!written)
         context.ports.dialogs.warning(
             QStringLiteral("提示"),
-            written.error() +
+            QStringLiteral("课文文件保存失败，修改仍保留在程序中。\n\n") + written.error() +
                 QStringLiteral("\nThe change is kept and will be written with the next save."));
     return written;
 }

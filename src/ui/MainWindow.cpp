@@ -177,7 +177,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
             focused->clearFocus();
         const Status saved = m_controller.shutDown();
         if (!saved)
-            QMessageBox::warning(this, QStringLiteral("提示"), saved.error());
+            QMessageBox::warning(this, QStringLiteral("提示"),
+                                 QStringLiteral("设置文件保存失败。\n\n") + saved.error());
     }
     event->accept();
 }
