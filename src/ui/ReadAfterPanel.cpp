@@ -36,7 +36,6 @@ ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controlle
     connect(m_record, &QPushButton::clicked, &controller, &MainController::recordClicked);
     connect(m_stop, &QPushButton::clicked, &controller, &MainController::recordStopClicked);
     connect(m_user, &QPushButton::clicked, &controller, &MainController::userVoiceClicked);
-    m_english.resize(2);
     m_chinese.resize(2);
 }
 
@@ -61,14 +60,11 @@ void ReadAfterPanel::layoutChildren(const TwipRect& panel)
 void ReadAfterPanel::refresh(const MainState& state)
 {
     placeTitle(state);
-    m_english[1] = state.sentence.SenEnglishTextLabel;
-    m_english[1].geometry.top = 1050;
-    m_english[1].visible = true;
+    // The sentence as sentence browse lays it out, key words in their colour, Chinese under it.
     m_chinese[1] = state.sentence.SenChineseLabel;
-    m_chinese[1].geometry.top = m_english[1].geometry.bottom() + 110;
     m_chinese[1].visible = true;
     m_chinese[1].foreground = 0xFF4A5563;
-    m_canvas->setLayers({{0, &m_english, LayerKind::Text, TextFont::TranslationEnglish},
+    m_canvas->setLayers({{0, &state.sentence.SenWordLabel, LayerKind::Text, TextFont::SentenceWord},
                          {1, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
     const bool lesson = state.SentenceCount > 0;
     m_first->setEnabled(lesson);

@@ -19,7 +19,6 @@ public:
 
 private:
     ElementCanvas* m_canvas;
-    ElementArray m_english;
     ElementArray m_chinese;
     QPushButton* m_first;
     QPushButton* m_back;
