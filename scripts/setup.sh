@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6 libmpg123-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # fonts the spec's font names map to
+  # fonts that the content's font names (Arial, Times New Roman, 宋体) map to
   fonts-liberation2 fonts-noto-cjk
   # demo content generator tools
   espeak-ng lame sox libsox-fmt-mp3
