@@ -108,6 +108,19 @@ QString recordTail(QStringView record)
     return bounds ? record.mid((*bounds)[5]).toString() : QString();
 }
 
+qsizetype segmentCaret(QStringView record, int k)
+{
+    if (k < 1)
+        return -1;
+    qsizetype caret = -1;
+    for (int seen = 0; seen < k; ++seen) {
+        caret = record.indexOf(u'^', caret + 1);
+        if (caret < 0)
+            return -1;
+    }
+    return caret;
+}
+
 QVector<Segment> recordSegments(QStringView record)
 {
     QVector<Segment> segments;

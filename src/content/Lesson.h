@@ -52,6 +52,10 @@ struct Segment
     qsizetype caretPos = 0; ///< 0-based position of the "^" that opens the segment
 };
 
+/// The 0-based position of the k-th "^" of a record (the opening of segment k, 1-based);
+/// -1 when the record has fewer, or k < 1.
+qsizetype segmentCaret(QStringView record, int k);
+
 /// The segments of a record's English field, in order.
 QVector<Segment> recordSegments(QStringView record);
 

@@ -6,14 +6,9 @@ namespace kelvaro {
 
 std::optional<QString> toggleKeyWordMark(const QString& record, int k, bool mark)
 {
-    if (k < 1)
+    const qsizetype caret = segmentCaret(record, k);
+    if (caret < 0)
         return std::nullopt;
-    qsizetype caret = -1;
-    for (int seen = 0; seen < k; ++seen) {
-        caret = record.indexOf(u'^', caret + 1);
-        if (caret < 0)
-            return std::nullopt;
-    }
     // The word must lie inside this segment and inside the English field.
     qsizetype segmentEnd = record.indexOf(u'^', caret + 1);
     const qsizetype englishEnd = record.indexOf(u'#');

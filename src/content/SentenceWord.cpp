@@ -1,17 +1,13 @@
 #include "Dictionary.h"
+#include "Lesson.h"
 
 namespace kelvaro {
 
 std::optional<SentenceWord> getSentenceWord(QStringView record, int k)
 {
-    if (k < 1)
+    const qsizetype caret = segmentCaret(record, k);
+    if (caret < 0)
         return std::nullopt;
-    qsizetype caret = -1;
-    for (int seen = 0; seen < k; ++seen) {
-        caret = record.indexOf(u'^', caret + 1);
-        if (caret < 0)
-            return std::nullopt;
-    }
     qsizetype segmentEnd = record.indexOf(u'^', caret + 1);
     if (segmentEnd < 0)
         segmentEnd = record.size(); // a record cut short after its last "^"
