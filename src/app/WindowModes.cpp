@@ -61,34 +61,39 @@ void relayoutViews(MainContext& context)
     centreFullTextView(state);
 }
 
-void maximiseWindow(MainContext& context)
+namespace {
+
+// Both window modes: the flag the settings keep, the new size, the views laid out again.
+void applyWindowMode(MainContext& context, bool maximised, const TwipRect& window)
 {
     MainState& state = context.state;
-    const Screen& screen = context.ports.screen;
-    const double tpp = twipsPerPixel(screen.logicalDpi());
-    state.options.windowMaximised = QStringLiteral("1");
-    state.geometry.maximised = true;
-    state.geometry.window = {
-        0, 0, int(std::lround(screen.size().width() * tpp)),
-        int(std::lround((screen.size().height() - taskbarHeight(screen)) * tpp))};
+    state.options.windowMaximised = maximised ? QStringLiteral("1") : QStringLiteral("0");
+    state.geometry.maximised = maximised;
+    state.geometry.window = window;
     relayoutViews(context);
     focusForMode(context);
 }
 
-void restoreWindow(MainContext& context)
+} // namespace
+
+void maximiseWindow(MainContext& context)
 {
-    MainState& state = context.state;
     const Screen& screen = context.ports.screen;
     const double tpp = twipsPerPixel(screen.logicalDpi());
-    state.options.windowMaximised = QStringLiteral("0");
-    focusForMode(context);
-    state.geometry.maximised = false;
-    state.geometry.window = {
-        int(std::lround(screen.size().width() * tpp / 2)) - layout::kNormalWindowWidth / 2,
-        int(std::lround(screen.size().height() * tpp / 2)) - layout::kNormalWindowHeight / 2,
-        layout::kNormalWindowWidth, layout::kNormalWindowHeight};
-    relayoutViews(context);
-    focusForMode(context);
+    applyWindowMode(context, true,
+                    {0, 0, int(std::lround(screen.size().width() * tpp)),
+                     int(std::lround((screen.size().height() - taskbarHeight(screen)) * tpp))});
+}
+
+void restoreWindow(MainContext& context)
+{
+    const Screen& screen = context.ports.screen;
+    const double tpp = twipsPerPixel(screen.logicalDpi());
+    applyWindowMode(
+        context, false,
+        {int(std::lround(screen.size().width() * tpp / 2)) - layout::kNormalWindowWidth / 2,
+         int(std::lround(screen.size().height() * tpp / 2)) - layout::kNormalWindowHeight / 2,
+         layout::kNormalWindowWidth, layout::kNormalWindowHeight});
 }
 
 } // namespace kelvaro
