@@ -3,7 +3,10 @@
 #include "TextFile.h"
 #include "TextRules.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
+#include <variant>
 
 namespace kelvaro {
 
@@ -46,6 +49,64 @@ bool readFlag(const QString& text)
     return leadingNumber(trimmed) != 0.0;
 }
 
+namespace {
+
+// Where one value of the file lives, and how it is kept: as a number, as the text read, as
+// a whole number, as a "True"/"False" flag; the repeat options hold a count and a pause.
+using RepeatCount = std::pair<RepeatOption Settings::*, double RepeatOption::*>;
+using RepeatPause = std::pair<RepeatOption Settings::*, int RepeatOption::*>;
+using Value = std::variant<double Settings::*, QString Settings::*, int Settings::*,
+                           bool Settings::*, RepeatCount, RepeatPause>;
+
+// The 33 values in the file's order.
+const std::array<Value, kSettingsValueCount>& settingsTable()
+{
+    static const std::array<Value, kSettingsValueCount> table = {
+        &Settings::lessonNode,
+        &Settings::startSentence,
+        &Settings::modeIndex,
+        &Settings::mainPictureTop,
+        &Settings::moveImageTop,
+        &Settings::windowMaximised,
+        &Settings::allChineseCheck,
+        &Settings::translationMode,
+        &Settings::setFraction,
+        RepeatCount{&Settings::sen, &RepeatOption::count},
+        RepeatPause{&Settings::sen, &RepeatOption::pauseMs},
+        RepeatCount{&Settings::write, &RepeatOption::count},
+        RepeatPause{&Settings::write, &RepeatOption::pauseMs},
+        RepeatCount{&Settings::all, &RepeatOption::count},
+        RepeatPause{&Settings::all, &RepeatOption::pauseMs},
+        RepeatCount{&Settings::click, &RepeatOption::count},
+        RepeatPause{&Settings::click, &RepeatOption::pauseMs},
+        RepeatCount{&Settings::pen, &RepeatOption::count},
+        RepeatPause{&Settings::pen, &RepeatOption::pauseMs},
+        &Settings::senChineseCheck,
+        &Settings::clickChineseCheck,
+        &Settings::wordChineseCheck,
+        &Settings::writeEnglishCheck,
+        &Settings::writeChineseCheck,
+        &Settings::playMode,
+        &Settings::videoEnglishCheck,
+        &Settings::videoChineseCheck,
+        &Settings::keyWordColour,
+        &Settings::currentWordChinese,
+        &Settings::currentWordPron,
+        &Settings::currentWordEnglish,
+        &Settings::currentWordRead,
+        &Settings::writeMode,
+    };
+    return table;
+}
+
+template <class... Ts> struct Overloaded : Ts...
+{
+    using Ts::operator()...;
+};
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+
+} // namespace
+
 Settings parseSettings(const QString& text, bool* complete)
 {
     const QStringList v = cutSettingsValues(text);
@@ -57,62 +118,39 @@ Settings parseSettings(const QString& text, bool* complete)
     if (complete)
         *complete = true;
     Settings s;
-    s.lessonNode = leadingNumber(v[0]);
-    s.startSentence = leadingNumber(v[1]);
-    s.modeIndex = leadingNumber(v[2]);
-    s.mainPictureTop = leadingNumber(v[3]);
-    s.moveImageTop = leadingNumber(v[4]);
-    s.windowMaximised = v[5];
-    s.allChineseCheck = v[6];
-    s.translationMode = v[7];
-    s.setFraction = v[8];
-    RepeatOption* repeats[] = {&s.sen, &s.write, &s.all, &s.click, &s.pen};
-    for (int m = 0; m < 5; ++m) {
-        repeats[m]->count = leadingNumber(v[9 + 2 * m]);
-        repeats[m]->pauseMs = wholeNumber(v[10 + 2 * m]);
+    for (int k = 0; k < kSettingsValueCount; ++k) {
+        const QString& value = v[k];
+        std::visit(
+            Overloaded{
+                [&](double Settings::*number) { s.*number = leadingNumber(value); },
+                [&](QString Settings::*kept) { s.*kept = value; },
+                [&](int Settings::*whole) { s.*whole = wholeNumber(value); },
+                [&](bool Settings::*flag) { s.*flag = readFlag(value); },
+                [&](RepeatCount count) { (s.*count.first).*count.second = leadingNumber(value); },
+                [&](RepeatPause pause) { (s.*pause.first).*pause.second = wholeNumber(value); },
+            },
+            settingsTable()[k]);
     }
-    s.senChineseCheck = leadingNumber(v[19]);
-    s.clickChineseCheck = leadingNumber(v[20]);
-    s.wordChineseCheck = leadingNumber(v[21]);
-    s.writeEnglishCheck = leadingNumber(v[22]);
-    s.writeChineseCheck = leadingNumber(v[23]);
-    s.playMode = leadingNumber(v[24]);
-    s.videoEnglishCheck = leadingNumber(v[25]);
-    s.videoChineseCheck = leadingNumber(v[26]);
-    s.keyWordColour = wholeNumber(v[27]);
-    s.currentWordChinese = readFlag(v[28]);
-    s.currentWordPron = readFlag(v[29]);
-    s.currentWordEnglish = readFlag(v[30]);
-    s.currentWordRead = readFlag(v[31]);
-    s.writeMode = v[32];
     return s;
 }
 
 QString formatSettings(const Settings& s)
 {
-    // A kept-as-text value holding "/" would shift every later value; it cannot be stored.
-    auto text = [](const QString& value) {
-        QString safe = value;
-        safe.remove(u'/');
-        return safe;
-    };
-    QStringList v;
-    v << shortestDecimal(s.lessonNode) << shortestDecimal(s.startSentence)
-      << shortestDecimal(s.modeIndex) << shortestDecimal(s.mainPictureTop)
-      << shortestDecimal(s.moveImageTop) << text(s.windowMaximised) << text(s.allChineseCheck)
-      << text(s.translationMode) << text(s.setFraction);
-    for (const RepeatOption* r : {&s.sen, &s.write, &s.all, &s.click, &s.pen})
-        v << shortestDecimal(r->count) << QString::number(r->pauseMs);
-    v << shortestDecimal(s.senChineseCheck) << shortestDecimal(s.clickChineseCheck)
-      << shortestDecimal(s.wordChineseCheck) << shortestDecimal(s.writeEnglishCheck)
-      << shortestDecimal(s.writeChineseCheck) << shortestDecimal(s.playMode)
-      << shortestDecimal(s.videoEnglishCheck) << shortestDecimal(s.videoChineseCheck)
-      << QString::number(s.keyWordColour) << flagText(s.currentWordChinese)
-      << flagText(s.currentWordPron) << flagText(s.currentWordEnglish)
-      << flagText(s.currentWordRead) << text(s.writeMode);
     QString out;
-    for (const QString& value : v)
-        out += value + u'/';
+    for (const Value& field : settingsTable()) {
+        out += std::visit(
+            Overloaded{
+                [&](double Settings::*number) { return shortestDecimal(s.*number); },
+                // A kept text holding "/" would shift every later value; the "/" can't be stored.
+                [&](QString Settings::*kept) { return QString(s.*kept).remove(u'/'); },
+                [&](int Settings::*whole) { return QString::number(s.*whole); },
+                [&](bool Settings::*flag) { return flagText(s.*flag); },
+                [&](RepeatCount count) { return shortestDecimal((s.*count.first).*count.second); },
+                [&](RepeatPause pause) { return QString::number((s.*pause.first).*pause.second); },
+            },
+            field);
+        out += u'/';
+    }
     return out;
 }
 
