@@ -109,9 +109,8 @@ bool openLesson(MainContext& context, bool reportMissing)
         state.options.allChineseCheck = QStringLiteral("1");
         state.fullText.TipPictureVisible = false;
     }
-    layoutFullTextForCheck(state);
+    layoutFullTextForCheck(state); // also shows or hides its scroll controls
     updateScrollControls(state.translation.scroll);
-    updateScrollControls(state.fullText.scroll);
 
     state.CurrentSentence = state.StartSentence;
     showSentence(context);

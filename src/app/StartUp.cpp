@@ -140,13 +140,12 @@ bool startUp(MainContext& context)
     state.translation.scroll.page.top = int(state.options.mainPictureTop);
     state.translation.scroll.thumbTop = int(state.options.moveImageTop);
     if (state.lessonOpen) {
-        layoutFullTextForCheck(state);
+        // The full-text page was laid out for the check box when the lesson opened.
         state.fullText.TipPictureVisible = state.options.allChineseCheck != QLatin1String("1");
         centreTranslationView(state);
         centreFullTextView(state);
     }
     updateScrollControls(state.translation.scroll);
-    updateScrollControls(state.fullText.scroll);
     context.timers.WinTimer->setEnabled(true);
     context.timers.SetFocusTimer->setEnabled(true);
     applyWriteMode(context);
