@@ -48,21 +48,12 @@ void toggleAndSave(MainContext& context, int k, KeyWordView deciding)
         saveLessonText(context);
 }
 
-// A note is one field of its record: a line break in it would break the lesson file.
-QString oneLine(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    for (const QChar lineBreak : {QChar(u'\n'), QChar(u'\r'), QChar(0x2028), QChar(0x2029)})
-        text.replace(lineBreak, u' ');
-    return text;
-}
-
 void saveNote(MainContext& context, int sentence, const QString& text, const QString& done)
 {
     MainState& state = context.state;
     if (sentence < 1 || sentence > state.SentenceCount)
         return;
-    const auto rewritten = rewriteRecordTail(state.record(sentence), oneLine(text), done);
+    const auto rewritten = rewriteRecordTail(state.record(sentence), text, done);
     if (!rewritten)
         return; // every record of an opened lesson has its six "#"
     state.record(sentence) = *rewritten;

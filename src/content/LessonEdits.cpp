@@ -32,6 +32,10 @@ QString safeNoteText(const QString& note)
     QString safe = note;
     safe.replace(u'*', QChar(0xFF0A));
     safe.replace(u'#', QChar(0xFF03));
+    // The lesson text is one line: a line break in a field would break it.
+    safe.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QChar lineBreak : {QChar(u'\n'), QChar(u'\r'), QChar(0x2028), QChar(0x2029)})
+        safe.replace(lineBreak, u' ');
     return safe;
 }
 

@@ -21,7 +21,8 @@ std::optional<QString> rewriteRecordTail(const QString& record, const QString& n
 /// "#".
 QString clearDoneField(const QString& record);
 
-/// A note that cannot break the record structure: "*" and "#" become "＊" and "＃".
+/// A note that cannot break the record structure: "*" and "#" become "＊" and "＃", and
+/// line breaks become blanks.
 QString safeNoteText(const QString& note);
 
 /// "*" followed by each record and "*".

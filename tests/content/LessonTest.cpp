@@ -134,6 +134,8 @@ TEST(LessonEdits, NoteWithRecordMarkersCannotBreakTheLesson)
     ASSERT_TRUE(lesson.ok()) << lesson.error().toStdString();
     EXPECT_EQ(lesson->sentenceCount, 2);
     EXPECT_EQ(recordField(lesson->records[0], 5), QStringLiteral("see ＊page 3＊ ＃2"));
+    EXPECT_EQ(safeNoteText(QStringLiteral("two\r\nlines\nand\rmore")),
+              QStringLiteral("two lines and more"));
 }
 
 TEST(LessonEdits, RebuildGivesBackTheSameRecords)
