@@ -2,7 +2,9 @@
 
 #include "Theme.h"
 
+#include <QCursor>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVariant>
@@ -71,6 +73,22 @@ QPixmap settingsPicture(int size)
     p.setBrush(theme::kPanel);
     p.drawEllipse(QPointF(0, 0), size * 0.14, size * 0.14);
     return picture;
+}
+
+ClickableLabel* makeSettingsButton(const QString& objectName, const QString& caption, int size,
+                                   std::function<QMenu*()> buildMenu, QWidget* parent)
+{
+    auto* button = new ClickableLabel(parent);
+    button->setObjectName(objectName);
+    button->setPixmap(settingsPicture(size));
+    button->setToolTip(caption);
+    button->setCursor(Qt::PointingHandCursor);
+    QObject::connect(button, &ClickableLabel::clicked, button, [buildMenu] {
+        QMenu* menu = buildMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(QCursor::pos());
+    });
+    return button;
 }
 
 ScrollColumn::ScrollColumn(const TwipScale& scale, QWidget* parent)

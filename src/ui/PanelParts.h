@@ -6,6 +6,10 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <functional>
+
+class QMenu;
+
 namespace kelvaro {
 
 /// A label that reports clicks (check-box pictures and their captions).
@@ -34,6 +38,10 @@ QPixmap checkPicture(const QString& path, bool checked, int size);
 
 /// The picture of a panel's settings button: a gear.
 QPixmap settingsPicture(int size);
+
+/// A panel's settings button: a gear that opens the menu buildMenu makes at the pointer.
+ClickableLabel* makeSettingsButton(const QString& objectName, const QString& caption, int size,
+                                   std::function<QMenu*()> buildMenu, QWidget* parent);
 
 /// The scroll column of a text page: up button, track, thumb, down button.
 class ScrollColumn : public QWidget

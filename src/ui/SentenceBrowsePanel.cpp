@@ -66,16 +66,12 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
     m_checkLabel->setCursor(Qt::PointingHandCursor);
     m_count = makeLabel(QStringLiteral("SenCountLine"), QStringLiteral("Muted"), this);
 
-    m_settings = new ClickableLabel(this);
-    m_settings->setObjectName(QStringLiteral("SenModeSetImage"));
-    m_settings->setPixmap(settingsPicture(m_scale.px(300)));
-    m_settings->setToolTip(QStringLiteral("句子浏览设置"));
-    m_settings->setCursor(Qt::PointingHandCursor);
-    connect(m_settings, &ClickableLabel::clicked, this, [this, &controller] {
-        QMenu* menu = buildSentenceBrowseMenu(controller.state(), controller, this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(QCursor::pos());
-    });
+    m_settings = makeSettingsButton(
+        QStringLiteral("SenModeSetImage"), QStringLiteral("句子浏览设置"), m_scale.px(300),
+        [this, &controller] {
+            return buildSentenceBrowseMenu(controller.state(), controller, this);
+        },
+        this);
 
     // The buttons take no focus: leaving the note first saves it under its own sentence.
     for (QPushButton* button : {m_first, m_back, m_next})

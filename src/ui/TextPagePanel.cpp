@@ -91,16 +91,10 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
             &MainController::hideWordPopup);
 
     if (full) {
-        auto* settings = new ClickableLabel(this);
-        settings->setObjectName(QStringLiteral("AllSetImage"));
-        settings->setPixmap(settingsPicture(m_scale.px(300)));
-        settings->setToolTip(QStringLiteral("全文模式设置"));
-        settings->setCursor(Qt::PointingHandCursor);
-        connect(settings, &ClickableLabel::clicked, this, [this, &controller] {
-            QMenu* menu = buildFullTextMenu(controller.state(), controller, this);
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            menu->popup(QCursor::pos());
-        });
+        makeSettingsButton(
+            QStringLiteral("AllSetImage"), QStringLiteral("全文模式设置"), m_scale.px(300),
+            [this, &controller] { return buildFullTextMenu(controller.state(), controller, this); },
+            this);
         m_checkImage = new ClickableLabel(this);
         m_checkImage->setObjectName(QStringLiteral("AllChineseCheckImage"));
         m_checkImage->setCursor(Qt::PointingHandCursor);
