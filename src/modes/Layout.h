@@ -18,7 +18,6 @@ inline constexpr int kNormalPanelWidth = 9270;
 inline constexpr int kNormalPanelHeight = 7290;
 inline constexpr int kTabsTop = 660;
 inline constexpr int kTabHeight = 450;
-inline constexpr int kTabWidth = 1260;
 
 // The text viewport (TextPicture, AllWordTextPicture) inside its panel.
 inline constexpr int kViewportLeft = 150;

@@ -13,6 +13,7 @@
 
 #include "app/MainController.h"
 #include "app/ModeSwitching.h"
+#include "modes/Layout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -77,7 +78,7 @@ void MainWindow::applyGeometry()
         else
             resize(r.size());
     }
-    m_titleStrip->setGeometry(0, 0, width(), m_scale.px(600));
+    m_titleStrip->setGeometry(0, 0, width(), m_scale.px(layout::kTitleStripHeight));
     m_titleStrip->setMaximised(g.maximised);
     m_tree->setGeometry(m_scale.rect(g.tree));
     m_tabs->setGeometry(
