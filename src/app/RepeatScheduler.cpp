@@ -15,15 +15,16 @@ const RepeatFamily* repeatFamily(int mode)
     return nullptr;
 }
 
-void readTimerTick(MainContext& context)
+bool readTimerTick(MainContext& context)
 {
     MainState& state = context.state;
     if (!(context.ports.lessonPlayer.position() > leadingNumber(state.SentenceEnd)))
-        return;
+        return false;
     pausePlayers(context);
     ++state.CurrentReadCount;
     if (const RepeatFamily* family = repeatFamily(state.ModeIndex))
         (context.timers.*(family->pauseTimer))->setEnabled(true);
+    return true;
 }
 
 void pauseTimerTick(MainContext& context, const RepeatFamily& family)
@@ -57,8 +58,9 @@ void installRepeatScheduler(MainContext& context)
     Timers& timers = context.timers;
     timers.ReadTimer->setInterval(10);
     timers.ReadTimer->setHandler([&context] {
-        readTimerTick(context);
-        context.notifyChanged();
+        // It polls every 10 ms: the window is drawn again only when a reading ends.
+        if (readTimerTick(context))
+            context.notifyChanged();
     });
     for (const RepeatFamily& family : kRepeatFamilies) {
         Timer* timer = timers.*(family.pauseTimer);

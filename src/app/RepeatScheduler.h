@@ -31,7 +31,8 @@ const RepeatFamily* repeatFamily(int mode);
 void installRepeatScheduler(MainContext& context);
 
 /// ReadTimer: ends a reading once the lesson player is past SentenceEnd, then the pause.
-void readTimerTick(MainContext& context);
+/// Returns whether the reading ended (most ticks change nothing).
+bool readTimerTick(MainContext& context);
 
 /// A pause timer has run out: read again, or go on to the next sentence (browse, automatic).
 void pauseTimerTick(MainContext& context, const RepeatFamily& family);
