@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QFileInfo>
+#include <QHash>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,7 +36,9 @@ QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget*
     return label;
 }
 
-QPixmap checkPicture(const QString& path, bool checked, int size)
+namespace {
+
+QPixmap loadCheckPicture(const QString& path, bool checked, int size)
 {
     QPixmap picture;
     if (QFileInfo::exists(path) && picture.load(path))
@@ -54,6 +57,18 @@ QPixmap checkPicture(const QString& path, bool checked, int size)
                        QPointF(size * 0.76, size * 0.3)}));
     }
     return picture;
+}
+
+} // namespace
+
+QPixmap checkPicture(const ProgramFolder& folder, bool checked, int size)
+{
+    static QHash<QString, QPixmap> loaded;
+    const QString key = QStringLiteral("%1|%2|%3").arg(folder.root()).arg(checked).arg(size);
+    auto found = loaded.find(key);
+    if (found == loaded.end())
+        found = loaded.insert(key, loadCheckPicture(folder.checkPicture(checked), checked, size));
+    return found.value();
 }
 
 QPixmap settingsPicture(int size)

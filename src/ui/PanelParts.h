@@ -2,6 +2,8 @@
 
 #include "Twips.h"
 
+#include "content/ProgramFolder.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -33,8 +35,8 @@ QPushButton* makeCommand(const QString& objectName, const QString& caption, QWid
 QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent);
 
 /// The check box picture of the content folder (Bitmap/check_0.jpg or check_1.jpg), drawn
-/// by the program when the folder has none.
-QPixmap checkPicture(const QString& path, bool checked, int size);
+/// by the program when the folder has none. Loaded once a run: the panels ask on every redraw.
+QPixmap checkPicture(const ProgramFolder& folder, bool checked, int size);
 
 /// The picture of a panel's settings button: a gear.
 QPixmap settingsPicture(int size);

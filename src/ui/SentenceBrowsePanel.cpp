@@ -133,7 +133,7 @@ void SentenceBrowsePanel::refresh(const MainState& state)
     m_first->setEnabled(state.SentenceCount > 0);
     m_play->setEnabled(state.SentenceCount > 0);
     const bool shown = state.senChineseShown();
-    m_checkImage->setPixmap(checkPicture(state.folder.checkPicture(shown), shown, m_scale.px(240)));
+    m_checkImage->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
     m_count->setText(view.countCaption);
 }
 

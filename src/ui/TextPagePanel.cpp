@@ -142,8 +142,7 @@ void TextPagePanel::refresh(const MainState& state)
         const int row = view.frame.bottom() + 150;
         const bool shown = state.options.allChineseCheck == QLatin1String("1");
         m_checkImage->setGeometry(px({view.frame.left, row + 90, 240, 240}));
-        m_checkImage->setPixmap(
-            checkPicture(state.folder.checkPicture(shown), shown, m_scale.px(240)));
+        m_checkImage->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
         m_checkLabel->setGeometry(px({view.frame.left + 300, row, 1800, 420}));
         m_tip->setGeometry(px({view.frame.left + 2300, row, 3000, 420}));
         // AllSetImage stands 3260 twips in from the panel's right edge.
