@@ -113,50 +113,35 @@ void MainController::startMiniMode()
 
 void MainController::fullTextCellReleased(int index)
 {
-    MainState& state = m_context.state;
-    if (index < 1 || index >= state.fullText.cellSentence.size())
+    const QVector<int>& cellSentence = m_context.state.fullText.cellSentence;
+    if (index < 1 || index >= cellSentence.size())
         return;
-    state.CurrentSentence = state.fullText.cellSentence[index];
-    showSentence(m_context);
-    playSentence(m_context);
+    goToSentence(m_context, cellSentence[index], true);
     kelvaro::hideWordPopup(m_context);
     done();
 }
 
 void MainController::sentenceSpeakerClicked(int sentence)
 {
-    MainState& state = m_context.state;
-    if (sentence < 1 || sentence > state.SentenceCount)
-        return;
-    state.CurrentSentence = sentence;
-    showSentence(m_context);
-    playSentence(m_context);
-    done();
+    if (goToSentence(m_context, sentence, true))
+        done();
 }
 
 void MainController::translationLineClicked(int sentence)
 {
-    MainState& state = m_context.state;
-    if (sentence < 1 || sentence > state.SentenceCount)
-        return;
-    state.CurrentSentence = sentence;
-    showSentence(m_context);
-    done();
+    if (goToSentence(m_context, sentence, false))
+        done();
 }
 
 void MainController::scrollTranslation(int steps)
 {
-    ScrollView& view = m_context.state.translation.scroll;
-    for (int i = 0; i < qAbs(steps) && view.pageTallerThanFrame(); ++i)
-        scrollStep(view, steps > 0);
+    scrollSteps(m_context.state.translation.scroll, steps);
     done();
 }
 
 void MainController::scrollFullText(int steps)
 {
-    ScrollView& view = m_context.state.fullText.scroll;
-    for (int i = 0; i < qAbs(steps) && view.pageTallerThanFrame(); ++i)
-        scrollStep(view, steps > 0);
+    scrollSteps(m_context.state.fullText.scroll, steps);
     done();
 }
 

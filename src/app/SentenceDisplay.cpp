@@ -96,6 +96,17 @@ void playSentenceForMode(MainContext& context)
         playSentence(context);
 }
 
+bool goToSentence(MainContext& context, int s, bool play)
+{
+    if (s < 1 || s > context.state.SentenceCount)
+        return false;
+    context.state.CurrentSentence = s;
+    showSentence(context);
+    if (play)
+        playSentence(context);
+    return true;
+}
+
 void firstSentence(MainContext& context)
 {
     // A pause still counting belongs to the sentence being left.

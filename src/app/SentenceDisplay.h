@@ -16,6 +16,10 @@ void playSentence(MainContext& context);
 /// Pauses the lesson player and stops the reading timers.
 void pausePlayers(MainContext& context);
 
+/// Makes sentence s current and shows it, reading it when play; false when there is no such
+/// sentence (nothing changes then).
+bool goToSentence(MainContext& context, int s, bool play);
+
 // The sentence browse actions, also used by the keys and the other panels' buttons.
 void firstSentence(MainContext& context);    ///< "首句"
 void previousSentence(MainContext& context); ///< "上一句"

@@ -104,9 +104,7 @@ void fullTextWordReleased(MainContext& context, int index)
     if (index < 1 || index >= view.AllWordTextLabel.size() ||
         !startsWithLetter(view.AllWordTextLabel[index].caption))
         return;
-    const int sentence = view.cellSentence[index];
-    state.CurrentSentence = sentence;
-    showSentence(context);
+    goToSentence(context, view.cellSentence[index], false);
     const int k = index - state.fullText.SentenceCellOffset;
     if (dictionaryWord(state, k).isEmpty())
         return;

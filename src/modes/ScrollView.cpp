@@ -41,6 +41,12 @@ void centreOn(ScrollView& view, int referenceTop)
     }
 }
 
+void scrollSteps(ScrollView& view, int steps)
+{
+    for (int i = 0; i < qAbs(steps) && view.pageTallerThanFrame(); ++i)
+        scrollStep(view, steps > 0);
+}
+
 void scrollStep(ScrollView& view, bool down)
 {
     if (down) {

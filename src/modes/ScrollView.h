@@ -34,4 +34,8 @@ void centreOn(ScrollView& view, int referenceTop);
 /// Scrolls by one step of 500 twips up or down, stopping at the page's ends.
 void scrollStep(ScrollView& view, bool down);
 
+/// Scrolls by steps (negative: up), as the wheel and the arrow keys do; nothing when the
+/// page fits its frame.
+void scrollSteps(ScrollView& view, int steps);
+
 } // namespace kelvaro
