@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   # build
-  build-essential cmake ninja-build pkg-config clang-format
+  build-essential cmake ninja-build pkg-config clang-format ccache
   # libraries
   qt6-base-dev qt6-multimedia-dev libqt6svg6 libmpg123-dev
   # tests and benchmarks
