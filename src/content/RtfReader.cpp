@@ -17,7 +17,9 @@ namespace {
 constexpr int kMaxDepth = 512;
 // Fallback lengths beyond this are nonsense; a brace ends any fallback anyway.
 constexpr int kMaxFallback = 64;
-// "ANSI" without a code page means the writer's system page, which for this content is 936.
+// A document that names no character set at all is read as this content's own page, 936.
+// "\ansi" alone means Windows-1252 (the rich-text rule); "\ansicpg" and the fonts' character
+// sets override it.
 constexpr int kDefaultCodePage = 936;
 
 enum class Destination : quint8 { Text, FontTable, Skip };
@@ -94,6 +96,7 @@ const std::unordered_map<std::string_view, Action>& controlWords()
             {"u", {Kind::Unicode}},
             {"uc", {Kind::FallbackLength}},
             {"ansicpg", {Kind::AnsiCodePage}},
+            {"ansi", {Kind::FixedCodePage, 1252}},
             {"mac", {Kind::FixedCodePage, 10000}},
             {"pc", {Kind::FixedCodePage, 437}},
             {"pca", {Kind::FixedCodePage, 850}},

@@ -64,7 +64,7 @@ TEST(RtfReader, CodePageBytesAreCollectedAndDecodedTogether)
         {"double-byte escapes", "{\\rtf1\\ansi\\ansicpg936 \\'c4\\'e3\\'ba\\'c3}", u"你好"},
         {"pair split by a source line end", "{\\rtf1 \\'c4\r\n\\'e3}", u"你"},
         {"raw eight-bit bytes", "{\\rtf1 \xc4\xe3!}", u"你!"},
-        {"no code page given", "{\\rtf1\\ansi \\'c4\\'e3}", u"你"},
+        {"no character set named", "{\\rtf1 \\'c4\\'e3}", u"你"},
         {"euro sign", "{\\rtf1\\ansi\\ansicpg936 \\'80}", u"€"},
         {"lone line feed and return", "{\\rtf1 a\\'0db\\'0ac}", u"a\rb\nc"},
         {"code page 1252", "{\\rtf1\\ansi\\ansicpg1252 caf\\'e9 \\'80}", u"café €"},
@@ -77,6 +77,30 @@ TEST(RtfReader, CodePageBytesAreCollectedAndDecodedTogether)
          u"é你"},
         {"font of a closed group", "{\\rtf1{\\fonttbl{\\f1\\fcharset0 A;}}{\\f1\\'e9}\\'c4\\'e3}",
          u"é你"},
+    };
+    for (const Case& c : cases)
+        expectPlainText(c);
+}
+
+// Western editors write \ansi without \ansicpg: their bytes were read as code page 936.
+TEST(RtfReader, AnsiWithoutCodePageIsWindows1252UnlessAFontSaysOtherwise)
+{
+    const Case cases[] = {
+        {"accents and curly quotes", "{\\rtf1\\ansi le caf\\'e9 \\'93hi\\'94}",
+         u"le café \u201Chi\u201D"},
+        {"bytes that would pair in 936", "{\\rtf1\\ansi \\'c4\\'e3}", u"\u00C4\u00E3"},
+        {"ansicpg936 still reads Chinese", "{\\rtf1\\ansi\\ansicpg936 \\'c4\\'e3}", u"你"},
+        {"a Chinese font decides its bytes",
+         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fcharset134 S;}{\\f1\\fcharset0 A;}}"
+         "\\'c4\\'e3\\f1 \\'e9}",
+         u"你é"},
+        {"traditional, Japanese, Korean fonts",
+         "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset136 T;}{\\f2\\fcharset128 J;}{\\f3\\fcharset129 "
+         "K;}}\\f1\\'a7\\'41\\f2\\'82\\'a0\\f3\\'b0\\'a1}",
+         u"你あ가"},
+        {"central European and Cyrillic fonts",
+         "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset238 C;}{\\f2\\fcharset204 R;}}\\f1\\'9a\\f2\\'e4}",
+         u"šд"},
     };
     for (const Case& c : cases)
         expectPlainText(c);
