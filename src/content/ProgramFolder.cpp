@@ -10,7 +10,9 @@ namespace kelvaro {
 namespace {
 
 // Finds relative under root; components that are missing as written are matched without
-// regard to case. Returns the exact path when nothing matches, so callers report that name.
+// regard to case. From the first component that does not exist in any case on, the rest is
+// kept as written under the folders found: a file not yet there (the first settings or
+// results file) is created in the folder the learner has, whatever its letter case.
 QString resolveCaseInsensitive(const QString& root, const QString& relative)
 {
     const QString exact = root + QLatin1Char('/') + relative;
@@ -18,7 +20,8 @@ QString resolveCaseInsensitive(const QString& root, const QString& relative)
         return exact;
     QString current = root;
     const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
         const QString candidate = current + QLatin1Char('/') + part;
         if (QFileInfo::exists(candidate)) {
             current = candidate;
@@ -34,7 +37,7 @@ QString resolveCaseInsensitive(const QString& root, const QString& relative)
             }
         }
         if (match.isEmpty())
-            return exact;
+            return current + QLatin1Char('/') + parts.mid(i).join(QLatin1Char('/'));
         current += QLatin1Char('/') + match;
     }
     return current;
