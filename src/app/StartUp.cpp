@@ -113,7 +113,7 @@ bool startUp(MainContext& context)
     state.LessonNode = int(state.options.lessonNode);
     state.PreviousLessonNode = state.LessonNode;
     state.StartSentence = int(state.options.startSentence);
-    state.ModeIndex = int(state.options.modeIndex);
+    state.ModeIndex = saneModeIndex(state.options.modeIndex);
 
     const QString listPath = state.folder.bookList(builtInBookName());
     const auto names = loadBookList(listPath);
@@ -124,6 +124,9 @@ bool startUp(MainContext& context)
         return false;
     }
     state.lessonNames = names.value();
+    // A remembered node beyond the tree opens its nearest lesson.
+    state.LessonNode = qBound(2, state.LessonNode, int(state.lessonNames.size()) + 1);
+    state.PreviousLessonNode = state.LessonNode;
     applyBuiltInBookRule(state);
     state.PreviousLessonNumber = state.LessonNumber;
     state.PreviousBookName = state.BookName;
@@ -139,6 +142,7 @@ bool startUp(MainContext& context)
 
     state.translation.scroll.page.top = int(state.options.mainPictureTop);
     state.translation.scroll.thumbTop = int(state.options.moveImageTop);
+    keepWithinStops(state.translation.scroll);
     if (state.lessonOpen) {
         // The full-text page was laid out for the check box when the lesson opened.
         state.fullText.TipPictureVisible = state.options.allChineseCheck != QLatin1String("1");

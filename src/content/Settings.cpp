@@ -3,7 +3,9 @@
 #include "TextFile.h"
 #include "TextRules.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <utility>
 #include <variant>
@@ -12,12 +14,43 @@ namespace kelvaro {
 
 namespace {
 
+// A whole number, saturated at the ends of int (its range is narrowed per value afterwards).
 int wholeNumber(const QString& text)
 {
     const double value = leadingNumber(text);
-    if (!(value > -2147483648.0 && value < 2147483647.0))
+    if (std::isnan(value))
         return 0;
-    return int(std::lround(value));
+    return int(std::lround(std::clamp(value, double(INT_MIN + 1), double(INT_MAX - 1))));
+}
+
+double clampNumber(double value, double low, double high)
+{
+    return std::isnan(value) ? low : std::clamp(value, low, high);
+}
+
+// Every number of a hostile or hand-edited file is brought into a range where turning it into
+// an int is defined and its use makes sense; the app narrows the lesson values further to the
+// book and the lesson.
+void clampToSaneRanges(Settings& s)
+{
+    s.lessonNode = clampNumber(s.lessonNode, 0, kMaxSettingsIndex);
+    s.startSentence = clampNumber(s.startSentence, 1, kMaxSettingsIndex);
+    s.modeIndex = saneModeIndex(s.modeIndex);
+    s.mainPictureTop = clampNumber(s.mainPictureTop, -kMaxScrollTwips, 0);
+    s.moveImageTop = clampNumber(s.moveImageTop, 0, kMaxScrollTwips);
+    for (RepeatOption Settings::*option :
+         {&Settings::sen, &Settings::write, &Settings::all, &Settings::click, &Settings::pen}) {
+        RepeatOption& repeat = s.*option;
+        repeat.count = clampNumber(repeat.count, 0, kMaxRepeatCount);
+        repeat.pauseMs = std::clamp(repeat.pauseMs, kPausesMs.front(), kMaxPauseMs);
+    }
+    // Zero or not is all these say; the clamp keeps that and makes them safe to convert.
+    for (double Settings::*flag :
+         {&Settings::senChineseCheck, &Settings::clickChineseCheck, &Settings::wordChineseCheck,
+          &Settings::writeEnglishCheck, &Settings::writeChineseCheck, &Settings::playMode,
+          &Settings::videoEnglishCheck, &Settings::videoChineseCheck})
+        s.*flag = clampNumber(s.*flag, -kMaxSettingsIndex, kMaxSettingsIndex);
+    s.keyWordColour = std::clamp(s.keyWordColour, 0, kMaxColourValue);
 }
 
 QString flagText(bool value)
@@ -131,7 +164,17 @@ Settings parseSettings(const QString& text, bool* complete)
             },
             settingsTable()[k]);
     }
+    clampToSaneRanges(s);
     return s;
+}
+
+int saneModeIndex(double mode)
+{
+    // 5 is never offered; like any other number that names no mode it gives the full text.
+    if (!(mode >= 1 && mode < 10))
+        return 1;
+    const int whole = int(mode);
+    return whole == 5 ? 1 : whole;
 }
 
 QString formatSettings(const Settings& s)

@@ -57,6 +57,13 @@ inline constexpr std::array<int, 8> kRepeatCounts = {0, 1, 2, 3, 5, 8, 10, 20};
 /// Pauses the option menus offer in milliseconds (…ReadTime0..8); 10 ms is "no pause".
 inline constexpr std::array<int, 9> kPausesMs = {10,    1000,  2000,  3000, 5000,
                                                  10000, 20000, 30000, 60000};
+/// The sane ranges settings values are clamped to when read.
+inline constexpr double kMaxSettingsIndex = 32767; ///< lesson node, sentence (16-bit indices)
+inline constexpr double kMaxScrollTwips = 100000000;
+inline constexpr double kMaxRepeatCount = 32767;
+inline constexpr int kMaxPauseMs = 3600000;
+inline constexpr int kMaxColourValue = 0xFFFFFF;
+
 /// Pass marks of the items WriteSet1..WriteSet5.
 inline constexpr std::array<int, 5> kPassMarks = {100, 90, 80, 70, 60};
 /// Translation reveal modes of the items RS1..RS3.
@@ -75,9 +82,14 @@ template <std::size_t N> int checkedItem(const std::array<int, N>& items, double
 /// The values between the "/" of a settings text; at most 33, text after the 33rd "/" ignored.
 QStringList cutSettingsValues(const QString& text);
 
-/// Settings from a settings text. A text with fewer than 33 values or an empty value 1 gives
-/// the first-run defaults, and *complete (if given) is set false.
+/// Settings from a settings text, every number clamped to its sane range. A text with fewer
+/// than 33 values or an empty value 1 gives the first-run defaults, and *complete (if given)
+/// is set false.
 Settings parseSettings(const QString& text, bool* complete = nullptr);
+
+/// A stored practice mode as the window can show it: 1..9 (fractions cut), 5 and every
+/// number outside 1..9 give 1.
+int saneModeIndex(double mode);
 
 /// The 33 values in the file's order, each followed by "/".
 QString formatSettings(const Settings& settings);

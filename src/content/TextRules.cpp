@@ -1,10 +1,43 @@
 #include "TextRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 namespace kelvaro {
+
+namespace {
+
+// The power of ten of the first non-zero digit of a number read as "[sign]digits[.digits][e..]".
+long long decimalMagnitude(const std::string& number)
+{
+    const std::size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        // Saturates: beyond this the sign is all that matters.
+        const std::string digits = number.substr(e + 1);
+        bool negative = false;
+        std::size_t i = 0;
+        if (i < digits.size() && (digits[i] == '+' || digits[i] == '-'))
+            negative = digits[i++] == '-';
+        for (; i < digits.size(); ++i)
+            exponent = std::min(exponent * 10 + (digits[i] - '0'), 1000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = mantissa.find('.');
+    const std::size_t integerEnd = point == std::string::npos ? mantissa.size() : point;
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return exponent;
+    const long long position =
+        first < integerEnd ? (long long)(integerEnd - first) - 1 : -(long long)(first - point);
+    return position + exponent;
+}
+
+} // namespace
 
 double leadingNumber(QStringView text)
 {
@@ -50,8 +83,13 @@ double leadingNumber(QStringView text)
     if (*first == '+')
         ++first;
     auto [ptr, ec] = std::from_chars(first, digits.data() + digits.size(), value);
-    if (ec == std::errc::result_out_of_range)
-        return digits[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: the decimal exponent of the leading digit says
+        // which (an underflow such as "1e-999" is zero, not infinity).
+        const bool negative = digits[0] == '-';
+        return decimalMagnitude(digits) < 0 ? (negative ? -0.0 : 0.0)
+                                            : (negative ? -HUGE_VAL : HUGE_VAL);
+    }
     if (ec != std::errc())
         return 0.0;
     return value;

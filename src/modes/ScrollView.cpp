@@ -41,6 +41,13 @@ void centreOn(ScrollView& view, int referenceTop)
     }
 }
 
+void keepWithinStops(ScrollView& view)
+{
+    view.page.top = qBound(qMin(0, view.frame.height - view.page.height), view.page.top, 0);
+    const int travel = view.pageTallerThanFrame() ? qMax(0, view.thumbTravel()) : 0;
+    view.thumbTop = qBound(kThumbStop, view.thumbTop, kThumbStop + travel);
+}
+
 void scrollSteps(ScrollView& view, int steps)
 {
     for (int i = 0; i < qAbs(steps) && view.pageTallerThanFrame(); ++i)

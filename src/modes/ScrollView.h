@@ -31,6 +31,10 @@ void updateScrollControls(ScrollView& view);
 /// page's ends; nothing happens unless the page is taller than the frame.
 void centreOn(ScrollView& view, int referenceTop);
 
+/// Brings a page top and thumb from elsewhere (the settings file) within their stops: the page
+/// between its top and the point where its bottom meets the frame's, the thumb on its track.
+void keepWithinStops(ScrollView& view);
+
 /// Scrolls by one step of 500 twips up or down, stopping at the page's ends.
 void scrollStep(ScrollView& view, bool down);
 

@@ -362,3 +362,43 @@ TEST_F(StartUpTest, ShutDownThatCannotWriteNamesTheSettingsFile)
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.error().contains(QStringLiteral("Set.dat")));
 }
+
+// Hostile numbers in the settings file were turned into ints unchecked and applied as they
+// stood: a node beyond the tree, a mode that is none, a page scrolled off its stops.
+TEST(StartUp, SettingsNumbersAreKeptToTheTreeTheModesAndTheScrollStops)
+{
+    struct Case
+    {
+        const char* name;
+        int k; ///< the settings value replaced
+        QString text;
+        int node, mode, pageTop, thumbTop;
+    };
+    const Case cases[] = {
+        {"node beyond the tree", 1, QStringLiteral("1e999"), 3, 1, 0, 255},
+        {"node before the tree", 1, QStringLiteral("-1e10"), 2, 1, 0, 255},
+        {"node of the book itself", 1, QStringLiteral("1"), 2, 1, 0, 255},
+        {"mode beyond 9", 3, QStringLiteral("1e999"), 2, 1, 0, 255},
+        {"mode 5", 3, QStringLiteral("5"), 2, 1, 0, 255},
+        {"page far above its top", 4, QStringLiteral("-1e999"), 2, 1, 0, 255},
+        {"page below its top", 4, QStringLiteral("1e999"), 2, 1, 0, 255},
+        {"thumb far down its track", 5, QStringLiteral("1e999"), 2, 1, 0, 255},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShellFixture shell;
+        QStringList values = cutSettingsValues(formatSettings(defaultSettings()));
+        values[c.k - 1] = c.text;
+        ASSERT_TRUE(
+            shell.folder.writeCp936(QStringLiteral("SETTING/Set.dat"), values.join(u'/') + u'/'));
+        ASSERT_TRUE(shell.startUp());
+        const MainState& s = shell.state();
+        EXPECT_EQ(s.LessonNode, c.node);
+        EXPECT_EQ(s.LessonNumber, c.node - 1);
+        EXPECT_TRUE(s.lessonOpen);
+        EXPECT_EQ(s.ModeIndex, c.mode);
+        EXPECT_EQ(s.translation.scroll.page.top, c.pageTop);
+        EXPECT_EQ(s.translation.scroll.thumbTop, c.thumbTop);
+        EXPECT_TRUE(shell.dialogs.messages().isEmpty());
+    }
+}

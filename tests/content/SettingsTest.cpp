@@ -85,3 +85,98 @@ TEST(Settings, FlagsReadTrueForAnyCaseOfTrueOrANonZeroNumber)
     for (auto [text, expected] : cases)
         EXPECT_EQ(readFlag(QString::fromLatin1(text)), expected) << text;
 }
+
+namespace {
+
+// The shipped file with value k (1-based) replaced.
+QString withValue(int k, const QString& value)
+{
+    QStringList values = cutSettingsValues(kShipped);
+    values[k - 1] = value;
+    return values.join(u'/') + u'/';
+}
+
+} // namespace
+
+// Numbers beyond int were converted unchecked (undefined behaviour), and out-of-range values
+// reached the window as they stood.
+TEST(Settings, HostileNumbersAreClampedToTheirSaneRanges)
+{
+    struct Case
+    {
+        int k;
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {1, "1e999", kMaxSettingsIndex},
+        {1, "-1e10", 0},
+        {2, "1e999", kMaxSettingsIndex},
+        {2, "-1e10", 1},
+        {2, "1e-999", 1},
+        {3, "1e999", 1},
+        {3, "-1e10", 1},
+        {3, "5", 1},
+        {3, "0", 1},
+        {3, "10", 1},
+        {3, "8.7", 8},
+        {3, "9", 9},
+        {4, "1e999", 0},
+        {4, "-1e999", -kMaxScrollTwips},
+        {4, "-1234.5", -1234.5},
+        {5, "-1e10", 0},
+        {5, "1e999", kMaxScrollTwips},
+        {10, "1e999", kMaxRepeatCount},
+        {10, "-1e10", 0},
+        {10, "4", 4},
+        {11, "1e999", kMaxPauseMs},
+        {11, "-1e10", 10},
+        {11, "0", 10},
+        {11, "90000", 90000},
+        {19, "99999999999", kMaxPauseMs},
+        {20, "1e999", kMaxSettingsIndex},
+        {20, "-1e999", -kMaxSettingsIndex},
+        {25, "-1e10", -kMaxSettingsIndex},
+        {28, "1e999", kMaxColourValue},
+        {28, "-1e10", 0},
+        {28, "16777216", kMaxColourValue},
+        {28, "255", 255},
+    };
+    auto field = [](const Settings& s, int k) -> double {
+        switch (k) {
+        case 1:
+            return s.lessonNode;
+        case 2:
+            return s.startSentence;
+        case 3:
+            return s.modeIndex;
+        case 4:
+            return s.mainPictureTop;
+        case 5:
+            return s.moveImageTop;
+        case 10:
+            return s.sen.count;
+        case 11:
+            return s.sen.pauseMs;
+        case 19:
+            return s.pen.pauseMs;
+        case 20:
+            return s.senChineseCheck;
+        case 25:
+            return s.playMode;
+        case 28:
+            return s.keyWordColour;
+        default:
+            return -1;
+        }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.k) + ": " + c.text);
+        bool complete = false;
+        const Settings s = parseSettings(withValue(c.k, QString::fromLatin1(c.text)), &complete);
+        EXPECT_TRUE(complete);
+        EXPECT_EQ(field(s, c.k), c.expected);
+        // What is written back reads as the same value.
+        EXPECT_EQ(field(parseSettings(formatSettings(s)), c.k), c.expected);
+    }
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace kelvaro;
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsAtTheFirstOtherCharacter)
@@ -20,10 +22,29 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsAtTheFirstOtherCharacter)
         {u"4e", 4},         {u"100/", 100},
         {u"1,5", 1},        {u"\t9", 9},
         {u"True", 0},       {u"-1234.5", -1234.5},
+        {u"1e-999", 0},     {u"-0.000001e-400", 0},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf16(c.text)), c.expected)
             << QString::fromUtf16(c.text).toStdString();
+}
+
+// An underflow such as "1e-999" read as infinity.
+TEST(LeadingNumber, BeyondTheRangeOfADoubleIsInfinityOrZeroByItsMagnitude)
+{
+    const std::pair<const char16_t*, double> cases[] = {
+        {u"1e999", HUGE_VAL},
+        {u"-1e999", -HUGE_VAL},
+        {u"1e-999", 0},
+        {u"-1e-999", 0},
+        {u"0.0001e-320", 0},
+        {u"12345e306", HUGE_VAL},
+        {u"0.000000001e310", 1e301},
+        {u"1e99999999999999999999", HUGE_VAL},
+    };
+    for (auto [text, expected] : cases)
+        EXPECT_EQ(leadingNumber(QString::fromUtf16(text)), expected)
+            << QString::fromUtf16(text).toStdString();
 }
 
 TEST(ShortestDecimal, GivesTheShortestTextThatReadsBack)
