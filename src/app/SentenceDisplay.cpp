@@ -45,6 +45,10 @@ void showSentence(MainContext& context)
 
 void playSentence(MainContext& context)
 {
+    // Every reading starts a sequence of its own: a pause still counting from an earlier one
+    // (a tree click, a cell, a speaker, "朗读" or F7 during the pause) must not start this
+    // sentence again mid-reading. A pause timer's own repeat has already stopped its timer.
+    cancelPendingPause(context);
     // The end fence was set when the sentence was shown.
     MediaPlayer& player = context.ports.lessonPlayer;
     player.setPosition(leadingNumber(context.state.SentenceStart));

@@ -2,6 +2,8 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
+#include "app/KeyCommands.h"
+#include "app/LessonOpening.h"
 #include "app/ModeSwitching.h"
 #include "app/RepeatScheduler.h"
 #include "app/SentenceDisplay.h"
@@ -332,6 +334,49 @@ TEST(RepeatScheduler, NavigationDuringAPauseStartsTheNewSentenceAtOnceAndOnlyOnc
         EXPECT_EQ(run.state().CurrentSentence, c.to);
         EXPECT_EQ(run.state().CurrentReadCount, 2);
         EXPECT_EQ(run.runningTimers(), QStringList());
+    }
+}
+
+// Regression: only "首句", "上一句" and "下一句" stopped the old pause; from a tree click, a
+// full-text cell, a speaker icon, "朗读" or F7 it ran out during the new reading and started
+// the sentence again from its beginning.
+TEST(RepeatScheduler, EveryPathThatStartsAReadingStopsThePauseStillCounting)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(MainContext&)> action;
+        int sentence; ///< the sentence the action reads
+    } cases[] = {
+        {"tree click", [](MainContext& c) { treeNodeClicked(c, 2); }, 1},
+        {"full-text cell or speaker icon", [](MainContext& c) { goToSentence(c, 2, true); }, 2},
+        {"朗读", readAloud, 1},
+        {"F7", [](MainContext& c) { keyPressed(c, WindowKey::F7); }, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SchedulerRun run;
+        ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
+            o.sen = {2, 1000};
+        }));
+        playSentenceForMode(run.context());
+        run.runUntil(1500); // in the pause after the first reading, due at 2010
+        c.action(run.context());
+        run.runUntil(8000);
+
+        // The new reading runs to its end, then its own pause and its second reading follow.
+        QStringList after;
+        for (const QString& entry : run.timeline) {
+            const int ms = entry.section(u' ', 0, 0).toInt();
+            const QString call = entry.section(u' ', 1);
+            if (ms > 1500 && (call.startsWith(QStringLiteral("setPosition")) ||
+                              call == QLatin1String("play") || call == QLatin1String("pause")))
+                after.append(entry);
+        }
+        const QStringList second = reading(3510, c.sentence);
+        EXPECT_EQ(after, QStringList{QStringLiteral("2510 pause")} + second);
+        EXPECT_EQ(run.state().CurrentSentence, c.sentence);
+        EXPECT_EQ(run.state().CurrentReadCount, 2);
     }
 }
 
