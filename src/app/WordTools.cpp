@@ -41,10 +41,9 @@ void showClickedWord(MainContext& context)
     updateFillInAvailability(state);
 }
 
-void toggleAndSave(MainContext& context, int k, KeyWordView deciding)
+void toggleAndSave(MainContext& context, int k)
 {
-    const KeyWordToggle toggled = toggleKeyWord(context.state, k, deciding);
-    if (toggled == KeyWordToggle::Marked || toggled == KeyWordToggle::Unmarked)
+    if (toggleKeyWord(context.state, k) != KeyWordToggle::None)
         saveLessonText(context);
 }
 
@@ -93,7 +92,7 @@ void sentenceWordClicked(MainContext& context, int k)
         return;
     state.ClickedWordNumber = k;
     if (state.CtrlHeld)
-        toggleAndSave(context, k, KeyWordView::SentenceBrowse);
+        toggleAndSave(context, k);
     showClickedWord(context);
 }
 
@@ -110,7 +109,7 @@ void fullTextWordReleased(MainContext& context, int index)
         return;
     state.ClickedWordNumber = k;
     if (state.CtrlHeld)
-        toggleAndSave(context, k, KeyWordView::FullText);
+        toggleAndSave(context, k);
     context.timers.ReadTimer->setEnabled(false);
     showClickedWord(context);
     // The lesson waits at the sentence's start without sounding.

@@ -1,5 +1,6 @@
 #include "KeyWords.h"
 
+#include "content/Lesson.h"
 #include "content/LessonEdits.h"
 
 namespace kelvaro {
@@ -13,13 +14,6 @@ ViewElement* element(ElementArray& array, int index)
 
 } // namespace
 
-bool isMarkedLabel(const ElementArray& labels, int index)
-{
-    if (index < 1 || index >= labels.size())
-        return false;
-    return labels[index].foreground != labels[0].foreground;
-}
-
 int fullTextCellOfWord(const MainState& state, int k)
 {
     const FullTextView& view = state.fullText;
@@ -30,51 +24,53 @@ int fullTextCellOfWord(const MainState& state, int k)
     return cell;
 }
 
-KeyWordToggle toggleKeyWord(MainState& state, int k, KeyWordView deciding)
+KeyWordToggle toggleKeyWord(MainState& state, int k)
 {
     const int s = state.CurrentSentence;
     if (s < 1 || s > state.SentenceCount)
         return KeyWordToggle::None;
-    ElementArray& words = state.sentence.SenWordLabel;
-    ElementArray& cells = state.fullText.AllWordTextLabel;
-    const int cell = fullTextCellOfWord(state, k);
-    const bool marked = deciding == KeyWordView::SentenceBrowse ? isMarkedLabel(words, k)
-                                                                : isMarkedLabel(cells, cell);
-
     QString& record = state.record(s);
     const std::optional<QString> withMark = toggleKeyWordMark(record, k, true);
     if (!withMark)
         return KeyWordToggle::None; // segment k holds no word
-    // Unmarking succeeds exactly when the word carries its mark.
+    // The record decides: a label's colour cannot tell a key word from a plain one when the
+    // key-word colour is the normal word colour. Unmarking succeeds exactly when the word
+    // carries its mark.
     const std::optional<QString> withoutMark = toggleKeyWordMark(record, k, false);
+    const bool marked = withoutMark.has_value();
+    record = marked ? *withoutMark : *withMark;
 
+    // Both views are recoloured from the record.
+    ElementArray& words = state.sentence.SenWordLabel;
+    ElementArray& cells = state.fullText.AllWordTextLabel;
     const Rgb keyColour = colourFromValue(state.keyWordColour());
     if (ViewElement* label = element(words, k))
         label->foreground = marked ? words[0].foreground : keyColour;
-    if (ViewElement* mirror = element(cells, cell))
+    if (ViewElement* mirror = element(cells, fullTextCellOfWord(state, k)))
         mirror->foreground = marked ? cells[0].foreground : keyColour;
-
-    if (marked) {
-        if (!withoutMark)
-            return KeyWordToggle::Recoloured;
-        record = *withoutMark;
-        return KeyWordToggle::Unmarked;
-    }
-    // A key-word colour equal to the template's never shows a mark: never add a second one.
-    if (withoutMark)
-        return KeyWordToggle::Recoloured;
-    record = *withMark;
-    return KeyWordToggle::Marked;
+    return marked ? KeyWordToggle::Unmarked : KeyWordToggle::Marked;
 }
 
 void recolourKeyWords(MainState& state, Rgb colour)
 {
-    for (ElementArray* labels : {&state.fullText.AllWordTextLabel, &state.sentence.SenWordLabel}) {
-        for (int i = 1; i < labels->size(); ++i) {
-            if (isMarkedLabel(*labels, i))
-                (*labels)[i].foreground = colour;
+    // From the records, not from the labels' colours: a key-word colour equal to the normal
+    // word colour leaves no label that looks marked.
+    ElementArray& cells = state.fullText.AllWordTextLabel;
+    int cell = 1;
+    for (int s = 1; s <= state.SentenceCount && cell < cells.size(); ++s) {
+        for (const Segment& segment : recordSegments(state.record(s))) {
+            if (cell >= cells.size())
+                break;
+            cells[cell++].foreground = segment.keyWord ? colour : cells[0].foreground;
         }
+        ++cell; // the sentence's end marker
     }
+    ElementArray& words = state.sentence.SenWordLabel;
+    if (state.CurrentSentence < 1 || state.CurrentSentence > state.SentenceCount)
+        return;
+    const QVector<Segment> segments = recordSegments(state.record(state.CurrentSentence));
+    for (int k = 1; k < words.size() && k <= segments.size(); ++k)
+        words[k].foreground = segments[k - 1].keyWord ? colour : words[0].foreground;
 }
 
 void updateFillInAvailability(MainState& state)

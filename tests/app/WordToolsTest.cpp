@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QUrl>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace kelvaro;
@@ -289,17 +291,44 @@ TEST_F(WordToolsTest, FullTextRightReleaseShowsTheWordAndOnlyCtrlWithTheRightBut
     EXPECT_EQ(fileBytes(), marks);
 }
 
-TEST_F(WordToolsTest, AKeyWordColourEqualToTheTemplateNeverGivesAWordASecondMark)
+// With the key-word colour equal to the normal word colour a marked word could never be
+// unmarked: the label's colour decided, and it always looked plain.
+TEST_F(WordToolsTest, WithTheKeyWordColourOfPlainWordsCtrlClicksStillMarkAndUnmarkByTheRecord)
 {
     state().options.keyWordColour = 0; // black, as the labels' template
-    show(1);
-    holdCtrl();
-    sentenceWordClicked(context(), 3);
-    sentenceWordClicked(context(), 3); // the label still looks unmarked
     QString marked = kHelloTom;
     marked.replace(QStringLiteral("$tom$"), QStringLiteral("$tom$◆"));
-    EXPECT_EQ(recordsInFile(), recordsWith(1, marked));
-    EXPECT_EQ(state().record(1), marked);
+    show(1);
+    holdCtrl();
+    const struct
+    {
+        const char* how;
+        std::function<void()> click;
+    } gestures[] = {
+        {"sentence view", [this] { sentenceWordClicked(context(), 3); }},
+        {"full-text view", [this] { fullTextWordReleased(context(), 3); }},
+    };
+    for (const auto& gesture : gestures) {
+        SCOPED_TRACE(gesture.how);
+        gesture.click();
+        EXPECT_EQ(state().record(1), marked);
+        EXPECT_EQ(recordsInFile(), recordsWith(1, marked));
+        EXPECT_EQ(state().KeyWordCount, 2);
+        gesture.click();
+        EXPECT_EQ(state().record(1), kHelloTom);
+        EXPECT_EQ(recordsInFile(), records);
+        EXPECT_EQ(state().KeyWordCount, 1);
+        EXPECT_EQ(state().sentence.SenWordLabel[3].foreground, kBlack);
+        EXPECT_EQ(state().fullText.AllWordTextLabel[3].foreground, kBlack);
+    }
+    // Marked once more, then shown in green: the views follow the record, not the old colour.
+    sentenceWordClicked(context(), 3);
+    shell.dialogs.setChosenColour(kGreen);
+    chooseKeyWordColour(context());
+    EXPECT_EQ(state().sentence.SenWordLabel[3].foreground, kGreenRgb);
+    EXPECT_EQ(state().fullText.AllWordTextLabel[3].foreground, kGreenRgb);
+    EXPECT_EQ(state().fullText.AllWordTextLabel[7].foreground, kGreenRgb); // books
+    EXPECT_EQ(state().sentence.SenWordLabel[1].foreground, kBlack);
 }
 
 TEST_F(WordToolsTest, LeavingTheNoteBoxWritesTheNoteAsTypedSafelyAndItShowsTrimmedNextTime)
