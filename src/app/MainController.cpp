@@ -218,7 +218,7 @@ void MainController::speakerPressed(int sentence)
     done();
 }
 
-void MainController::speakerReleased(int sentence)
+void MainController::restPressedSpeaker()
 {
     ElementArray& horns = m_context.state.translation.HornImage;
     if (m_pressedSpeaker >= 1 && m_pressedSpeaker < horns.size()) {
@@ -226,6 +226,17 @@ void MainController::speakerReleased(int sentence)
         horns[m_pressedSpeaker].geometry.top -= 15;
     }
     m_pressedSpeaker = 0;
+}
+
+void MainController::speakerPressCancelled()
+{
+    restPressedSpeaker();
+    done();
+}
+
+void MainController::speakerReleased(int sentence)
+{
+    restPressedSpeaker();
     m_context.ports.feedback.play(
         m_context.state.folder.feedbackSound(QStringLiteral("MouUp.wav")));
     sentenceSpeakerClicked(sentence);

@@ -53,6 +53,8 @@ public slots:
     /// A press and release on a speaker icon of the translation page: the click sounds.
     void speakerPressed(int sentence);
     void speakerReleased(int sentence);
+    /// The button went up away from the pressed speaker icon: it returns to rest, nothing plays.
+    void speakerPressCancelled();
     /// The pointer moved over an area that takes the keyboard after a few moves.
     void pointerMovedOver(kelvaro::PointerArea area);
     /// The full-text page's "显示中文句子" check box.
@@ -84,6 +86,7 @@ signals:
 
 private:
     void done();
+    void restPressedSpeaker();
     MainContext& m_context;
     int m_pressedSpeaker = 0;
 };

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <utility>
+
 namespace kelvaro {
 
 ElementCanvas::ElementCanvas(const TwipScale& scale, QWidget* parent)
@@ -120,16 +122,36 @@ std::pair<int, int> ElementCanvas::hit(const QPoint& point) const
     return {-1, -1};
 }
 
+bool ElementCanvas::isButtonLayer(int layer) const
+{
+    for (const CanvasLayer& l : m_layers) {
+        if (l.id == layer)
+            return l.kind == LayerKind::Speaker;
+    }
+    return false;
+}
+
 void ElementCanvas::mousePressEvent(QMouseEvent* event)
 {
     const auto [layer, index] = hit(event->position().toPoint());
+    m_pressed = {layer, index};
     if (layer >= 0)
         emit elementPressed(layer, index, event->button());
 }
 
 void ElementCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
+    const std::pair<int, int> pressed = std::exchange(m_pressed, {-1, -1});
     const auto [layer, index] = hit(event->position().toPoint());
+    // A speaker icon acts like a button: its press and its release belong to one icon.
+    // Released elsewhere, the pressed icon only returns to rest; a release over an icon that
+    // was not pressed does nothing.
+    if ((isButtonLayer(pressed.first) || isButtonLayer(layer)) &&
+        pressed != std::pair<int, int>(layer, index)) {
+        if (isButtonLayer(pressed.first))
+            emit pressCancelled(pressed.first, pressed.second);
+        return;
+    }
     if (layer < 0)
         emit backgroundClicked();
     else

@@ -49,6 +49,8 @@ signals:
     void elementReleased(int layer, int index, Qt::MouseButton button,
                          Qt::KeyboardModifiers modifiers);
     void elementDoubleClicked(int layer, int index);
+    /// A speaker icon was pressed and the button released away from it.
+    void pressCancelled(int layer, int index);
     void backgroundClicked();
     void wheelScrolled(int steps);
 
@@ -63,9 +65,12 @@ protected:
 private:
     /// The clickable element under a point, as (layer id, index); (-1, -1) when none.
     std::pair<int, int> hit(const QPoint& point) const;
+    /// Whether the layer's elements are buttons (speaker icons).
+    bool isButtonLayer(int layer) const;
 
     const TwipScale& m_scale;
     QVector<CanvasLayer> m_layers;
+    std::pair<int, int> m_pressed{-1, -1}; ///< the element under the last press
     int m_offsetLeft = 0;
     int m_offsetTop = 0;
     QColor m_background = Qt::white;

@@ -184,12 +184,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool MainWindow::isWindowBackground(const QPoint& point) const
+{
+    // A press that a control left unhandled reaches the window too: only the bare background
+    // and the title strip (whose buttons take their own presses) are the window's.
+    QWidget* child = childAt(point);
+    return child == nullptr || child == m_titleStrip;
+}
+
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_pressPoint = event->position().toPoint();
-        m_dragging = true;
-    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressPoint = event->position().toPoint();
+    m_dragging = isWindowBackground(m_pressPoint);
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event)
@@ -198,9 +206,16 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event)
         move(pos() - m_pressPoint + event->position().toPoint());
 }
 
-void MainWindow::mouseDoubleClickEvent(QMouseEvent*)
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (event->button() != Qt::LeftButton || !isWindowBackground(event->position().toPoint()))
+        return;
     toggleMaximised();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent*)
+{
+    m_dragging = false;
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)

@@ -37,6 +37,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +47,7 @@ private:
     void applyGeometry();
     void applyFocus();
     void toggleMaximised();
+    bool isWindowBackground(const QPoint& point) const;
 
     MainController& m_controller;
     const TwipScale& m_scale;

@@ -10,6 +10,9 @@ ModePanel::ModePanel(const QString& objectName, const TwipScale& scale, MainCont
 {
     setObjectName(objectName);
     setProperty("class", QStringLiteral("Panel"));
+    // Presses and double clicks on a panel and its controls are theirs: none may reach the
+    // window, which would drag, maximise or restore.
+    setAttribute(Qt::WA_NoMousePropagation);
     m_title = makeLabel(QStringLiteral("LessonTitleLabel"), QStringLiteral("LessonTitle"), this);
     m_position = makeLabel(QStringLiteral("PositionLabel"), QStringLiteral("Caption"), this);
     m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

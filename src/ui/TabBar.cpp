@@ -14,6 +14,8 @@ TabBar::TabBar(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabImage"));
     setMouseTracking(true);
+    // A double click on a tab is two tab clicks, never the window's maximise.
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void TabBar::setTabs(const QVector<int>& modes, int current)

@@ -83,6 +83,10 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
                 if (!full && layer == 1 && button == Qt::LeftButton)
                     controller.speakerPressed(index);
             });
+    connect(m_canvas, &ElementCanvas::pressCancelled, this, [&controller, full](int layer, int) {
+        if (!full && layer == 1)
+            controller.speakerPressCancelled();
+    });
     connect(m_canvas, &ElementCanvas::pointerMoved, this, [&controller, full] {
         controller.pointerMovedOver(full ? PointerArea::FullTextPage
                                          : PointerArea::TranslationPage);

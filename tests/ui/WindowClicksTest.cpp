@@ -1,0 +1,157 @@
+// Presses, double clicks and releases in the real window, headless: what belongs to a control
+// stays with it, and only the window's own background and title strip move or resize it.
+#include "ui/MainWindow.h"
+#include "ui/ModePanel.h"
+#include "ui/PlayerApplication.h"
+#include "ui/TabBar.h"
+#include "ui/Twips.h"
+
+#include "app/MainController.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "TestFolder.h"
+
+using namespace kelvaro;
+
+namespace {
+
+class WindowClicksTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &m_dialogs);
+        ASSERT_TRUE(m_player->start());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    }
+
+    MainWindow& window() { return m_player->window(); }
+    const MainState& state() { return m_player->controller().state(); }
+    template <typename T> T* child(const QString& name)
+    {
+        T* found = window().findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    TabBar* tabs() { return child<TabBar>(QStringLiteral("TabImage")); }
+    void openTab(int mode)
+    {
+        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(mode).center());
+        ASSERT_EQ(state().ModeIndex, mode);
+    }
+    /// The middle of an element, in its canvas's pixels.
+    QPoint centre(const ViewElement& element)
+    {
+        const TwipScale scale(int(QGuiApplication::primaryScreen()->logicalDotsPerInchX() + 0.5));
+        return scale.rect(element.geometry).center();
+    }
+    void expectNormalWindowAt(const QPoint& place)
+    {
+        EXPECT_FALSE(state().geometry.maximised);
+        EXPECT_EQ(window().size(), QSize(800, 570));
+        EXPECT_EQ(window().pos(), place);
+    }
+
+private:
+    TestFolder m_folder;
+    FakeDialogs m_dialogs;
+    std::unique_ptr<PlayerApplication> m_player;
+};
+
+} // namespace
+
+// Regression: a double click on a tab or a check box fell through to the window and maximised
+// or restored it.
+TEST_F(WindowClicksTest, DoubleClicksOnControlsNeverResizeTheWindow)
+{
+    openTab(kFullTextMode);
+    const QPoint place = window().pos();
+    const struct
+    {
+        const char* what;
+        QWidget* widget;
+        QPoint at;
+    } controls[] = {
+        {"tab", tabs(), tabs()->tabRect(kSentenceBrowseMode).center()},
+        {"current tab", tabs(), tabs()->tabRect(kSentenceBrowseMode).center()},
+        {"check box picture", child<QWidget>(QStringLiteral("AllChineseCheckImage")), {}},
+        {"check box caption", child<QWidget>(QStringLiteral("AllChineseCheckLabel")), {}},
+        {"panel", window().panel(kFullTextMode), QPoint(3, 3)},
+    };
+    for (const auto& control : controls) {
+        SCOPED_TRACE(control.what);
+        ASSERT_NE(control.widget, nullptr);
+        if (!control.widget->isVisible())
+            openTab(kFullTextMode);
+        const QPoint at = control.at.isNull() ? control.widget->rect().center() : control.at;
+        QTest::mouseDClick(control.widget, Qt::LeftButton, {}, at);
+        expectNormalWindowAt(place);
+    }
+
+    // The title strip's own double click still maximises and restores.
+    auto* strip = child<QWidget>(QStringLiteral("FaceImage"));
+    QTest::mouseDClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 3, strip->height() / 2));
+    EXPECT_TRUE(state().geometry.maximised);
+    QTest::mouseDClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 3, strip->height() / 2));
+    EXPECT_FALSE(state().geometry.maximised);
+}
+
+// Regression: pressing a control and moving with the button held dragged the window.
+TEST_F(WindowClicksTest, OnlyTheTitleStripDragsTheWindow)
+{
+    openTab(kFullTextMode);
+    const QPoint place = window().pos();
+    auto* caption = child<QWidget>(QStringLiteral("AllChineseCheckLabel"));
+    ASSERT_NE(caption, nullptr);
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(caption, QPoint(45, 35));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(45, 35));
+    EXPECT_EQ(window().pos(), place);
+
+    auto* strip = child<QWidget>(QStringLiteral("FaceImage"));
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(200, 10));
+    QTest::mouseMove(strip, QPoint(240, 40));
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(240, 40));
+    EXPECT_EQ(window().pos(), place + QPoint(40, 30));
+}
+
+// Regression: a release away from the pressed speaker icon left it pressed in, and a release
+// over another icon played that other sentence.
+TEST_F(WindowClicksTest, ASpeakerIconActsOnlyWhenPressedAndReleasedOverIt)
+{
+    openTab(kTranslationMode);
+    auto* canvas = child<QWidget>(QStringLiteral("MainPicture"));
+    ASSERT_NE(canvas, nullptr);
+    const ElementArray& horns = state().translation.HornImage;
+    ASSERT_GE(horns.size(), 3);
+    ASSERT_EQ(state().CurrentSentence, 1);
+    const TwipRect rest = horns[1].geometry;
+    const TwipRect rest2 = horns[2].geometry;
+
+    // Released over another icon, then over empty page: nothing plays, the icon is at rest.
+    for (const QPoint away :
+         {centre(horns[2]), QPoint(canvas->width() - 20, canvas->height() - 5)}) {
+        QTest::mousePress(canvas, Qt::LeftButton, {}, centre(horns[1]));
+        EXPECT_EQ(horns[1].geometry.left, rest.left + 15); // pressed in
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, away);
+        EXPECT_TRUE(horns[1].geometry == rest);
+        EXPECT_EQ(state().CurrentSentence, 1);
+    }
+    // A release over an icon that was not pressed does nothing either.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(canvas->width() - 20, 5));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, centre(horns[2]));
+    EXPECT_EQ(state().CurrentSentence, 1);
+
+    // Pressed and released over the same icon: its sentence.
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(horns[2]));
+    EXPECT_EQ(state().CurrentSentence, 2);
+    EXPECT_TRUE(state().translation.HornImage[2].geometry == rest2);
+}
