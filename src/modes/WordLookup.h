@@ -10,7 +10,7 @@
 namespace kelvaro {
 
 // The fonts the popup's parts are measured in; the popup widget draws them in the same ones.
-inline constexpr TextFont kPopupHeadwordFont = TextFont::SentenceWord;
+inline constexpr TextFont kPopupHeadwordFont = TextFont::PopupHeadword;
 inline constexpr TextFont kPopupMeaningFont = TextFont::TranslationChinese; ///< also the link
 inline constexpr TextFont kPopupPronunciationLine = TextFont::TranslationEnglish;
 

@@ -13,6 +13,7 @@ enum class TextFont {
     FullTextChinese,    ///< the Chinese lines of the full-text page
     TranslationEnglish, ///< the English lines of the translation page
     TranslationChinese, ///< the Chinese lines of the translation page
+    PopupHeadword,      ///< the word popup's headword (Times New Roman)
 };
 
 /// Measures texts in twips, as the labels "sized to their text" need.

@@ -46,6 +46,8 @@ QFont fontFor(TextFont font)
         return make(QStringLiteral("Arial"), 11);
     case TextFont::TranslationChinese:
         return make(cjk, 10.5);
+    case TextFont::PopupHeadword:
+        return make(QStringLiteral("Times New Roman"), 17);
     }
     return QFont();
 }

@@ -33,7 +33,7 @@ public:
 private:
     const QFontMetricsF& metrics(TextFont font) const;
     double m_twipsPerPixel;
-    mutable std::array<std::unique_ptr<QFontMetricsF>, 6> m_metrics;
+    mutable std::array<std::unique_ptr<QFontMetricsF>, 7> m_metrics;
 };
 
 } // namespace kelvaro

@@ -1,4 +1,5 @@
 // The word popup, key words and the note box in the real window, headless.
+#include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "ui/PlayerApplication.h"
 #include "ui/TabBar.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
@@ -99,6 +101,13 @@ TEST_F(WordPopupTest, AWordClickShowsThePopupAndCtrlMarksTheWordInTheFile)
     for (const char32_t c : pronunciation->text().toUcs4())
         EXPECT_TRUE(metrics.inFontUcs4(c)) << std::hex << quint32(c);
     EXPECT_FALSE(lessonText().contains(QStringLiteral("$tom$◆")));
+    // The headword is in Times New Roman (its metric twin here), like the full-text words; it
+    // was drawn in Arial.
+    EXPECT_EQ(headword->font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(QFontInfo(headword->font()).family(),
+              QFontInfo(fontFor(TextFont::FullTextWord)).family());
+    EXPECT_NE(QFontInfo(headword->font()).family(),
+              QFontInfo(fontFor(TextFont::SentenceWord)).family());
 
     // Ctrl held through the window's keys: the click marks the word in the file at once.
     QTest::keyPress(window().windowHandle(), Qt::Key_Control);
