@@ -82,6 +82,8 @@ struct ReadAfterView
 {
     bool RecordStopCommandEnabled = false; ///< "停止"
     bool UserVoiceCommandEnabled = false;  ///< "您的读音"
+    // Without a microphone "录音" is disabled and the panel says why.
+    bool microphoneMissing = false;
 };
 
 /// Geometry of the window and its panels in twips; follows the window mode.

@@ -2,14 +2,22 @@
 
 namespace kelvaro {
 
+QString microphoneMissingNotice()
+{
+    return QStringLiteral("没有找到麦克风，无法录音。请接上麦克风后重新启动本程序。");
+}
+
 void openRecorder(MainState& state, VoiceRecorder& recorder)
 {
     recorder.close();
     recorder.open(state.folder.recorder());
+    state.readAfter.microphoneMissing = !recorder.microphoneAvailable();
 }
 
 void startRecording(MainState& state, VoiceRecorder& recorder)
 {
+    if (state.readAfter.microphoneMissing)
+        return;
     openRecorder(state, recorder); // a fresh open discards the previous take
     recorder.record();
     state.readAfter.RecordStopCommandEnabled = true;

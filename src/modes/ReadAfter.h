@@ -6,7 +6,8 @@
 
 namespace kelvaro {
 
-/// The read-after recorder: "录音" discards the last take and records a new one.
+/// The read-after recorder: "录音" discards the last take and records a new one (nothing
+/// without a microphone).
 void startRecording(MainState& state, VoiceRecorder& recorder);
 
 /// "停止": the take ends and can be played back. (The caller also pauses the lesson reading.)
@@ -15,7 +16,11 @@ void stopRecording(MainState& state, VoiceRecorder& recorder);
 /// "您的读音": the take from its start.
 void playRecording(VoiceRecorder& recorder);
 
-/// Opens the recorder at start-up on the program folder's recorder file.
+/// What the read-after panel says when there is no microphone.
+QString microphoneMissingNotice();
+
+/// Opens the recorder at start-up on the program folder's recorder file, and notes whether
+/// there is a microphone.
 void openRecorder(MainState& state, VoiceRecorder& recorder);
 
 } // namespace kelvaro

@@ -1,5 +1,7 @@
 #include "QtVoiceRecorder.h"
 
+#include "PcmConversion.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -47,23 +49,36 @@ void QtVoiceRecorder::close()
     m_playback.close();
 }
 
+bool QtVoiceRecorder::microphoneAvailable() const
+{
+    return !QMediaDevices::defaultAudioInput().isNull();
+}
+
 void QtVoiceRecorder::record()
 {
     const QAudioDevice input = QMediaDevices::defaultAudioInput();
     if (input.isNull())
         return;
     m_take.clear();
-    m_recording.setBuffer(&m_take);
+    m_captured.clear();
+    m_recording.setBuffer(&m_captured);
     if (!m_recording.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
-    m_source = std::make_unique<QAudioSource>(input, takeFormat());
+    // Many devices refuse 16 kHz mono: record in what the device takes, convert at the stop.
+    m_captureFormat =
+        chooseDeviceFormat(takeFormat(), input.preferredFormat(),
+                           [&input](const QAudioFormat& f) { return input.isFormatSupported(f); });
+    m_source = std::make_unique<QAudioSource>(input, m_captureFormat);
     m_source->start(&m_recording);
 }
 
 void QtVoiceRecorder::stop()
 {
-    if (m_source)
+    if (m_source) {
         m_source->stop();
+        m_take = convertPcm(m_captured, m_captureFormat, takeFormat());
+        m_captured.clear();
+    }
     m_source.reset();
     m_recording.close();
     if (m_sink)
@@ -78,10 +93,14 @@ void QtVoiceRecorder::playFromStart()
     if (m_sink)
         m_sink->stop();
     m_playback.close();
-    m_playback.setBuffer(&m_take);
+    const QAudioFormat format = chooseDeviceFormat(
+        takeFormat(), output.preferredFormat(),
+        [&output](const QAudioFormat& f) { return output.isFormatSupported(f); });
+    m_played = format == takeFormat() ? m_take : convertPcm(m_take, takeFormat(), format);
+    m_playback.setBuffer(&m_played);
     if (!m_playback.open(QIODevice::ReadOnly))
         return;
-    m_sink = std::make_unique<QAudioSink>(output, takeFormat());
+    m_sink = std::make_unique<QAudioSink>(output, format);
     m_sink->start(&m_playback);
 }
 

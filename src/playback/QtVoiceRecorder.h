@@ -2,6 +2,7 @@
 
 #include "ports/VoiceRecorder.h"
 
+#include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
 
@@ -12,8 +13,9 @@ class QAudioSink;
 
 namespace kelvaro {
 
-/// One take from the default microphone into memory (16 kHz mono), played back from its
-/// start on the default output. Without a microphone or an output nothing happens.
+/// One take from the default microphone into memory (16 kHz mono, converted from whatever
+/// format the device records in), played back from its start on the default output in a
+/// format it takes. Without a microphone or an output nothing happens.
 class QtVoiceRecorder : public VoiceRecorder
 {
 public:
@@ -24,9 +26,13 @@ public:
     void record() override;
     void stop() override;
     void playFromStart() override;
+    bool microphoneAvailable() const override;
 
 private:
-    QByteArray m_take;
+    QByteArray m_captured; ///< in m_captureFormat, until the stop
+    QAudioFormat m_captureFormat;
+    QByteArray m_take;   ///< 16 kHz mono 16-bit
+    QByteArray m_played; ///< the take in the output's format
     QBuffer m_recording;
     QBuffer m_playback;
     std::unique_ptr<QAudioSource> m_source;

@@ -5,8 +5,8 @@
 namespace kelvaro {
 
 /// The read-after recorder: one take from the default microphone, kept in memory and played
-/// back from its start. The file it is opened on is never written. Failures are silent: with
-/// no microphone the window's buttons still change.
+/// back from its start. The file it is opened on is never written. Failures are silent; a
+/// missing microphone is told by microphoneAvailable().
 class VoiceRecorder
 {
 public:
@@ -18,6 +18,8 @@ public:
     virtual void stop() = 0;
     /// Plays the take from its start.
     virtual void playFromStart() = 0;
+    /// Whether there is a microphone to record from.
+    virtual bool microphoneAvailable() const { return true; }
 };
 
 /// Short feedback sounds (clicks, right and wrong); a new sound cuts off the one playing.

@@ -20,11 +20,11 @@ namespace kelvaro {
 
 struct PlayerApplication::Parts
 {
-    Parts(const QString& folder, Dialogs* chosenDialogs)
+    Parts(const QString& folder, Dialogs* chosenDialogs, VoiceRecorder* chosenRecorder)
         : screen(), measurer(screen.logicalDpi()), scale(screen.logicalDpi()),
-          context(folder,
-                  Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
-                        desktop, screen, measurer, recorder, soundEffects}),
+          context(folder, Ports{timers, lessonPlayer, wordPlayer,
+                                chosenDialogs ? *chosenDialogs : dialogs, desktop, screen, measurer,
+                                chosenRecorder ? *chosenRecorder : recorder, soundEffects}),
           controller(context), window(controller, scale)
     {
     }
@@ -45,10 +45,11 @@ struct PlayerApplication::Parts
     SignalCloser signalCloser;
 };
 
-PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dialogs)
+PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dialogs,
+                                     VoiceRecorder* recorder)
 {
     registerFontSubstitutions();
-    m_parts = std::make_unique<Parts>(programFolder, dialogs);
+    m_parts = std::make_unique<Parts>(programFolder, dialogs, recorder);
     m_parts->dialogs.setParent(&m_parts->window);
     QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
                      &QWidget::close);

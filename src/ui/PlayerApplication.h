@@ -10,14 +10,17 @@ class MainWindow;
 class MainController;
 struct MainContext;
 class Dialogs;
+class VoiceRecorder;
 
 /// The wiring place: builds the real ports, the state and the main window.
 class PlayerApplication
 {
 public:
     /// programFolder: the folder of the executable. dialogs: where notices go (the window's
-    /// own message boxes when null; tests give a recording one).
-    explicit PlayerApplication(const QString& programFolder, Dialogs* dialogs = nullptr);
+    /// own message boxes when null; tests give a recording one). recorder: the read-after
+    /// recorder (the default microphone when null).
+    explicit PlayerApplication(const QString& programFolder, Dialogs* dialogs = nullptr,
+                               VoiceRecorder* recorder = nullptr);
     ~PlayerApplication();
 
     /// Runs start-up and shows the window; false when start-up could not go on.

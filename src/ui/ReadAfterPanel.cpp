@@ -5,6 +5,7 @@
 #include "Theme.h"
 
 #include "app/MainController.h"
+#include "modes/ReadAfter.h"
 
 namespace kelvaro {
 
@@ -23,7 +24,6 @@ ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controlle
     m_stop = makeCommand(QStringLiteral("RecordStopCommand"), QStringLiteral("停止"), this);
     m_user = makeCommand(QStringLiteral("UserVoiceCommand"), QStringLiteral("您的读音"), this);
     m_hint = makeLabel(QStringLiteral("VoiceHintLabel"), QStringLiteral("Muted"), this);
-    m_hint->setText(QStringLiteral("先听标准读音，再录下自己的读音，对比一下。"));
 
     // The navigation buttons act only when sentence browse's own would.
     connect(m_first, &QPushButton::clicked, &controller, [&controller] {
@@ -71,6 +71,10 @@ void ReadAfterPanel::refresh(const MainState& state)
     m_back->setEnabled(state.backGroupEnabled);
     m_next->setEnabled(state.nextGroupEnabled);
     m_software->setEnabled(lesson);
+    const bool microphone = !state.readAfter.microphoneMissing;
+    m_record->setEnabled(microphone);
+    m_hint->setText(microphone ? QStringLiteral("先听标准读音，再录下自己的读音，对比一下。")
+                               : microphoneMissingNotice());
     m_stop->setEnabled(state.readAfter.RecordStopCommandEnabled);
     m_user->setEnabled(state.readAfter.UserVoiceCommandEnabled);
 }

@@ -15,11 +15,14 @@ public:
     void record() override { m_calls << QStringLiteral("record"); }
     void stop() override { m_calls << QStringLiteral("stop"); }
     void playFromStart() override { m_calls << QStringLiteral("play"); }
+    bool microphoneAvailable() const override { return m_microphone; }
+    void setMicrophoneAvailable(bool available) { m_microphone = available; }
     const QStringList& calls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
 
 private:
     QStringList m_calls;
+    bool m_microphone = true;
 };
 
 /// Records the feedback sounds asked for (the file names).

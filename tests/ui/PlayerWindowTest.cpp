@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
+#include "FakeVoiceRecorder.h"
 #include "TestFolder.h"
 
 #include <csignal>
@@ -96,7 +97,8 @@ TEST(PlayerWindow, ReadAfterButtonsFollowTheRecording)
     TestFolder testFolder;
     ASSERT_TRUE(testFolder.isValid());
     FakeDialogs dialogs;
-    PlayerApplication player(testFolder.root(), &dialogs);
+    FakeVoiceRecorder recorder;
+    PlayerApplication player(testFolder.root(), &dialogs, &recorder);
     ASSERT_TRUE(player.start());
     MainWindow& window = player.window();
     auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
@@ -106,6 +108,7 @@ TEST(PlayerWindow, ReadAfterButtonsFollowTheRecording)
     };
     ASSERT_NE(button("RecordCommand"), nullptr);
     EXPECT_TRUE(button("SoftwareVoiceCommand")->isVisible());
+    EXPECT_TRUE(button("RecordCommand")->isEnabled());
     EXPECT_FALSE(button("RecordStopCommand")->isEnabled());
     EXPECT_FALSE(button("UserVoiceCommand")->isEnabled());
     QTest::mouseClick(button("RecordCommand"), Qt::LeftButton);
@@ -113,6 +116,36 @@ TEST(PlayerWindow, ReadAfterButtonsFollowTheRecording)
     QTest::mouseClick(button("RecordStopCommand"), Qt::LeftButton);
     EXPECT_FALSE(button("RecordStopCommand")->isEnabled());
     EXPECT_TRUE(button("UserVoiceCommand")->isEnabled());
+    EXPECT_TRUE(recorder.calls().contains(QStringLiteral("record")));
+    window.close();
+}
+
+// Regression: with no microphone "录音" looked usable and "您的读音" stayed silent, unexplained.
+TEST(PlayerWindow, WithoutAMicrophoneTheReadAfterPanelSaysSoAndOffersNoRecording)
+{
+    TestFolder testFolder;
+    ASSERT_TRUE(testFolder.isValid());
+    FakeDialogs dialogs;
+    FakeVoiceRecorder recorder;
+    recorder.setMicrophoneAvailable(false);
+    PlayerApplication player(testFolder.root(), &dialogs, &recorder);
+    ASSERT_TRUE(player.start());
+    MainWindow& window = player.window();
+    auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kReadAfterMode).center());
+    ModePanel* panel = window.panel(kReadAfterMode);
+    auto* record = panel->findChild<QPushButton*>(QStringLiteral("RecordCommand"));
+    ASSERT_NE(record, nullptr);
+    EXPECT_FALSE(record->isEnabled());
+    EXPECT_TRUE(
+        panel->findChild<QPushButton*>(QStringLiteral("SoftwareVoiceCommand"))->isEnabled());
+    auto* hint = panel->findChild<QLabel*>(QStringLiteral("VoiceHintLabel"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->text(),
+              QStringLiteral("没有找到麦克风，无法录音。请接上麦克风后重新启动本程序。"));
+    QTest::mouseClick(record, Qt::LeftButton);
+    EXPECT_FALSE(recorder.calls().contains(QStringLiteral("record")));
+    EXPECT_TRUE(dialogs.messages().isEmpty()); // said in the panel, not in a box per click
     window.close();
 }
 
