@@ -154,4 +154,11 @@ TEST_F(WindowClicksTest, ASpeakerIconActsOnlyWhenPressedAndReleasedOverIt)
     QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(horns[2]));
     EXPECT_EQ(state().CurrentSentence, 2);
     EXPECT_TRUE(state().translation.HornImage[2].geometry == rest2);
+    // A double click (press, release, press and double click, release) is two clicks of the
+    // icon, and leaves it at rest.
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(horns[1]));
+    QTest::mouseDClick(canvas, Qt::LeftButton, {}, centre(horns[1]));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, centre(horns[1]));
+    EXPECT_EQ(state().CurrentSentence, 1);
+    EXPECT_TRUE(state().translation.HornImage[1].geometry == rest);
 }
