@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QVariant>
 
+#include <utility>
+
 namespace kelvaro {
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -140,14 +142,31 @@ void ScrollColumn::paintEvent(QPaintEvent*)
                              QPointF(cx, b + button * 0.7)}));
 }
 
-void ScrollColumn::mouseReleaseEvent(QMouseEvent* event)
+ScrollColumn::Part ScrollColumn::partAt(const QPointF& point) const
 {
-    const double y = event->position().y();
+    if (!QRectF(rect()).contains(point))
+        return Part::None;
+    const double y = point.y();
     const int button = m_scale.px(255);
     if (y < button || y < m_scale.pxF(m_thumbTop))
-        emit upClicked();
-    else if (y > height() - button || y > m_scale.pxF(m_thumbTop + m_thumbHeight))
-        emit downClicked();
+        return Part::Up;
+    if (y > height() - button || y > m_scale.pxF(m_thumbTop + m_thumbHeight))
+        return Part::Down;
+    return Part::None;
+}
+
+void ScrollColumn::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = partAt(event->position());
+}
+
+void ScrollColumn::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Like a button: it scrolls only when released over the part it was pressed on.
+    const Part pressed = std::exchange(m_pressed, Part::None);
+    if (pressed == Part::None || partAt(event->position()) != pressed)
+        return;
+    pressed == Part::Up ? emit upClicked() : emit downClicked();
 }
 
 } // namespace kelvaro

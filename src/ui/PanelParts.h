@@ -60,10 +60,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    enum class Part { None, Up, Down }; ///< the button or track above / below the thumb
+    Part partAt(const QPointF& point) const;
+
     const TwipScale& m_scale;
+    Part m_pressed = Part::None;
     int m_thumbTop = 255;
     int m_thumbHeight = 600;
 };

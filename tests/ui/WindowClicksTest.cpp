@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
+#include "LessonTexts.h"
 #include "TestFolder.h"
 
 using namespace kelvaro;
@@ -161,4 +162,45 @@ TEST_F(WindowClicksTest, ASpeakerIconActsOnlyWhenPressedAndReleasedOverIt)
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, centre(horns[1]));
     EXPECT_EQ(state().CurrentSentence, 1);
     EXPECT_TRUE(state().translation.HornImage[1].geometry == rest);
+}
+
+// Regression: pressing the up arrow and letting go over the window scrolled the page down.
+TEST(WindowScrollClicks, AScrollButtonActsOnlyWhenReleasedOverItself)
+{
+    TestFolder folder;
+    ASSERT_TRUE(folder.isValid());
+    QStringList records;
+    for (int s = 1; s <= 40; ++s)
+        records << lessonRecord(QStringLiteral("^Line$line$^ %1.^").arg(s), QStringLiteral("行。"),
+                                QString::number(s), QString::number(s + 0.5));
+    ASSERT_TRUE(folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"), lessonText(records)));
+    FakeDialogs dialogs;
+    PlayerApplication player(folder.root(), &dialogs);
+    ASSERT_TRUE(player.start());
+    MainWindow& window = player.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const MainState& state = player.controller().state();
+    ASSERT_EQ(state.ModeIndex, kFullTextMode);
+    QWidget* column = nullptr;
+    for (QWidget* w : window.panel(kFullTextMode)->findChildren<QWidget*>()) {
+        if (QString::fromLatin1(w->metaObject()->className())
+                .endsWith(QLatin1String("ScrollColumn")))
+            column = w;
+    }
+    ASSERT_NE(column, nullptr);
+    ASSERT_TRUE(column->isVisible());
+    const QPoint up(column->width() / 2, 3);
+    const QPoint down(column->width() / 2, column->height() - 3);
+    const int top = state.fullText.scroll.page.top;
+
+    QTest::mousePress(column, Qt::LeftButton, {}, up);
+    QTest::mouseRelease(column, Qt::LeftButton, {}, down);
+    EXPECT_EQ(state.fullText.scroll.page.top, top);
+    QTest::mousePress(column, Qt::LeftButton, {}, down);
+    QTest::mouseRelease(column, Qt::LeftButton, {}, QPoint(-200, 40));
+    EXPECT_EQ(state.fullText.scroll.page.top, top);
+
+    QTest::mouseClick(column, Qt::LeftButton, {}, down);
+    EXPECT_LT(state.fullText.scroll.page.top, top);
+    window.close();
 }
