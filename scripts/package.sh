@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 BUILD_DIR=build-deb
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
