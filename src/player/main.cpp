@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +44,14 @@ int main(int argc, char** argv)
         const kelvaro::Status given = kelvaro::checkGivenFolder(line.folder);
         if (!given) {
             print(stderr, QStringLiteral("kelvaro-player: ") + given.error() + '\n');
+            // Started from a menu or launcher, nobody reads the terminal.
+            if (!isatty(STDERR_FILENO) && (qEnvironmentVariableIsSet("DISPLAY") ||
+                                           qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))) {
+                QApplication app(argc, argv);
+                kelvaro::QtDialogs().warning(
+                    QStringLiteral("提示"),
+                    QStringLiteral("找不到课程文件夹，程序无法启动。\n\n") + given.error());
+            }
             return 1;
         }
     }

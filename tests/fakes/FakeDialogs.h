@@ -6,7 +6,8 @@
 
 namespace kelvaro {
 
-/// Records the message boxes shown; the colour dialog answers what the test preset.
+/// Records the message boxes shown; the colour dialog and the questions answer what the test
+/// preset.
 class FakeDialogs : public Dialogs
 {
 public:
