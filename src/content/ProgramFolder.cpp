@@ -10,9 +10,9 @@ namespace kelvaro {
 namespace {
 
 // Finds relative under root; components that are missing as written are matched without
-// regard to case. From the first component that does not exist in any case on, the rest is
-// kept as written under the folders found: a file not yet there (the first settings or
-// results file) is created in the folder the learner has, whatever its letter case.
+// regard to case. From the first component that matches nothing on, the rest is kept as
+// written: a file still to be made goes into the folders that are there ("setting/" of a
+// copied folder), and callers report that name.
 QString resolveCaseInsensitive(const QString& root, const QString& relative)
 {
     const QString exact = root + QLatin1Char('/') + relative;
