@@ -5,6 +5,7 @@
 #include "SentenceDisplay.h"
 #include "StartUp.h"
 #include "WindowModes.h"
+#include "WordCueActions.h"
 #include "WordTools.h"
 
 #include "RepeatScheduler.h"
@@ -300,6 +301,16 @@ void MainController::showKeyWordHelp()
 void MainController::windowMoved(QPoint topLeft)
 {
     kelvaro::windowMoved(m_context, topLeft);
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::cueLineClicked(CueLine line)
+{
+    kelvaro::cueLineClicked(m_context, line);
+    done();
 }
 
 } // namespace kelvaro

@@ -75,6 +75,9 @@ public slots:
     void showKeyWordHelp();     ///< "添加/取消重点词"
     /// The window now stands at topLeft (screen pixels); nothing is drawn again.
     void windowMoved(QPoint topLeft);
+    // Word hint card
+    /// A click on a line of the card.
+    void cueLineClicked(kelvaro::CueLine line);
 
 signals:
     /// The state changed; the widgets draw it again.

@@ -46,6 +46,7 @@ void showModePanel(MainContext& context)
         state.ModeIndex = kFullTextMode;
     // The window shows the panel of ModeIndex; the word popup and hint card close.
     state.wordPopup.visible = false;
+    state.cue.visible = false;
     context.state.sentence.NoneNotePictureVisible =
         state.senChineseShown() && state.sentence.SenNoteText.caption.isEmpty();
 }

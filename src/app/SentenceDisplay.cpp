@@ -3,6 +3,7 @@
 #include "modes/FullTextPage.h"
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
+#include "modes/WordCueHints.h"
 
 #include "RepeatScheduler.h"
 
@@ -32,6 +33,8 @@ void showSentence(MainContext& context)
     context.ports.lessonPlayer.setEndFence(leadingNumber(state.SentenceEnd));
     buildSentenceWords(state, context.ports.measurer);
     state.CurrentReadCount = 0;
+    // The hint card belongs to the sentence that was shown.
+    clearWordCue(state);
     state.StartSentence = state.CurrentSentence;
     fillSentenceTexts(state, context.ports.measurer);
     underlineCurrentSentence(state);

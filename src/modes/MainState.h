@@ -2,6 +2,7 @@
 
 #include "ScrollView.h"
 #include "ViewElement.h"
+#include "WordCueCard.h"
 
 #include "content/Lesson.h"
 #include "content/ProgramFolder.h"
@@ -147,6 +148,8 @@ struct MainState
     ReadAfterView readAfter;
     WordPopupView wordPopup;
     WindowGeometry geometry;
+    // Word hint card (recall and the dictation test)
+    WordCueCard cue;
     QString progressCaption; ///< Label1(27): "3 / 12"
 
     const QString& record(int i) const { return lesson.records[i - 1]; }

@@ -9,6 +9,7 @@
 #include "TextPagePanel.h"
 #include "Theme.h"
 #include "TitleStrip.h"
+#include "WordCuePicture.h"
 #include "WordPopup.h"
 
 #include "app/MainController.h"
@@ -47,6 +48,9 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
+    // The hint card of recall and the dictation test floats over the panels too.
+    m_wordCue = new WordCuePicture(scale, this);
+    connect(m_wordCue, &WordCuePicture::lineClicked, &controller, &MainController::cueLineClicked);
 
     connect(m_titleStrip, &TitleStrip::closeRequested, this, &QWidget::close);
     connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
@@ -136,6 +140,7 @@ void MainWindow::draw()
         m_panels[mode]->setVisible(shown);
     }
     m_wordPopup->refresh(state.wordPopup);
+    m_wordCue->refresh(state.cue);
     applyFocus();
     update();
 }
