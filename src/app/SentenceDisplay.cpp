@@ -1,6 +1,7 @@
 #include "SentenceDisplay.h"
 
 #include "modes/FullTextPage.h"
+#include "modes/Recall.h"
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
 #include "modes/WordCueHints.h"
@@ -37,6 +38,7 @@ void showSentence(MainContext& context)
     clearWordCue(state);
     state.StartSentence = state.CurrentSentence;
     fillSentenceTexts(state, context.ports.measurer);
+    fillRecallChinese(state);
     underlineCurrentSentence(state);
     state.wordPopup.visible = false;
     if (state.ModeIndex != kTranslationMode)

@@ -35,6 +35,7 @@ struct SentenceBrowseView
     ElementArray ClickWordLabel, ClickWordLine;
     ElementArray WriteWordLabel, WriteWordLine;
     ElementArray CurrentWordSenLabel, CurrentWordSenLine;
+    ViewElement ClickWordChineseLabel; ///< the recall panel's Chinese line
     ViewElement SenEnglishTextLabel;
     ViewElement SenChineseLabel;
     ViewElement SenNoteText; ///< caption = the note box text

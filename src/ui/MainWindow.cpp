@@ -3,6 +3,7 @@
 #include "ElementCanvas.h"
 #include "LibraryTree.h"
 #include "ReadAfterPanel.h"
+#include "RecallPanel.h"
 #include "SentenceBrowsePanel.h"
 #include "SentenceCopyPanel.h"
 #include "TabBar.h"
@@ -44,8 +45,9 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
         new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
     m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
-    for (int mode : {kDictationTestMode, kFreeSpellingMode, kRecallMode, kFillInMode})
+    for (int mode : {kDictationTestMode, kFreeSpellingMode, kFillInMode})
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
+    m_panels[kRecallMode] = new RecallPanel(scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
     // The hint card of recall and the dictation test floats over the panels too.
