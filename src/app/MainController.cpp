@@ -1,5 +1,6 @@
 #include "MainController.h"
 
+#include "FillInActions.h"
 #include "LessonOpening.h"
 #include "ModeSwitching.h"
 #include "SentenceDisplay.h"
@@ -356,6 +357,70 @@ void MainController::resetRecall()
 void MainController::toggleRecallChinese()
 {
     kelvaro::toggleRecallChinese(m_context.state);
+    done();
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::firstKeyWord()
+{
+    kelvaro::firstKeyWord(m_context);
+    done();
+}
+
+void MainController::previousKeyWord()
+{
+    if (m_context.state.fillIn.Command5Enabled)
+        stepKeyWord(m_context, false);
+    done();
+}
+
+void MainController::nextKeyWord()
+{
+    if (m_context.state.fillIn.Command1Enabled)
+        stepKeyWord(m_context, true);
+    done();
+}
+
+void MainController::readBlankWord()
+{
+    kelvaro::readBlankWord(m_context);
+    done();
+}
+
+void MainController::readFillInSentence()
+{
+    kelvaro::readAloud(m_context);
+    if (m_context.state.fillIn.CurrentWordWriteText.visible)
+        m_context.focus = FocusTarget::CurrentWordWriteText;
+    done();
+}
+
+void MainController::fillInAnswer()
+{
+    kelvaro::fillInAnswer(m_context);
+    done();
+}
+
+void MainController::fillInTextEdited(const QString& text)
+{
+    fillInTyped(m_context, text);
+    done();
+}
+
+bool MainController::fillInSpace()
+{
+    const bool taken = kelvaro::fillInSpace(m_context);
+    if (taken)
+        done();
+    return taken;
+}
+
+void MainController::toggleFillInOption(int option)
+{
+    kelvaro::toggleFillInOption(m_context, FillInOption(option));
     done();
 }
 

@@ -89,6 +89,19 @@ public slots:
     void recallBackgroundClicked();
     void resetRecall();         ///< "重置"
     void toggleRecallChinese(); ///< "显示中文" / "隐藏中文" of the recall menu
+    // Word fill-in
+    void firstKeyWord();       ///< "首词"
+    void previousKeyWord();    ///< "上一词"
+    void nextKeyWord();        ///< "下一词"
+    void readBlankWord();      ///< "读词"
+    void readFillInSentence(); ///< "读句"
+    void fillInAnswer();       ///< "填写"
+    /// The learner changed the text of the blank's box.
+    void fillInTextEdited(const QString& text);
+    /// Space in the blank's box; true when it was taken (the bubble was showing).
+    bool fillInSpace();
+    /// A fill-in option item (FillInOption) chosen.
+    void toggleFillInOption(int option);
 
 signals:
     /// The state changed; the widgets draw it again.

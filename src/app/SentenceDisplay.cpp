@@ -6,6 +6,7 @@
 #include "modes/TranslationPage.h"
 #include "modes/WordCueHints.h"
 
+#include "FillInActions.h"
 #include "RepeatScheduler.h"
 
 #include "content/TextRules.h"
@@ -46,6 +47,8 @@ void showSentence(MainContext& context)
     if (state.ModeIndex != kFullTextMode)
         centreFullTextView(state);
     updateNavigationGroups(state);
+    // Every sentence shown gets its fill-in blank (or the note that it has no key word).
+    refreshFillIn(context);
 }
 
 void playSentence(MainContext& context)

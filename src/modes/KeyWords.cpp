@@ -79,11 +79,27 @@ void recolourKeyWords(MainState& state, Rgb colour)
 
 void updateFillInAvailability(MainState& state)
 {
+    // Only a word's own mark counts: the same rule as the fill-in's stepping and blanks.
     int count = 0;
-    for (const QString& record : state.lesson.records)
-        count += int(record.count(kKeyWordMark));
+    for (const QString& record : state.lesson.records) {
+        if (!record.contains(kKeyWordMark))
+            continue;
+        for (const Segment& segment : recordSegments(record))
+            count += segment.isWord && segment.keyWord ? 1 : 0;
+    }
     state.KeyWordCount = count;
     state.lesson.keyWordCount = count;
+    FillInView& f = state.fillIn;
+    if (count == 0) {
+        f.Command1Enabled = false;
+        f.Command5Enabled = false;
+        f.Command6Enabled = false;
+        f.Command8Enabled = false;
+        f.Command9Enabled = false;
+    } else {
+        f.Command6Enabled = true;
+        f.Command8Enabled = true;
+    }
 }
 
 } // namespace kelvaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FillInView.h"
 #include "ScrollView.h"
 #include "ViewElement.h"
 #include "WordCueCard.h"
@@ -151,6 +152,8 @@ struct MainState
     WindowGeometry geometry;
     // Word hint card (recall and the dictation test)
     WordCueCard cue;
+    // Word fill-in
+    FillInView fillIn;
     QString progressCaption; ///< Label1(27): "3 / 12"
 
     const QString& record(int i) const { return lesson.records[i - 1]; }

@@ -13,6 +13,8 @@ namespace {
 constexpr int kCueLeftOffset = 2720;
 constexpr int kCueTopOffset = 1045;
 constexpr int kCueRightMargin = 90;
+// The card never covers its own word: it stands at least this far below the label's bottom.
+constexpr int kCueBelowWord = 60;
 
 bool validWord(const MainState& state, int k)
 {
@@ -218,7 +220,8 @@ bool placeWordCue(MainState& state)
     card.geometry.width = kCueCardWidth;
     card.geometry.height = kCueCardHeight;
     card.geometry.left = label.left + kCueLeftOffset;
-    card.geometry.top = label.bottom() + kCueTopOffset;
+    card.geometry.top = qMax(label.bottom() + kCueTopOffset,
+                             state.geometry.panel.top + label.bottom() + kCueBelowWord);
     const int windowWidth = state.geometry.window.width;
     if (card.geometry.right() > windowWidth) {
         card.geometry.left = windowWidth - card.geometry.width - kCueRightMargin;

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ElementCanvas.h"
+#include "FillInPanel.h"
 #include "LibraryTree.h"
 #include "ReadAfterPanel.h"
 #include "RecallPanel.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMoveEvent>
 #include <QPainter>
@@ -45,8 +47,9 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
         new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
     m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
-    for (int mode : {kDictationTestMode, kFreeSpellingMode, kFillInMode})
+    for (int mode : {kDictationTestMode, kFreeSpellingMode})
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
+    m_panels[kFillInMode] = new FillInPanel(scale, controller, this);
     m_panels[kRecallMode] = new RecallPanel(scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
@@ -161,6 +164,11 @@ void MainWindow::applyFocus()
         break;
     case FocusTarget::Tree:
         m_tree->setFocus();
+        break;
+    case FocusTarget::CurrentWordWriteText:
+        if (QWidget* box = static_cast<FillInPanel*>(m_panels[kFillInMode])->box();
+            box->isVisible())
+            box->setFocus();
         break;
     default:
         break;
