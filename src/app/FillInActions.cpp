@@ -127,7 +127,7 @@ bool fillInSpace(MainContext& context)
 
 bool fillInBackspace(MainContext& context)
 {
-    if (!fillInShown(context) || !context.state.fillIn.Picture7.visible)
+    if (!fillInShown(context) || !hasBlank(context.state) || !context.state.fillIn.Picture7.visible)
         return false;
     fillInTyped(context, QString());
     return true;
