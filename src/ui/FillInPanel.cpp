@@ -26,8 +26,9 @@ FillInPanel::FillInPanel(const TwipScale& scale, MainController& controller, QWi
     m_box->setObjectName(QStringLiteral("CurrentWordWriteText"));
     m_box->setFont(fontFor(TextFont::SentenceWord));
     m_box->setFrame(false);
-    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: #ffffff; color: #1d4f8a; "
-                                        "border-bottom: 2px solid #2f7fb5; padding: 0; }"));
+    m_box->setTextMargins(0, 0, 0, 0);
+    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: #1d4f8a; "
+                                        "border: none; padding: 0; }"));
     m_box->installEventFilter(this);
     connect(m_box, &QLineEdit::textEdited, &controller, &MainController::fillInTextEdited);
 
@@ -98,7 +99,8 @@ void FillInPanel::refresh(const MainState& state)
          {3, &m_chineseHint, LayerKind::Text, TextFont::TranslationChinese}});
 
     const ViewElement& box = f.CurrentWordWriteText;
-    m_box->setGeometry(px(box.geometry));
+    // A few pixels wider than the blank: the box's own margins would scroll the last letter out.
+    m_box->setGeometry(px(box.geometry).adjusted(-2, 0, 6, 0));
     if (m_box->text() != box.caption)
         m_box->setText(box.caption);
     if (f.selectRequests != m_selectRequests) {
