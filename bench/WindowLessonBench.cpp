@@ -163,7 +163,7 @@ BENCHMARK(BM_EnterPracticeMode)
     ->ArgName("mode")
     ->Arg(kRecallMode)
     ->Arg(kFillInMode)
-    ->Unit(benchmark::kMillisecond);
+    ->Unit(benchmark::kMicrosecond);
 
 /// One PageDown in the fill-in: the next key word, in the next sentence (Home at the end).
 void BM_KeyWordStep(benchmark::State& state)

@@ -62,6 +62,29 @@ QString lessonDoneMessage()
     return QStringLiteral("拼写正确，本课单词拼写完成，再次拼写请点击“首词”（快捷键：Home）");
 }
 
+void appendMarkedWords(QStringView record, QVector<int>& words)
+{
+    if (!record.contains(kKeyWordMark))
+        return;
+    qsizetype englishEnd = record.indexOf(u'#');
+    if (englishEnd < 0)
+        englishEnd = record.size();
+    const QStringView english = record.left(englishEnd);
+    int k = 0;
+    for (qsizetype open = english.indexOf(u'^'); open >= 0;) {
+        const qsizetype close = english.indexOf(u'^', open + 1);
+        if (close < 0)
+            break;
+        ++k;
+        const QStringView body = english.mid(open + 1, close - open - 1);
+        const qsizetype d1 = body.indexOf(u'$');
+        const qsizetype d2 = d1 < 0 ? -1 : body.indexOf(u'$', d1 + 1);
+        if (d2 >= 0 && body.indexOf(kKeyWordMark, d2 + 1) >= 0)
+            words.append(k);
+        open = close;
+    }
+}
+
 QVector<KeyWordSpot> lessonKeyWords(const MainState& state)
 {
     QVector<KeyWordSpot> spots;
@@ -73,15 +96,14 @@ QVector<KeyWordSpot> lessonKeyWords(const MainState& state)
         if (s >= 1 && s <= count && firstCell[s] == 0)
             firstCell[s] = i;
     }
+    QVector<int> words;
     for (int s = 1; s <= count; ++s) {
-        const QString& record = state.record(s);
-        if (firstCell[s] == 0 || !record.contains(kKeyWordMark))
+        if (firstCell[s] == 0)
             continue;
-        const QVector<Segment> segments = recordSegments(record);
-        for (int j = 0; j < segments.size(); ++j) {
-            if (segments[j].isWord && segments[j].keyWord)
-                spots.append({firstCell[s] + j, s, j + 1});
-        }
+        words.clear();
+        appendMarkedWords(state.record(s), words);
+        for (int k : words)
+            spots.append({firstCell[s] + k - 1, s, k});
     }
     return spots;
 }

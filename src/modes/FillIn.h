@@ -17,6 +17,10 @@ struct KeyWordSpot
     int word = 0;     ///< its segment number in the sentence
 };
 
+/// Appends the segment numbers (1-based) of a record's marked words, read as recordSegments
+/// reads them but without copying any text.
+void appendMarkedWords(QStringView record, QVector<int>& words);
+
 /// The lesson's key words in full-text order, decided by the records' marks (never by label
 /// colours, which a key-word colour equal to the normal one would hide).
 QVector<KeyWordSpot> lessonKeyWords(const MainState& state);

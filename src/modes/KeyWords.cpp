@@ -1,5 +1,7 @@
 #include "KeyWords.h"
 
+#include "FillIn.h"
+
 #include "content/LessonEdits.h"
 
 namespace kelvaro {
@@ -80,13 +82,10 @@ void recolourKeyWords(MainState& state, Rgb colour)
 void updateFillInAvailability(MainState& state)
 {
     // Only a word's own mark counts: the same rule as the fill-in's stepping and blanks.
-    int count = 0;
-    for (const QString& record : state.lesson.records) {
-        if (!record.contains(kKeyWordMark))
-            continue;
-        for (const Segment& segment : recordSegments(record))
-            count += segment.isWord && segment.keyWord ? 1 : 0;
-    }
+    QVector<int> words;
+    for (const QString& record : state.lesson.records)
+        appendMarkedWords(record, words);
+    const int count = int(words.size());
     state.KeyWordCount = count;
     state.lesson.keyWordCount = count;
     FillInView& f = state.fillIn;

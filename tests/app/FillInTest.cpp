@@ -423,3 +423,14 @@ TEST_F(FillInTest, ALessonWithOneKeyWord)
     fillInTyped(context(), QStringLiteral("children"));
     EXPECT_EQ(fillIn().Picture7.caption, lessonDoneMessage());
 }
+
+TEST_F(FillInTest, EqualSentencesAreWalkedOneAfterTheOther)
+{
+    // Regression: finding a key word's sentence by its record's text stopped at the first of two
+    // equal sentences, so the walk could never reach the second one.
+    start({kHelloTom, kHelloTom, kTheBooks});
+    EXPECT_TRUE(key(WindowKey::PageDown));
+    EXPECT_EQ(where(), std::make_tuple(2, 3, QStringLiteral("2 / 2")));
+    EXPECT_TRUE(key(WindowKey::PageUp));
+    EXPECT_EQ(where(), std::make_tuple(1, 3, QStringLiteral("1 / 2")));
+}
