@@ -149,13 +149,15 @@ void ElementCanvas::mouseMoveEvent(QMouseEvent* event)
     const auto [layer, index] = hit(event->position().toPoint());
     bool hand = false;
     if (layer >= 0) {
-        emit elementHovered(layer, index);
         for (const CanvasLayer& l : m_layers) {
             if (l.id == layer)
                 hand = (*l.elements)[index].cursor == ElementCursor::Hand;
         }
     }
     setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Last: the handler may draw the window again, which gives the canvas new layers.
+    if (layer >= 0)
+        emit elementHovered(layer, index);
 }
 
 void ElementCanvas::wheelEvent(QWheelEvent* event)
