@@ -171,8 +171,9 @@ TEST_F(FillInTest, TheKeysWalkTheKeyWordsAcrossSentencesAndStopAtEitherEnd)
             EXPECT_EQ(key(s.key), s.moves);
             EXPECT_EQ(where(),
                       std::make_tuple(s.sentence, s.word, QString::fromLatin1(s.progress)));
-            if (!s.moves)
+            if (!s.moves) {
                 EXPECT_EQ(fillIn().KeyWordPosition, position);
+            }
             EXPECT_TRUE(isSentenceWord(state(), fillIn().BlankWordNumber));
         }
     }
@@ -256,10 +257,11 @@ TEST_F(FillInTest, TypingSoundsAndTheBubble)
         fillInTyped(context(), QString::fromUtf8(c.typed));
         EXPECT_EQ(shell.feedback.played(), c.sounds);
         EXPECT_EQ(fillIn().Picture7.visible, c.bubble != nullptr);
-        if (c.bubble)
+        if (c.bubble) {
             EXPECT_EQ(fillIn().Picture7.caption, QString::fromLatin1(c.bubble) == "next"
                                                      ? correctMessage()
                                                      : lessonDoneMessage());
+        }
         EXPECT_EQ(fillIn().selectRequests != selections, c.selected);
     }
 }
