@@ -1,5 +1,7 @@
 #include "ModeSwitching.h"
 
+#include "Dictation.h"
+
 namespace kelvaro {
 
 QString tabCaption(int k)
@@ -48,6 +50,9 @@ void showModePanel(MainContext& context)
     state.wordPopup.visible = false;
     context.state.sentence.NoneNotePictureVisible =
         state.senChineseShown() && state.sentence.SenNoteText.caption.isEmpty();
+    // Entering the dictation test starts the sentence's words afresh.
+    if (state.ModeIndex == kDictationTestMode)
+        resetDictationSentence(context);
 }
 
 void focusForMode(MainContext& context)

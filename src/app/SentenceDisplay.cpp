@@ -4,6 +4,7 @@
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
 
+#include "Dictation.h"
 #include "RepeatScheduler.h"
 
 #include "content/TextRules.h"
@@ -41,6 +42,8 @@ void showSentence(MainContext& context)
     if (state.ModeIndex != kFullTextMode)
         centreFullTextView(state);
     updateNavigationGroups(state);
+    // Last: a sentence without words may be scored and move on at once.
+    showDictationSentence(context);
 }
 
 void playSentence(MainContext& context)
