@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
+#include "DictationTestPanel.h"
 #include "ElementCanvas.h"
+#include "FreeSpellingPanel.h"
 #include "LibraryTree.h"
 #include "ReadAfterPanel.h"
 #include "SentenceBrowsePanel.h"
@@ -43,8 +45,11 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
         new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
     m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
-    for (int mode : {kDictationTestMode, kFreeSpellingMode, kRecallMode, kFillInMode})
+    for (int mode : {kRecallMode, kFillInMode})
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
+    // The dictation tab's two sub-modes.
+    m_panels[kDictationTestMode] = new DictationTestPanel(scale, controller, this);
+    m_panels[kFreeSpellingMode] = new FreeSpellingPanel(scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
 
@@ -155,6 +160,15 @@ void MainWindow::applyFocus()
     case FocusTarget::Tree:
         m_tree->setFocus();
         break;
+    case FocusTarget::WriteText:
+    case FocusTarget::WriteWordText: {
+        // The dictation boxes, found by name: the panel that shows one owns it.
+        const QString name = target == FocusTarget::WriteText ? QStringLiteral("WriteText")
+                                                              : QStringLiteral("WriteWordText");
+        if (auto* box = findChild<QWidget*>(name); box && box->isVisible())
+            box->setFocus();
+        break;
+    }
     default:
         break;
     }
