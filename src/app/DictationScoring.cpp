@@ -25,6 +25,7 @@ QString noteToStore(const MainState& state)
 void failSentence(MainContext& context, int score, int passMark)
 {
     MainState& state = context.state;
+    context.notifyChanged(); // the learner sees the last word typed behind the message
     context.ports.dialogs.information(QStringLiteral("未过关"),
                                       failedSentenceMessage(score, passMark));
     resetDictationScore(state);
@@ -76,6 +77,7 @@ void evaluateSentence(MainContext& context)
     // written with the next save.
     const bool saved = bool(saveLessonText(context));
     recountDictated(state);
+    context.notifyChanged(); // the sentence is drawn done behind the message
 
     if (state.DictatedCount != state.SentenceCount) {
         context.ports.dialogs.information(QStringLiteral("已过关"), passedSentenceMessage(score));

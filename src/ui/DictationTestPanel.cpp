@@ -7,8 +7,10 @@
 #include "Theme.h"
 
 #include "app/MainController.h"
+#include "modes/DictationRules.h"
 
 #include <QCursor>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -152,8 +154,19 @@ void DictationTestPanel::refresh(const MainState& state)
     m_chinese[1].foreground = 0xFF4A5563;
     m_chinese[1].geometry.top += 60;
     m_chinese[1].visible = state.options.wordChineseCheck != 0;
+    // A word's underline stops short of the blank its segment carries, so that the slots of
+    // neighbouring words stay apart.
+    m_lines = sentence.WriteWordLine;
+    static const QFontMetricsF metrics(fontFor(TextFont::SentenceWord));
+    for (int i = 1; i < m_lines.size() && i < sentence.WriteWordLabel.size(); ++i) {
+        const QString& caption = sentence.WriteWordLabel[i].caption;
+        const qsizetype blanks = caption.size() - typedWordForm(caption).size();
+        if (blanks > 0)
+            m_lines[i].geometry.width -=
+                m_scale.twips(metrics.horizontalAdvance(caption.right(blanks)));
+    }
     m_canvas->setLayers({{0, &sentence.WriteWordLabel, LayerKind::Text, TextFont::SentenceWord},
-                         {1, &sentence.WriteWordLine, LayerKind::Line},
+                         {1, &m_lines, LayerKind::Line},
                          {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
 
     const DictationView& view = state.dictation;

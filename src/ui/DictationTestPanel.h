@@ -30,6 +30,7 @@ private:
 
     ElementCanvas* m_canvas;
     ElementArray m_chinese; ///< WriteWordChineseLabel as a one-element layer
+    ElementArray m_lines;   ///< WriteWordLine as drawn
     QLineEdit* m_box;       ///< WriteWordText
     int m_boxRevision = -1;
     QLabel* m_counts[4];    ///< wrong words, progressive hints, direct hints, score
