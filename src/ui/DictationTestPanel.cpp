@@ -40,19 +40,20 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
     m_box->setObjectName(QStringLiteral("WriteWordText"));
     m_box->setFont(fontFor(TextFont::SentenceWord));
     m_box->setFrame(false);
-    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: #ffffff; color: #222b36;"
-                                        " border: 1px solid #2f7fb5; border-radius: 3px;"
-                                        " padding: 0px 1px; selection-background-color: #d64541; }"));
+    m_box->setStyleSheet(
+        QStringLiteral("QLineEdit { background: #ffffff; color: #222b36;"
+                       " border: 1px solid #2f7fb5; border-radius: 3px;"
+                       " padding: 0px 1px; selection-background-color: #d64541; }"));
     m_box->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_box->installEventFilter(this);
     connect(m_box, &QLineEdit::textEdited, &controller, &MainController::dictationTextChanged);
 
     for (int i = 0; i < 4; ++i) {
-        m_countCaptions[i] =
-            makeLabel(QString(), QStringLiteral("Muted"), this);
+        m_countCaptions[i] = makeLabel(QString(), QStringLiteral("Muted"), this);
         m_countCaptions[i]->setText(QString::fromUtf8(kCountCaptions[i]));
         m_countCaptions[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_counts[i] = makeLabel(QString::fromLatin1(kCountNames[i]), QStringLiteral("Caption"), this);
+        m_counts[i] =
+            makeLabel(QString::fromLatin1(kCountNames[i]), QStringLiteral("Caption"), this);
     }
     m_counts[3]->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f7fb5;"));
     m_done = makeLabel(QStringLiteral("WriteDoneCuePicture"), QStringLiteral("Caption"), this);
@@ -88,8 +89,8 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
     const auto buildMenu = [this, &controller] {
         return buildDictationTestMenu(controller.state(), controller, this);
     };
-    m_settings = makeSettingsButton(QStringLiteral("WriteSetImage"),
-                                    QStringLiteral("听写测试设置"), m_scale.px(300), buildMenu, this);
+    m_settings = makeSettingsButton(QStringLiteral("WriteSetImage"), QStringLiteral("听写测试设置"),
+                                    m_scale.px(300), buildMenu, this);
     m_settingsLabel = new ClickableLabel(QStringLiteral("设置"), this);
     m_settingsLabel->setObjectName(QStringLiteral("WriteSetLabel"));
     m_settingsLabel->setProperty("class", QStringLiteral("Caption"));

@@ -33,9 +33,9 @@ private:
     ElementArray m_lines;   ///< WriteWordLine as drawn
     QLineEdit* m_box;       ///< WriteWordText
     int m_boxRevision = -1;
-    QLabel* m_counts[4];    ///< wrong words, progressive hints, direct hints, score
+    QLabel* m_counts[4]; ///< wrong words, progressive hints, direct hints, score
     QLabel* m_countCaptions[4];
-    QLabel* m_done;         ///< WriteDoneCuePicture
+    QLabel* m_done; ///< WriteDoneCuePicture
     QLabel* m_progressCaption;
     QProgressBar* m_progress;
     QPushButton* m_first;
@@ -43,9 +43,9 @@ private:
     QPushButton* m_next;
     QPushButton* m_read;
     QPushButton* m_redo;
-    QPushButton* m_progressiveHint; ///< Command2
-    QPushButton* m_directHint;      ///< Command3
-    ClickableLabel* m_settings;     ///< WriteSetImage
+    QPushButton* m_progressiveHint;  ///< Command2
+    QPushButton* m_directHint;       ///< Command3
+    ClickableLabel* m_settings;      ///< WriteSetImage
     ClickableLabel* m_settingsLabel; ///< WriteSetLabel
     QLabel* m_help;
 };

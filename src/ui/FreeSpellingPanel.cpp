@@ -20,8 +20,7 @@ constexpr int kCheckLeft = 1080;
 constexpr int kLineLeft = 1500;
 constexpr int kFirstLineTop = 1050;
 
-ClickableLabel* makeClickable(const QString& objectName, const QString& styleClass,
-                              QWidget* parent)
+ClickableLabel* makeClickable(const QString& objectName, const QString& styleClass, QWidget* parent)
 {
     auto* label = new ClickableLabel(parent);
     label->setObjectName(objectName);
@@ -127,8 +126,7 @@ void FreeSpellingPanel::stackLines()
     const int pxWidth = m_scale.px(width);
     int top = kFirstLineTop;
     for (ClickableLabel* line : {m_english, m_chinese}) {
-        const int height =
-            qMax(line->fontMetrics().height(), line->heightForWidth(pxWidth));
+        const int height = qMax(line->fontMetrics().height(), line->heightForWidth(pxWidth));
         line->setGeometry(m_scale.px(kLineLeft), m_scale.px(top), pxWidth, height);
         ClickableLabel* caption = line == m_english ? m_englishCaption : m_chineseCaption;
         ClickableLabel* check = line == m_english ? m_englishCheck : m_chineseCheck;
@@ -175,8 +173,8 @@ bool FreeSpellingPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_box && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        const bool character = key->key() == Qt::Key_Backspace ||
-                               (!key->text().isEmpty() && key->text()[0].isPrint());
+        const bool character =
+            key->key() == Qt::Key_Backspace || (!key->text().isEmpty() && key->text()[0].isPrint());
         if (enter || character)
             return m_controller.spellingKeyPressed(enter, m_box->text());
     }

@@ -27,8 +27,8 @@ private:
     void stackLines();
 
     TwipRect m_panel;
-    ClickableLabel* m_english; ///< WriteSenEnglishLabel
-    ClickableLabel* m_chinese; ///< WriteSenChineseLabel
+    ClickableLabel* m_english;      ///< WriteSenEnglishLabel
+    ClickableLabel* m_chinese;      ///< WriteSenChineseLabel
     ClickableLabel* m_englishCheck; ///< EnglishCheckImage
     ClickableLabel* m_chineseCheck; ///< ChineseCheckImage
     ClickableLabel* m_englishCaption;
