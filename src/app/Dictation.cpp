@@ -3,9 +3,11 @@
 #include "DictationScoring.h"
 #include "FreeSpellingActions.h"
 #include "SentenceDisplay.h"
+#include "WordCueActions.h"
 
 #include "modes/DictationTest.h"
 #include "modes/FreeSpelling.h"
+#include "modes/WordCueHints.h"
 
 namespace kelvaro {
 
@@ -47,6 +49,7 @@ void resetDictationSentence(MainContext& context)
 {
     MainState& state = context.state;
     hideDictationSlots(state);
+    resetWordCue(state);
     context.timers.SetFocusTimer->setEnabled(true);
     state.wordPopup.visible = false;
     advanceOrEvaluate(context);
@@ -63,10 +66,12 @@ void dictationTextChanged(MainContext& context, const QString& text)
         break;
     case DictationTyping::Accepted:
         state.wordPopup.visible = false;
+        state.cue.visible = false;
         advanceOrEvaluate(context);
         break;
     case DictationTyping::Wrong:
         state.wordPopup.visible = false;
+        state.cue.visible = false;
         playFeedback(context, "wrong.wav");
         break;
     }
@@ -82,6 +87,7 @@ void progressiveHint(MainContext& context)
     MainState& state = context.state;
     if (currentDictationWord(state).isEmpty() || !state.dictation.WriteWordTextVisible)
         return;
+    cueProgressiveHint(context, state.dictation.DictationWordIndex);
     ++state.dictation.score.progressive;
     state.dictation.score.score -= kProgressiveHintCost;
     focusWordBox(context);
@@ -92,6 +98,8 @@ void directHint(MainContext& context)
     MainState& state = context.state;
     if (currentDictationWord(state).isEmpty() || !state.dictation.WriteWordTextVisible)
         return;
+    // The card opens with all its lines, whatever it showed of the word before.
+    cueFullReveal(context, state.dictation.DictationWordIndex, true);
     ++state.dictation.score.directHints;
     state.dictation.score.score -= kDirectHintCost;
     focusWordBox(context);

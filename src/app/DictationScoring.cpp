@@ -9,6 +9,7 @@
 #include "content/LessonEdits.h"
 #include "content/TextRules.h"
 #include "modes/DictationTest.h"
+#include "modes/WordCueHints.h"
 
 namespace kelvaro {
 
@@ -30,6 +31,7 @@ void failSentence(MainContext& context, int score, int passMark)
                                       failedSentenceMessage(score, passMark));
     resetDictationScore(state);
     hideDictationSlots(state);
+    resetWordCue(state);
     state.wordPopup.visible = false;
     // A sentence scored at all has a word, so the box finds one; no second evaluation here.
     advanceToNextWord(state);

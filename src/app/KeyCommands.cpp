@@ -3,6 +3,8 @@
 #include "Dictation.h"
 #include "SentenceDisplay.h"
 
+#include "modes/Recall.h"
+
 namespace kelvaro {
 
 bool keyPressed(MainContext& context, WindowKey key)
@@ -36,6 +38,12 @@ bool keyPressed(MainContext& context, WindowKey key)
             readAloud(context);
         else
             playSentenceForMode(context);
+        return true;
+    // Sentence recall
+    case WindowKey::F12:
+        if (state.ModeIndex != kRecallMode)
+            return false;
+        resetRecall(state);
         return true;
     default:
         return false;

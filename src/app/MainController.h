@@ -103,6 +103,20 @@ public slots:
     void chineseLineClicked();
     void toggleWriteEnglishCheck(); ///< "英文："
     void toggleWriteChineseCheck(); ///< "中文："
+    // Word hint card
+    /// A click on a line of the card.
+    void cueLineClicked(kelvaro::CueLine line);
+    // Sentence recall
+    /// A mouse button released over recall label k: one more hint.
+    void recallWordReleased(int k);
+    /// A double click on recall label k: the word uncovered at once, or covered again.
+    void recallWordDoubleClicked(int k);
+    /// The pointer moved over recall label k.
+    void recallWordHovered(int k);
+    /// A click on the empty part of the recall panel: the card hides.
+    void recallBackgroundClicked();
+    void resetRecall();         ///< "重置"
+    void toggleRecallChinese(); ///< "显示中文" / "隐藏中文" of the recall menu
 
 signals:
     /// The state changed; the widgets draw it again.

@@ -1,8 +1,10 @@
 #include "SentenceDisplay.h"
 
 #include "modes/FullTextPage.h"
+#include "modes/Recall.h"
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
+#include "modes/WordCueHints.h"
 
 #include "Dictation.h"
 #include "RepeatScheduler.h"
@@ -33,8 +35,11 @@ void showSentence(MainContext& context)
     context.ports.lessonPlayer.setEndFence(leadingNumber(state.SentenceEnd));
     buildSentenceWords(state, context.ports.measurer);
     state.CurrentReadCount = 0;
+    // The hint card belongs to the sentence that was shown.
+    clearWordCue(state);
     state.StartSentence = state.CurrentSentence;
     fillSentenceTexts(state, context.ports.measurer);
+    fillRecallChinese(state);
     underlineCurrentSentence(state);
     state.wordPopup.visible = false;
     if (state.ModeIndex != kTranslationMode)

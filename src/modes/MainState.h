@@ -3,6 +3,7 @@
 #include "DictationView.h"
 #include "ScrollView.h"
 #include "ViewElement.h"
+#include "WordCueCard.h"
 
 #include "content/Lesson.h"
 #include "content/ProgramFolder.h"
@@ -35,6 +36,7 @@ struct SentenceBrowseView
     ElementArray ClickWordLabel, ClickWordLine;
     ElementArray WriteWordLabel, WriteWordLine;
     ElementArray CurrentWordSenLabel, CurrentWordSenLine;
+    ViewElement ClickWordChineseLabel; ///< the recall panel's Chinese line
     ViewElement SenEnglishTextLabel;
     ViewElement SenChineseLabel;
     ViewElement SenNoteText; ///< caption = the note box text
@@ -148,6 +150,8 @@ struct MainState
     ReadAfterView readAfter;
     WordPopupView wordPopup;
     WindowGeometry geometry;
+    // Word hint card (recall and the dictation test)
+    WordCueCard cue;
     QString progressCaption; ///< Label1(27): "3 / 12"
 
     // Dictation: free spelling and the dictation test

@@ -149,6 +149,7 @@ void ElementCanvas::mouseMoveEvent(QMouseEvent* event)
     const auto [layer, index] = hit(event->position().toPoint());
     bool hand = false;
     if (layer >= 0) {
+        emit elementHovered(layer, index);
         for (const CanvasLayer& l : m_layers) {
             if (l.id == layer)
                 hand = (*l.elements)[index].cursor == ElementCursor::Hand;

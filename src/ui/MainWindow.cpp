@@ -5,12 +5,14 @@
 #include "FreeSpellingPanel.h"
 #include "LibraryTree.h"
 #include "ReadAfterPanel.h"
+#include "RecallPanel.h"
 #include "SentenceBrowsePanel.h"
 #include "SentenceCopyPanel.h"
 #include "TabBar.h"
 #include "TextPagePanel.h"
 #include "Theme.h"
 #include "TitleStrip.h"
+#include "WordCuePicture.h"
 #include "WordPopup.h"
 
 #include "app/MainController.h"
@@ -45,13 +47,16 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
         new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
     m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
-    for (int mode : {kRecallMode, kFillInMode})
-        m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
+    m_panels[kFillInMode] = new SentenceCopyPanel(kFillInMode, scale, controller, this);
+    m_panels[kRecallMode] = new RecallPanel(scale, controller, this);
     // The dictation tab's two sub-modes.
     m_panels[kDictationTestMode] = new DictationTestPanel(scale, controller, this);
     m_panels[kFreeSpellingMode] = new FreeSpellingPanel(scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
+    // The hint card of recall and the dictation test floats over the panels too.
+    m_wordCue = new WordCuePicture(scale, this);
+    connect(m_wordCue, &WordCuePicture::lineClicked, &controller, &MainController::cueLineClicked);
 
     connect(m_titleStrip, &TitleStrip::closeRequested, this, &QWidget::close);
     connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
@@ -141,6 +146,7 @@ void MainWindow::draw()
         m_panels[mode]->setVisible(shown);
     }
     m_wordPopup->refresh(state.wordPopup);
+    m_wordCue->refresh(state.cue);
     applyFocus();
     update();
 }

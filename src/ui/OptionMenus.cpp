@@ -2,6 +2,7 @@
 
 #include "app/MainController.h"
 #include "app/RepeatScheduler.h"
+#include "modes/Recall.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -88,6 +89,22 @@ QMenu* buildSentenceBrowseMenu(const MainState& state, MainController& controlle
                      [&controller] { controller.setPlayMode(0); });
     QObject::connect(next, &QAction::triggered, &controller,
                      [&controller] { controller.setPlayMode(1); });
+    return menu;
+}
+
+// Sentence recall
+QMenu* buildRecallMenu(const MainState& state, MainController& controller, QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("ClickSet"));
+    menu->setTitle(QStringLiteral("句子回想设置"));
+    QAction* chinese = menu->addAction(recallChineseShown(state) ? QStringLiteral("隐藏中文")
+                                                                 : QStringLiteral("显示中文"));
+    chinese->setObjectName(QStringLiteral("ClickSetChinese"));
+    QObject::connect(chinese, &QAction::triggered, &controller,
+                     &MainController::toggleRecallChinese);
+    menu->addSeparator();
+    addRepeatFamilyMenus(menu, *repeatFamily(kRecallMode), state, controller);
     return menu;
 }
 

@@ -182,13 +182,19 @@ TEST_F(DictationTestModeTest, HintsCostOneAndFiveOnlyWithAWordAndRedoKeepsTheSco
 {
     start({kHelloTom, kGoodMorning});
     EXPECT_TRUE(keyPressed(context(), WindowKey::F5));
+    EXPECT_TRUE(state().cue.visible);
+    EXPECT_EQ(state().cue.HintWordIndex, 1);
     EXPECT_TRUE(keyPressed(context(), WindowKey::F6));
+    // The card shows everything of the word; F6 still costs 5 when it already did.
+    EXPECT_EQ(state().cue.line(CueLine::Word).text, QStringLiteral("Hello"));
+    EXPECT_FALSE(state().cue.line(CueLine::FirstLetter).prompt);
     EXPECT_TRUE(keyPressed(context(), WindowKey::F6));
     EXPECT_EQ(score().progressive, 1);
     EXPECT_EQ(score().directHints, 2);
     EXPECT_EQ(score().score, 89);
 
     type("hello ");
+    EXPECT_FALSE(state().cue.visible); // a finished word closes the card
     EXPECT_TRUE(keyPressed(context(), WindowKey::F12));
     EXPECT_TRUE(slotHidden(1));
     EXPECT_EQ(state().dictation.DictationWordIndex, 1);
