@@ -49,14 +49,22 @@ bool advanceToNextWord(MainState& state)
     for (int i = qMax(0, view.DictationWordIndex) + 1; i <= n; ++i) {
         if (!lines[i].visible)
             continue;
-        const TwipRect& slot = labels[i].geometry;
-        view.WriteWordTextGeometry = {slot.left, slot.top, slot.width + kBoxExtraWidth,
-                                      slot.height};
         view.DictationWordIndex = i;
+        view.WriteWordTextGeometry = dictationBoxGeometry(state);
         return true;
     }
     view.WriteWordTextVisible = false;
     return false;
+}
+
+TwipRect dictationBoxGeometry(const MainState& state)
+{
+    const int i = state.dictation.DictationWordIndex;
+    const ElementArray& labels = state.sentence.WriteWordLabel;
+    if (i < 1 || i >= labels.size())
+        return state.dictation.WriteWordTextGeometry;
+    const TwipRect& slot = labels[i].geometry;
+    return {slot.left, slot.top, slot.width + kBoxExtraWidth, slot.height};
 }
 
 void resetDictationScore(MainState& state)

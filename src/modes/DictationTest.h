@@ -19,6 +19,9 @@ void hideDictationSlots(MainState& state);
 /// word. Returns false when no hidden word is left (the box is hidden; the sentence is done).
 bool advanceToNextWord(MainState& state);
 
+/// Where the box lies: over the current slot as the words stand now, 15 twips wider.
+TwipRect dictationBoxGeometry(const MainState& state);
+
 /// Score 100 and the three counters 0.
 void resetDictationScore(MainState& state);
 

@@ -8,6 +8,7 @@
 
 #include "app/MainController.h"
 #include "modes/DictationRules.h"
+#include "modes/DictationTest.h"
 
 #include <QCursor>
 #include <QFontMetricsF>
@@ -140,8 +141,9 @@ void DictationTestPanel::layoutChildren(const TwipRect& panel)
 
 void DictationTestPanel::placeBox(const MainState& state)
 {
-    const DictationView& view = state.dictation;
-    const QRect slot = px(view.WriteWordTextGeometry).translated(1, 1);
+    // The slot as it stands now: a window-mode change lays the words out again.
+    const TwipRect geometry = dictationBoxGeometry(state);
+    const QRect slot = px(geometry).translated(1, 1);
     // At least the word's slot; wider while the learner types more than it holds.
     const int typed = m_box->fontMetrics().horizontalAdvance(m_box->text()) + 8;
     m_box->setGeometry(slot.left(), slot.top(), qMax(slot.width(), typed), slot.height());

@@ -7,8 +7,10 @@
 #include "app/ModeSwitching.h"
 #include "app/SentenceDisplay.h"
 #include "app/StartUp.h"
+#include "app/WindowModes.h"
 #include "content/Lesson.h"
 #include "content/TextFile.h"
+#include "modes/DictationTest.h"
 
 #include <QDir>
 
@@ -359,4 +361,23 @@ TEST_F(DictationTestModeTest, ThePassMarkAndTheChineseLineFollowTheMenu)
     const double shown = state().options.wordChineseCheck;
     toggleDictationChinese(context());
     EXPECT_NE(state().options.wordChineseCheck, shown);
+}
+
+TEST_F(DictationTestModeTest, TheBoxFollowsItsSlotWhenTheWindowModeChanges)
+{
+    // Twelve words of 1200 twips: the eighth starts the second row of a normal window only.
+    QString english = QStringLiteral("^");
+    for (int k = 0; k < 12; ++k)
+        english += QStringLiteral("wwwwwwwwww$w$^");
+    start({lessonRecord(english, "中", "0", "1"), kHelloTom});
+    type(QStringLiteral("wwwwwwwwww ").repeated(7));
+    ASSERT_EQ(state().dictation.DictationWordIndex, 8);
+    const int secondRow = dictationBoxGeometry(state()).top;
+    EXPECT_GT(secondRow, 1050);
+
+    maximiseWindow(context());
+    EXPECT_EQ(dictationBoxGeometry(state()).top, 1050);
+    EXPECT_EQ(dictationBoxGeometry(state()).left, state().sentence.WriteWordLabel[8].geometry.left);
+    restoreWindow(context());
+    EXPECT_EQ(dictationBoxGeometry(state()).left, 450);
 }
