@@ -1,5 +1,6 @@
 #include "ModeSwitching.h"
 
+#include "Dictation.h"
 #include "modes/Recall.h"
 
 namespace kelvaro {
@@ -54,6 +55,9 @@ void showModePanel(MainContext& context)
     state.cue.visible = false;
     context.state.sentence.NoneNotePictureVisible =
         state.senChineseShown() && state.sentence.SenNoteText.caption.isEmpty();
+    // Entering the dictation test starts the sentence's words afresh.
+    if (state.ModeIndex == kDictationTestMode)
+        resetDictationSentence(context);
 }
 
 void focusForMode(MainContext& context)
