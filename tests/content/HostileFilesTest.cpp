@@ -54,3 +54,16 @@ TEST(HostileFiles, LongTextsOutsideCodePage936WriteAndReadBackAcrossSlices)
         EXPECT_EQ(encoded.count('?'), 300);
     }
 }
+
+// The round-trip property of the writer, for every UTF-16 unit alone and next to a code page
+// 936 character: a code the converter shares between two characters would lose one of them.
+TEST(HostileFiles, EveryUtf16UnitWrittenReadsBackAsItself)
+{
+    QString failures;
+    for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
+        const QString text = QString(QChar(char16_t(unit))) + QChar(u'中');
+        if (textFromBytes(plainTextToRtf(text)) != text)
+            failures += QStringLiteral("U+%1 ").arg(quint32(unit), 4, 16, QChar(u'0'));
+    }
+    EXPECT_TRUE(failures.isEmpty()) << failures.toStdString();
+}
