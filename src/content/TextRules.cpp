@@ -4,37 +4,33 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace kelvaro {
 
 namespace {
 
-// The power of ten of the first non-zero digit of a number read as "[sign]digits[.digits][e..]".
-long long decimalMagnitude(const std::string& number)
+// from_chars reports a number too large and one too small for a double alike; the decimal
+// order of its first significant digit tells which. number is what leadingNumber collected:
+// an optional sign, digits with an optional ".", an optional exponent.
+bool beyondLargest(std::string_view number)
 {
-    const std::size_t e = number.find('e');
-    const std::string mantissa = number.substr(0, e);
-    long long exponent = 0;
-    if (e != std::string::npos) {
-        // Saturates: beyond this the sign is all that matters.
-        const std::string digits = number.substr(e + 1);
-        bool negative = false;
-        std::size_t i = 0;
-        if (i < digits.size() && (digits[i] == '+' || digits[i] == '-'))
-            negative = digits[i++] == '-';
-        for (; i < digits.size(); ++i)
-            exponent = std::min(exponent * 10 + (digits[i] - '0'), 1000000000LL);
-        if (negative)
-            exponent = -exponent;
+    const size_t e = std::min(number.find('e'), number.size());
+    const std::string_view mantissa = number.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false; // zero
+    // The order of the first significant digit: 1 for 1..9, 0 for .1 .. .9, -1 for .01 ...
+    qint64 order = first < point ? qint64(point - first) : -qint64(first - point - 1);
+    qint64 exponent = 0;
+    const bool negative = e + 1 < number.size() && number[e + 1] == '-';
+    for (size_t i = e + 1; i < number.size(); ++i) {
+        if (number[i] >= '0' && number[i] <= '9' && exponent < 1'000'000'000)
+            exponent = exponent * 10 + (number[i] - '0');
     }
-    const std::size_t point = mantissa.find('.');
-    const std::size_t integerEnd = point == std::string::npos ? mantissa.size() : point;
-    const std::size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string::npos)
-        return exponent;
-    const long long position =
-        first < integerEnd ? (long long)(integerEnd - first) - 1 : -(long long)(first - point);
-    return position + exponent;
+    order += negative ? -exponent : exponent;
+    return order > 0;
 }
 
 } // namespace
@@ -84,11 +80,8 @@ double leadingNumber(QStringView text)
         ++first;
     auto [ptr, ec] = std::from_chars(first, digits.data() + digits.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: the decimal exponent of the leading digit says
-        // which (an underflow such as "1e-999" is zero, not infinity).
-        const bool negative = digits[0] == '-';
-        return decimalMagnitude(digits) < 0 ? (negative ? -0.0 : 0.0)
-                                            : (negative ? -HUGE_VAL : HUGE_VAL);
+        const double magnitude = beyondLargest(digits) ? HUGE_VAL : 0.0;
+        return digits[0] == '-' ? -magnitude : magnitude;
     }
     if (ec != std::errc())
         return 0.0;
