@@ -2,6 +2,7 @@
 
 #include "app/MainController.h"
 #include "app/RepeatScheduler.h"
+#include "modes/TranslationReveal.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -88,6 +89,34 @@ QMenu* buildSentenceBrowseMenu(const MainState& state, MainController& controlle
                      [&controller] { controller.setPlayMode(0); });
     QObject::connect(next, &QAction::triggered, &controller,
                      [&controller] { controller.setPlayMode(1); });
+    return menu;
+}
+
+// The translation page's menu
+QMenu* buildTranslationMenu(const MainState& state, MainController& controller, QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("YL"));
+    menu->setTitle(QStringLiteral("英汉互译设置"));
+    auto* group = new QActionGroup(menu);
+    const int current = revealModeOf(state.options.translationMode);
+    const struct
+    {
+        const char* name;
+        const char* caption;
+        int mode;
+    } items[] = {
+        {"RS1", "点出中文", kPointChinese},
+        {"RS2", "点出英文", kPointEnglish},
+        {"RS3", "点出中文和英文", kPointEnglishChinese},
+    };
+    for (const auto& item : items) {
+        QAction* action = addChecked(menu, group, QString::fromLatin1(item.name),
+                                     QString::fromUtf8(item.caption), item.mode == current);
+        const int mode = item.mode;
+        QObject::connect(action, &QAction::triggered, &controller,
+                         [&controller, mode] { controller.chooseRevealMode(mode); });
+    }
     return menu;
 }
 

@@ -140,8 +140,29 @@ void ScrollColumn::paintEvent(QPaintEvent*)
                              QPointF(cx, b + button * 0.7)}));
 }
 
+void ScrollColumn::mousePressEvent(QMouseEvent* event)
+{
+    const double y = event->position().y();
+    m_grabbed = y >= m_scale.pxF(m_thumbTop) && y <= m_scale.pxF(m_thumbTop + m_thumbHeight);
+    m_dragged = false;
+    m_grabY = y;
+    m_grabThumbTop = m_thumbTop;
+}
+
+void ScrollColumn::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_grabbed || !(event->buttons() & Qt::LeftButton))
+        return;
+    m_dragged = true;
+    emit thumbDragged(m_grabThumbTop + m_scale.twips(event->position().y() - m_grabY));
+}
+
 void ScrollColumn::mouseReleaseEvent(QMouseEvent* event)
 {
+    const bool dragged = m_dragged;
+    m_grabbed = m_dragged = false;
+    if (dragged)
+        return; // the end of a drag is no click on the track
     const double y = event->position().y();
     const int button = m_scale.px(255);
     if (y < button || y < m_scale.pxF(m_thumbTop))
