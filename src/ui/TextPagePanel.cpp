@@ -148,6 +148,8 @@ void TextPagePanel::connectFullText(MainController& controller)
     m_allRead = makeCommand(QStringLiteral("AllReadCommand"), QStringLiteral("全文朗读"), this);
     m_pauseRead = makeCommand(QStringLiteral("PauseReadCommand"), QStringLiteral("暂停朗读"), this);
     m_pauseRead->setEnabled(false);
+    // The narrower of the two places: less padding, so the whole caption shows.
+    m_pauseRead->setStyleSheet(QStringLiteral("padding: 3px 4px;"));
     connect(m_allRead, &QPushButton::clicked, &controller, &MainController::allReadClicked);
     connect(m_pauseRead, &QPushButton::clicked, &controller, &MainController::pauseReadClicked);
 }
@@ -239,8 +241,8 @@ void TextPagePanel::refreshFullText(const MainState& state, int row)
     // edge; PauseReadCommand between them.
     const int right = m_scale.twips(width());
     m_settings->setGeometry(px({right - kFirstButtonIn, row + 60, 300, 300}));
-    m_pauseRead->setGeometry(px({right - kFirstButtonIn + 390, row,
-                                 kFirstButtonIn - kSecondButtonIn - 450, kButtonHeight}));
+    m_pauseRead->setGeometry(px({right - kFirstButtonIn + 345, row,
+                                 kFirstButtonIn - kSecondButtonIn - 390, kButtonHeight}));
     m_allRead->setGeometry(
         px({right - kSecondButtonIn, row, kSecondButtonIn - 240, kButtonHeight}));
     m_allRead->setText(allReadCaption(state));
