@@ -5,11 +5,14 @@
 
 #include "app/ContinuousReading.h"
 #include "app/KeyCommands.h"
+#include "app/LessonOpening.h"
 #include "app/ModeSwitching.h"
 #include "app/SentenceDisplay.h"
 #include "app/TranslationSelfTest.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 #include <functional>
 
@@ -37,6 +40,12 @@ QStringList arrival(int ms, int s)
     return {at + QStringLiteral("setEndFence %1").arg(2 * s),
             at + QStringLiteral("setPosition %1").arg(2 * s - 1), at + QStringLiteral("play"),
             QString::number(ms + 1010) + QStringLiteral(" pause")};
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 /// The entries of a timeline up to and including ms.
@@ -132,6 +141,7 @@ TEST(ContinuousReading, ReadsEverySentenceItsCountWithThePauseAndRestsAtTheEnd)
 {
     ReadingRun run;
     ASSERT_NO_FATAL_FAILURE(run.start({2, 1000}));
+    const QByteArray lesson = readBytes(run.shell.lessonPath(1));
     EXPECT_EQ(run.buttons(), kRest);
     allReadClicked(run.context());
     EXPECT_EQ(run.buttons(), kRunning);
@@ -150,6 +160,7 @@ TEST(ContinuousReading, ReadsEverySentenceItsCountWithThePauseAndRestsAtTheEnd)
                                 arrival(8040, 3) + arrival(10050, 3));
     EXPECT_EQ(run.runningTimers(), QStringList());
     EXPECT_EQ(run.state().CurrentReadCount, 2);
+    EXPECT_EQ(readBytes(run.shell.lessonPath(1)), lesson); // reading writes nothing
 }
 
 TEST(ContinuousReading, PauseHoldsAReadingOrAPauseAndResumeGoesOnFromThere)
@@ -238,6 +249,15 @@ TEST(ContinuousReading, ButtonsComeToRestWhenNothingMoreWillBeRead)
         run.runUntil(30000);
         EXPECT_EQ(run.timeline, (QStringList{"0 setEndFence 2", "0 setPosition 1", "0 play",
                                              "500 pause", "500 pause", "500 pause"}));
+    }
+    {
+        SCOPED_TRACE("another lesson opened");
+        ReadingRun run;
+        ASSERT_NO_FATAL_FAILURE(run.start({2, 1000}));
+        allReadClicked(run.context());
+        run.runUntil(500);
+        treeNodeClicked(run.context(), 2);
+        EXPECT_EQ(run.buttons(), kRest);
     }
     {
         SCOPED_TRACE("count 0: the first sentence is read once, then the buttons rest");

@@ -137,6 +137,9 @@ TEST(TranslationSelfTest, OnlyTheCoveredSideClicksAndOnlyEnglishMakesTheSentence
         EXPECT_FALSE(page.shell.lessonPlayer.calls().contains(QStringLiteral("play")));
         page.click(2, c.side);
         EXPECT_EQ(page.shownLines(), covered);
+        // The self-test writes nothing into the lesson.
+        EXPECT_EQ(page.shell.folder.readText(QStringLiteral("Book/Kelvaro/1.dat")),
+                  lessonText(kRecords));
     }
 }
 

@@ -2,6 +2,7 @@
 // reveal menu, the reset button and the key receivers.
 #include "ui/MainWindow.h"
 #include "ui/ModePanel.h"
+#include "ui/PanelParts.h"
 #include "ui/PlayerApplication.h"
 #include "ui/TabBar.h"
 
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -145,4 +147,57 @@ TEST_F(PagesWindowTest, TheRevealMenuChecksTheModeInForceAndResetCoversAgain)
     QTest::mouseClick(reset, Qt::LeftButton);
     EXPECT_FALSE(englishShown(state(), 1));
     EXPECT_EQ(focused(), QStringLiteral("Combo1"));
+}
+
+TEST(PagesWindow, ArrowKeysOnTheKeyReceiverAndTheThumbScrollALongPage)
+{
+    TestFolder folder;
+    ASSERT_TRUE(folder.isValid());
+    QStringList records;
+    for (int s = 1; s <= 40; ++s)
+        records.append(QStringLiteral("^Sentence $sentence$^%1$%1$^.^#第%1句。#%2#%3###")
+                           .arg(s)
+                           .arg(2 * s - 1)
+                           .arg(2 * s));
+    ASSERT_TRUE(
+        folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"), u'*' + records.join(u'*') + u'*'));
+    FakeDialogs dialogs;
+    PlayerApplication player(folder.root(), &dialogs);
+    ASSERT_TRUE(player.start());
+    MainWindow& window = player.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const MainState& state = player.controller().state();
+    for (int mode : {kFullTextMode, kTranslationMode}) {
+        SCOPED_TRACE(mode);
+        auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());
+        const ScrollView& scroll =
+            mode == kFullTextMode ? state.fullText.scroll : state.translation.scroll;
+        ASSERT_TRUE(scroll.pageTallerThanFrame());
+        EXPECT_EQ(scroll.page.top, 0);
+        QTest::keyClick(window.windowHandle(), Qt::Key_Down);
+        EXPECT_EQ(scroll.page.top, -500);
+        QTest::keyClick(window.windowHandle(), Qt::Key_Up);
+        EXPECT_EQ(scroll.page.top, 0);
+
+        // The thumb dragged half its travel down: the page follows.
+        auto* column = window.panel(mode)->findChild<ScrollColumn*>();
+        ASSERT_NE(column, nullptr);
+        const TwipScale scale;
+        const QPoint grab(column->width() / 2, scale.px(scroll.thumbTop + 100));
+        const QPoint to = grab + QPoint(0, scale.px(scroll.thumbTravel() / 2));
+        QMouseEvent press(QEvent::MouseButtonPress, grab, column->mapToGlobal(grab), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, to, column->mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, to, column->mapToGlobal(to), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QApplication::sendEvent(column, &press);
+        QApplication::sendEvent(column, &move);
+        QApplication::sendEvent(column, &release);
+        const int range = scroll.page.height - scroll.frame.height;
+        EXPECT_NEAR(scroll.page.top, -range / 2, range / 50);
+        EXPECT_NEAR(scroll.thumbTop, 255 + scroll.thumbTravel() / 2, 30);
+    }
+    window.close();
 }
