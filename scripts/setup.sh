@@ -18,6 +18,8 @@ PACKAGES=(
   pulseaudio pulseaudio-utils
   # headless runs and screenshots
   xvfb xauth x11-apps imagemagick xdotool
+  # the Debian package: dependencies from dpkg-shlibdeps, checks of the package and its desktop entry
+  dpkg-dev fakeroot lintian desktop-file-utils
 )
 
 missing=()

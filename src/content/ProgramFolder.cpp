@@ -10,7 +10,9 @@ namespace kelvaro {
 namespace {
 
 // Finds relative under root; components that are missing as written are matched without
-// regard to case. Returns the exact path when nothing matches, so callers report that name.
+// regard to case. From the first component that matches nothing on, the rest is kept as
+// written: a file still to be made goes into the folders that are there ("setting/" of a
+// copied folder), and callers report that name.
 QString resolveCaseInsensitive(const QString& root, const QString& relative)
 {
     const QString exact = root + QLatin1Char('/') + relative;
@@ -18,7 +20,8 @@ QString resolveCaseInsensitive(const QString& root, const QString& relative)
         return exact;
     QString current = root;
     const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
         const QString candidate = current + QLatin1Char('/') + part;
         if (QFileInfo::exists(candidate)) {
             current = candidate;
@@ -34,7 +37,7 @@ QString resolveCaseInsensitive(const QString& root, const QString& relative)
             }
         }
         if (match.isEmpty())
-            return exact;
+            return current + QLatin1Char('/') + parts.mid(i).join(QLatin1Char('/'));
         current += QLatin1Char('/') + match;
     }
     return current;

@@ -17,6 +17,14 @@ public:
     virtual void warning(const QString& title, const QString& text) = 0;
     /// The colour dialog; the chosen colour (red in the low byte), or nullopt when cancelled.
     virtual std::optional<int> chooseColour(int initial) = 0;
+    /// A modal question with Yes and No buttons; true for Yes. A port that cannot ask
+    /// answers No, which leaves everything as it is.
+    virtual bool question(const QString& title, const QString& text)
+    {
+        (void)title;
+        (void)text;
+        return false;
+    }
 };
 
 /// The desktop: opening an address, starting another program.

@@ -2,6 +2,8 @@
 #include "Commands.h"
 #include "ToolIo.h"
 
+#include "content/Version.h"
+
 #include <QCoreApplication>
 
 #include <functional>
@@ -17,20 +19,40 @@ int main(int argc, char** argv)
         {QStringLiteral("settings"), settingsCommand}, {QStringLiteral("check"), checkCommand},
         {QStringLiteral("segment"), segmentCommand},
     };
+    const QString usage = QStringLiteral(
+        "Usage: kelvaro-tool COMMAND ARGS\n"
+        "Inspect and check the content files of a Kelvaro Player program folder.\n"
+        "\n"
+        "Commands:\n"
+        "  text FILE                  the text as the player reads it (UTF-8)\n"
+        "  write FILE                 UTF-8 text from standard input, written as the player "
+        "writes\n"
+        "  lesson FILE                the lesson model as JSON\n"
+        "  lookup DICTIONARY WORD     a word as the word popup shows it, as JSON\n"
+        "  settings FILE              the 33 settings values as JSON\n"
+        "  check FOLDER               check a whole program folder\n"
+        "  segment AUDIO START END OUT.wav\n"
+        "                             what the player plays for START..END (seconds), as wav\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help                 show this help and exit\n"
+        "  -v, --version              show the version and exit\n"
+        "\n"
+        "Exit codes: 0 success, 1 refused input or word not found, 2 usage.");
     QStringList args = app.arguments().mid(1);
+    if (args.size() == 1 &&
+        (args.front() == QLatin1String("-h") || args.front() == QLatin1String("--help"))) {
+        writeOut(usage + QLatin1Char('\n'));
+        return kOk;
+    }
+    if (args.size() == 1 &&
+        (args.front() == QLatin1String("-v") || args.front() == QLatin1String("--version"))) {
+        writeOut(QStringLiteral("kelvaro-tool ") + kelvaro::kelvaroVersion() + QLatin1Char('\n'));
+        return kOk;
+    }
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.front());
     if (command == commands.end()) {
-        writeErr(QStringLiteral(
-            "usage: kelvaro-tool COMMAND ARGS\n"
-            "  text FILE                  the text as the player reads it (UTF-8)\n"
-            "  write FILE                 UTF-8 text from standard input, written as the player "
-            "writes\n"
-            "  lesson FILE                the lesson model as JSON\n"
-            "  lookup DICTIONARY WORD     a word as the word popup shows it, as JSON\n"
-            "  settings FILE              the 33 settings values as JSON\n"
-            "  check FOLDER               check a whole program folder\n"
-            "  segment AUDIO START END OUT.wav\n"
-            "                             what the player plays for START..END (seconds), as wav"));
+        writeErr(usage);
         return kUsage;
     }
     args.removeFirst();

@@ -30,6 +30,12 @@ std::optional<int> QtDialogs::chooseColour(int initial)
     return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
 }
 
+bool QtDialogs::question(const QString& title, const QString& text)
+{
+    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 bool QtDesktop::openAddress(const QString& address)
 {
     return QDesktopServices::openUrl(QUrl(address));

@@ -15,6 +15,7 @@ public:
     void information(const QString& title, const QString& text) override;
     void warning(const QString& title, const QString& text) override;
     std::optional<int> chooseColour(int initial) override;
+    bool question(const QString& title, const QString& text) override;
 
 private:
     QWidget* m_parent = nullptr;

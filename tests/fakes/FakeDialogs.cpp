@@ -18,6 +18,12 @@ std::optional<int> FakeDialogs::chooseColour(int initial)
     return m_chosenColour;
 }
 
+bool FakeDialogs::question(const QString& title, const QString& text)
+{
+    m_messages.append({Kind::Question, title, text});
+    return m_questionAnswer;
+}
+
 int FakeDialogs::countMentioning(const QString& part) const
 {
     int count = 0;

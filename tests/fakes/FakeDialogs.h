@@ -6,11 +6,12 @@
 
 namespace kelvaro {
 
-/// Records the message boxes shown; the colour dialog answers what the test preset.
+/// Records the message boxes shown; the colour dialog and the questions answer what the test
+/// preset.
 class FakeDialogs : public Dialogs
 {
 public:
-    enum class Kind { Information, Warning };
+    enum class Kind { Information, Warning, Question };
     struct Message
     {
         Kind kind;
@@ -21,6 +22,7 @@ public:
     void information(const QString& title, const QString& text) override;
     void warning(const QString& title, const QString& text) override;
     std::optional<int> chooseColour(int initial) override;
+    bool question(const QString& title, const QString& text) override;
 
     /// Every message box so far, in order.
     const QVector<Message>& messages() const { return m_messages; }
@@ -32,11 +34,14 @@ public:
     void setChosenColour(std::optional<int> colour) { m_chosenColour = colour; }
     /// The initial colours chooseColour was called with.
     const QVector<int>& colourRequests() const { return m_colourRequests; }
+    /// What question answers from now on (true: Yes).
+    void setQuestionAnswer(bool yes) { m_questionAnswer = yes; }
 
 private:
     QVector<Message> m_messages;
     std::optional<int> m_chosenColour;
     QVector<int> m_colourRequests;
+    bool m_questionAnswer = false;
 };
 
 } // namespace kelvaro
