@@ -4,8 +4,10 @@
 #include "ShellFixture.h"
 
 #include "app/ContinuousReading.h"
+#include "app/KeyCommands.h"
 #include "app/LessonOpening.h"
 #include "app/MainController.h"
+#include "app/ModeSwitching.h"
 #include "app/RepeatScheduler.h"
 #include "app/StartUp.h"
 #include "content/TextFile.h"
@@ -110,6 +112,86 @@ BENCHMARK(BM_OpenLesson)
     ->Args({7500, 2, 0})  // the goal: 30,000 cells
     ->Args({2500, 10, 0}) // 30,000 cells in longer sentences
     ->Unit(benchmark::kMillisecond);
+
+// Recall and fill-in on a long lesson with a key word in every sentence.
+
+/// The lesson with the first word of every sentence marked as a key word.
+QString withKeyWords(QString text)
+{
+    for (qsizetype at = text.indexOf(QStringLiteral("*^")); at >= 0;
+         at = text.indexOf(QStringLiteral("*^"), at + 1)) {
+        const qsizetype open = text.indexOf(u'$', at);
+        const qsizetype close = open < 0 ? -1 : text.indexOf(u'$', open + 1);
+        if (close < 0)
+            break;
+        text.insert(close + 1, kKeyWordMark);
+    }
+    return text;
+}
+
+/// A started shell on the key-word lesson, at sentence 1; nullptr (and the benchmark skipped)
+/// when it could not start.
+struct KeyWordShell
+{
+    explicit KeyWordShell(int sentences)
+        : measurer(shell.screen.logicalDpi()),
+          context(shell.folder.root(),
+                  Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
+                        shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback})
+    {
+        ok = shell.folder.isValid() &&
+             shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
+                                     withKeyWords(syntheticLesson(sentences, 10))) &&
+             startUp(context) && context.state.SentenceCount == sentences &&
+             context.state.KeyWordCount == sentences;
+    }
+    ShellFixture shell;
+    QtTextMeasurer measurer;
+    MainContext context;
+    bool ok = false;
+};
+
+/// Arg: the mode entered (8 recall, 9 fill-in), by a click on its tab.
+void BM_EnterPracticeMode(benchmark::State& state)
+{
+    KeyWordShell s(2000);
+    if (!s.ok) {
+        state.SkipWithError("start-up did not open the key-word lesson");
+        return;
+    }
+    const int mode = int(state.range(0));
+    for (auto _ : state) {
+        tabClicked(s.context, mode);
+        s.shell.lessonPlayer.clearCalls();
+    }
+}
+BENCHMARK(BM_EnterPracticeMode)
+    ->ArgName("mode")
+    ->Arg(kRecallMode)
+    ->Arg(kFillInMode)
+    ->Unit(benchmark::kMicrosecond);
+
+/// One PageDown in the fill-in: the next key word, in the next sentence (Home at the end).
+void BM_KeyWordStep(benchmark::State& state)
+{
+    KeyWordShell s(2000);
+    if (!s.ok) {
+        state.SkipWithError("start-up did not open the key-word lesson");
+        return;
+    }
+    tabClicked(s.context, kFillInMode);
+    for (auto _ : state) {
+        if (!keyPressed(s.context, WindowKey::PageDown))
+            keyPressed(s.context, WindowKey::Home);
+        s.shell.lessonPlayer.clearCalls();
+        s.shell.wordPlayer.clearCalls();
+    }
+    if (s.context.state.fillIn.CurrentWordIndex < 1)
+        state.SkipWithError("the walk did not reach a key word");
+}
+BENCHMARK(BM_KeyWordStep)->Unit(benchmark::kMillisecond);
+
+// The full-text and translation pages on a long lesson.
 
 /// The window on a synthetic lesson of 2,000 sentences, drawn with the real fonts: what the
 /// learner's clicks and the reading's timer ticks cost, painting included.

@@ -1,6 +1,9 @@
 #include "KeyCommands.h"
 
+#include "FillInActions.h"
 #include "SentenceDisplay.h"
+
+#include "modes/Recall.h"
 
 namespace kelvaro {
 
@@ -13,25 +16,54 @@ bool keyPressed(MainContext& context, WindowKey key)
         state.CtrlHeld = true;
         return true;
     case WindowKey::PageUp:
-        if (fillIn || !state.backGroupEnabled)
+        if (fillIn)
+            return state.fillIn.Command5Enabled && stepKeyWord(context, false);
+        if (!state.backGroupEnabled)
             return false;
         previousSentence(context);
         return true;
     case WindowKey::PageDown:
-        if (fillIn || !state.nextGroupEnabled)
+        if (fillIn)
+            return state.fillIn.Command1Enabled && stepKeyWord(context, true);
+        if (!state.nextGroupEnabled)
             return false;
         nextSentence(context);
         return true;
     case WindowKey::Home:
-        if (fillIn || state.SentenceCount == 0)
+        if (fillIn)
+            return firstKeyWord(context);
+        if (state.SentenceCount == 0)
             return false;
         firstSentence(context);
         return true;
     case WindowKey::F7:
-        if (fillIn)
+        if (fillIn) {
             readAloud(context);
-        else
+            if (state.fillIn.CurrentWordWriteText.visible)
+                context.focus = FocusTarget::CurrentWordWriteText;
+        } else
             playSentenceForMode(context);
+        return true;
+    // Word fill-in
+    case WindowKey::Backspace:
+        return fillInBackspace(context);
+    case WindowKey::F1:
+        return fillIn && fillInHint(context, FillInHint::Meaning);
+    case WindowKey::F2:
+        return fillIn && fillInHint(context, FillInHint::Speak);
+    case WindowKey::F3:
+        return fillIn && fillInHint(context, FillInHint::Transcription);
+    case WindowKey::F4:
+        return fillIn && fillInHint(context, FillInHint::Word);
+    case WindowKey::F6:
+        return fillIn && fillInHint(context, FillInHint::Word);
+    case WindowKey::F10:
+        return fillIn && fillInAnswer(context);
+    // Sentence recall
+    case WindowKey::F12:
+        if (state.ModeIndex != kRecallMode)
+            return false;
+        resetRecall(state);
         return true;
     default:
         return false;

@@ -1,17 +1,20 @@
 #include "MainController.h"
 
 #include "ContinuousReading.h"
+#include "FillInActions.h"
 #include "LessonOpening.h"
 #include "ModeSwitching.h"
 #include "SentenceDisplay.h"
 #include "StartUp.h"
 #include "WindowModes.h"
+#include "WordCueActions.h"
 #include "WordTools.h"
 
 #include "RepeatScheduler.h"
 
 #include "modes/FullTextPage.h"
 #include "modes/ReadAfter.h"
+#include "modes/Recall.h"
 #include "modes/TranslationPage.h"
 
 namespace kelvaro {
@@ -304,6 +307,125 @@ void MainController::showKeyWordHelp()
 void MainController::windowMoved(QPoint topLeft)
 {
     kelvaro::windowMoved(m_context, topLeft);
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::cueLineClicked(CueLine line)
+{
+    kelvaro::cueLineClicked(m_context, line);
+    done();
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::recallWordReleased(int k)
+{
+    cueProgressiveHint(m_context, k);
+    done();
+}
+
+void MainController::recallWordDoubleClicked(int k)
+{
+    cueFullReveal(m_context, k);
+    done();
+}
+
+void MainController::recallWordHovered(int k)
+{
+    // The pointer moves often: the window is drawn again only when the card changed.
+    const bool wasVisible = m_context.state.cue.visible;
+    cueHover(m_context, k);
+    if (m_context.state.cue.visible != wasVisible)
+        done();
+}
+
+void MainController::recallBackgroundClicked()
+{
+    if (!m_context.state.cue.visible)
+        return;
+    hideWordCue(m_context);
+    done();
+}
+
+void MainController::resetRecall()
+{
+    kelvaro::resetRecall(m_context.state);
+    done();
+}
+
+void MainController::toggleRecallChinese()
+{
+    kelvaro::toggleRecallChinese(m_context.state);
+    done();
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void MainController::firstKeyWord()
+{
+    kelvaro::firstKeyWord(m_context);
+    done();
+}
+
+void MainController::previousKeyWord()
+{
+    if (m_context.state.fillIn.Command5Enabled)
+        stepKeyWord(m_context, false);
+    done();
+}
+
+void MainController::nextKeyWord()
+{
+    if (m_context.state.fillIn.Command1Enabled)
+        stepKeyWord(m_context, true);
+    done();
+}
+
+void MainController::readBlankWord()
+{
+    kelvaro::readBlankWord(m_context);
+    done();
+}
+
+void MainController::readFillInSentence()
+{
+    kelvaro::readAloud(m_context);
+    if (m_context.state.fillIn.CurrentWordWriteText.visible)
+        m_context.focus = FocusTarget::CurrentWordWriteText;
+    done();
+}
+
+void MainController::fillInAnswer()
+{
+    kelvaro::fillInAnswer(m_context);
+    done();
+}
+
+void MainController::fillInTextEdited(const QString& text)
+{
+    fillInTyped(m_context, text);
+    done();
+}
+
+bool MainController::fillInSpace()
+{
+    const bool taken = kelvaro::fillInSpace(m_context);
+    if (taken)
+        done();
+    return taken;
+}
+
+void MainController::toggleFillInOption(int option)
+{
+    kelvaro::toggleFillInOption(m_context, FillInOption(option));
+    done();
 }
 
 } // namespace kelvaro

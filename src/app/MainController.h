@@ -88,6 +88,33 @@ public slots:
     /// A scroll thumb dragged to thumbTop twips below its up button.
     void translationThumbDragged(int thumbTop);
     void fullTextThumbDragged(int thumbTop);
+    // Word hint card
+    /// A click on a line of the card.
+    void cueLineClicked(kelvaro::CueLine line);
+    // Sentence recall
+    /// A mouse button released over recall label k: one more hint.
+    void recallWordReleased(int k);
+    /// A double click on recall label k: the word uncovered at once, or covered again.
+    void recallWordDoubleClicked(int k);
+    /// The pointer moved over recall label k.
+    void recallWordHovered(int k);
+    /// A click on the empty part of the recall panel: the card hides.
+    void recallBackgroundClicked();
+    void resetRecall();         ///< "重置"
+    void toggleRecallChinese(); ///< "显示中文" / "隐藏中文" of the recall menu
+    // Word fill-in
+    void firstKeyWord();       ///< "首词"
+    void previousKeyWord();    ///< "上一词"
+    void nextKeyWord();        ///< "下一词"
+    void readBlankWord();      ///< "读词"
+    void readFillInSentence(); ///< "读句"
+    void fillInAnswer();       ///< "填写"
+    /// The learner changed the text of the blank's box.
+    void fillInTextEdited(const QString& text);
+    /// Space in the blank's box; true when it was taken (the bubble was showing).
+    bool fillInSpace();
+    /// A fill-in option item (FillInOption) chosen.
+    void toggleFillInOption(int option);
 
 signals:
     /// The state changed; the widgets draw it again.

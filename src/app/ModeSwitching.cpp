@@ -1,6 +1,7 @@
 #include "ModeSwitching.h"
 
 #include "ContinuousReading.h"
+#include "modes/Recall.h"
 
 namespace kelvaro {
 
@@ -48,8 +49,12 @@ void showModePanel(MainContext& context)
     MainState& state = context.state;
     if (state.ModeIndex == 5 || state.ModeIndex < 1 || state.ModeIndex > 9)
         state.ModeIndex = kFullTextMode;
-    // The window shows the panel of ModeIndex; the word popup and hint card close.
+    // The window shows the panel of ModeIndex; entering recall covers its words again.
+    if (state.ModeIndex == kRecallMode)
+        resetRecall(state);
+    // The word popup and hint card close.
     state.wordPopup.visible = false;
+    state.cue.visible = false;
     context.state.sentence.NoneNotePictureVisible =
         state.senChineseShown() && state.sentence.SenNoteText.caption.isEmpty();
 }

@@ -1,9 +1,12 @@
 #include "SentenceDisplay.h"
 
 #include "modes/FullTextPage.h"
+#include "modes/Recall.h"
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
+#include "modes/WordCueHints.h"
 
+#include "FillInActions.h"
 #include "RepeatScheduler.h"
 
 #include "content/TextRules.h"
@@ -32,8 +35,11 @@ void showSentence(MainContext& context)
     context.ports.lessonPlayer.setEndFence(leadingNumber(state.SentenceEnd));
     buildSentenceWords(state, context.ports.measurer);
     state.CurrentReadCount = 0;
+    // The hint card belongs to the sentence that was shown.
+    clearWordCue(state);
     state.StartSentence = state.CurrentSentence;
     fillSentenceTexts(state, context.ports.measurer);
+    fillRecallChinese(state);
     underlineCurrentSentence(state);
     state.wordPopup.visible = false;
     if (state.ModeIndex != kTranslationMode)
@@ -41,6 +47,8 @@ void showSentence(MainContext& context)
     if (state.ModeIndex != kFullTextMode)
         centreFullTextView(state);
     updateNavigationGroups(state);
+    // Every sentence shown gets its fill-in blank (or the note that it has no key word).
+    refreshFillIn(context);
 }
 
 void playSentence(MainContext& context)

@@ -1,5 +1,6 @@
 #include "WordTools.h"
 
+#include "FillInActions.h"
 #include "LessonOpening.h"
 #include "SentenceDisplay.h"
 #include "WindowModes.h"
@@ -35,7 +36,11 @@ QString dictionaryWord(const MainState& state, int k)
 void showClickedWord(MainContext& context)
 {
     MainState& state = context.state;
-    lookUpWord(context, dictionaryWord(state, state.ClickedWordNumber));
+    const int k = state.ClickedWordNumber;
+    // A mark may have changed: the fill-in's blank follows it.
+    refreshFillIn(context);
+    state.ClickedWordNumber = k;
+    lookUpWord(context, dictionaryWord(state, k));
     state.wordPopup.visible = true;
     readWord(context);
     updateFillInAvailability(state);

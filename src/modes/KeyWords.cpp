@@ -1,5 +1,7 @@
 #include "KeyWords.h"
 
+#include "FillIn.h"
+
 #include "content/LessonEdits.h"
 
 namespace kelvaro {
@@ -79,11 +81,24 @@ void recolourKeyWords(MainState& state, Rgb colour)
 
 void updateFillInAvailability(MainState& state)
 {
-    int count = 0;
+    // Only a word's own mark counts: the same rule as the fill-in's stepping and blanks.
+    QVector<int> words;
     for (const QString& record : state.lesson.records)
-        count += int(record.count(kKeyWordMark));
+        appendMarkedWords(record, words);
+    const int count = int(words.size());
     state.KeyWordCount = count;
     state.lesson.keyWordCount = count;
+    FillInView& f = state.fillIn;
+    if (count == 0) {
+        f.Command1Enabled = false;
+        f.Command5Enabled = false;
+        f.Command6Enabled = false;
+        f.Command8Enabled = false;
+        f.Command9Enabled = false;
+    } else {
+        f.Command6Enabled = true;
+        f.Command8Enabled = true;
+    }
 }
 
 } // namespace kelvaro

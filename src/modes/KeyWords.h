@@ -30,8 +30,9 @@ KeyWordToggle toggleKeyWord(MainState& state, int k, KeyWordView deciding);
 /// Gives every marked label of both views (colour differs from the template) the colour.
 void recolourKeyWords(MainState& state, Rgb colour);
 
-/// UpdateFillInAvailability: recounts the key words of the lesson; the fill-in controls are
-/// offered while KeyWordCount > 0.
+/// UpdateFillInAvailability: recounts the key words of the lesson (marked word segments); without
+/// any, "首词", "上一词", "下一词", "读句" and "填写" are disabled, otherwise "首词" and "读句"
+/// enabled.
 void updateFillInAvailability(MainState& state);
 
 } // namespace kelvaro

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "FillInView.h"
 #include "ScrollView.h"
 #include "ViewElement.h"
+#include "WordCueCard.h"
 
 #include "content/Lesson.h"
 #include "content/ProgramFolder.h"
@@ -34,6 +36,7 @@ struct SentenceBrowseView
     ElementArray ClickWordLabel, ClickWordLine;
     ElementArray WriteWordLabel, WriteWordLine;
     ElementArray CurrentWordSenLabel, CurrentWordSenLine;
+    ViewElement ClickWordChineseLabel; ///< the recall panel's Chinese line
     ViewElement SenEnglishTextLabel;
     ViewElement SenChineseLabel;
     ViewElement SenNoteText; ///< caption = the note box text
@@ -160,6 +163,10 @@ struct MainState
     ReadAfterView readAfter;
     WordPopupView wordPopup;
     WindowGeometry geometry;
+    // Word hint card (recall and the dictation test)
+    WordCueCard cue;
+    // Word fill-in
+    FillInView fillIn;
     QString progressCaption; ///< Label1(27): "3 / 12"
 
     const QString& record(int i) const { return lesson.records[i - 1]; }

@@ -156,6 +156,9 @@ void ElementCanvas::mouseMoveEvent(QMouseEvent* event)
         }
     }
     setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Last: the handler may draw the window again, which gives the canvas new layers.
+    if (layer >= 0)
+        emit elementHovered(layer, index);
 }
 
 void ElementCanvas::wheelEvent(QWheelEvent* event)

@@ -46,6 +46,8 @@ signals:
     void elementPressed(int layer, int index, Qt::MouseButton button);
     /// The pointer moved over the canvas.
     void pointerMoved();
+    /// The pointer moved over a clickable element.
+    void elementHovered(int layer, int index);
     void elementReleased(int layer, int index, Qt::MouseButton button,
                          Qt::KeyboardModifiers modifiers);
     void elementDoubleClicked(int layer, int index);

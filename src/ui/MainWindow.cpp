@@ -1,14 +1,17 @@
 #include "MainWindow.h"
 
 #include "ElementCanvas.h"
+#include "FillInPanel.h"
 #include "LibraryTree.h"
 #include "ReadAfterPanel.h"
+#include "RecallPanel.h"
 #include "SentenceBrowsePanel.h"
 #include "SentenceCopyPanel.h"
 #include "TabBar.h"
 #include "TextPagePanel.h"
 #include "Theme.h"
 #include "TitleStrip.h"
+#include "WordCuePicture.h"
 #include "WordPopup.h"
 
 #include "app/MainController.h"
@@ -18,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMoveEvent>
 #include <QPainter>
@@ -43,10 +47,15 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
         new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
     m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
-    for (int mode : {kDictationTestMode, kFreeSpellingMode, kRecallMode, kFillInMode})
+    for (int mode : {kDictationTestMode, kFreeSpellingMode})
         m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
+    m_panels[kFillInMode] = new FillInPanel(scale, controller, this);
+    m_panels[kRecallMode] = new RecallPanel(scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
+    // The hint card of recall and the dictation test floats over the panels too.
+    m_wordCue = new WordCuePicture(scale, this);
+    connect(m_wordCue, &WordCuePicture::lineClicked, &controller, &MainController::cueLineClicked);
 
     connect(m_titleStrip, &TitleStrip::closeRequested, this, &QWidget::close);
     connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
@@ -136,6 +145,7 @@ void MainWindow::draw()
         m_panels[mode]->setVisible(shown);
     }
     m_wordPopup->refresh(state.wordPopup);
+    m_wordCue->refresh(state.cue);
     applyFocus();
     update();
 }
@@ -154,6 +164,11 @@ void MainWindow::applyFocus()
         break;
     case FocusTarget::Tree:
         m_tree->setFocus();
+        break;
+    case FocusTarget::CurrentWordWriteText:
+        if (QWidget* box = static_cast<FillInPanel*>(m_panels[kFillInMode])->box();
+            box->isVisible())
+            box->setFocus();
         break;
     default:
         break;

@@ -17,6 +17,7 @@ class ModePanel;
 class TextPagePanel;
 class QtDialogs;
 class WordPopup;
+class WordCuePicture;
 
 /// The frameless main window: title strip, tabs, library tree and the mode panels. It draws
 /// the controller's state and turns input into the controller's handlers.
@@ -54,6 +55,7 @@ private:
     LibraryTree* m_tree;
     std::array<ModePanel*, 10> m_panels{};
     WordPopup* m_wordPopup;
+    WordCuePicture* m_wordCue;
     QPoint m_pressPoint;
     bool m_dragging = false;
     bool m_closed = false;

@@ -1,7 +1,9 @@
 #include "OptionMenus.h"
 
+#include "app/FillInActions.h"
 #include "app/MainController.h"
 #include "app/RepeatScheduler.h"
+#include "modes/Recall.h"
 #include "modes/TranslationReveal.h"
 
 #include <QActionGroup>
@@ -89,6 +91,53 @@ QMenu* buildSentenceBrowseMenu(const MainState& state, MainController& controlle
                      [&controller] { controller.setPlayMode(0); });
     QObject::connect(next, &QAction::triggered, &controller,
                      [&controller] { controller.setPlayMode(1); });
+    return menu;
+}
+
+// Sentence recall
+QMenu* buildRecallMenu(const MainState& state, MainController& controller, QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("ClickSet"));
+    menu->setTitle(QStringLiteral("句子回想设置"));
+    QAction* chinese = menu->addAction(recallChineseShown(state) ? QStringLiteral("隐藏中文")
+                                                                 : QStringLiteral("显示中文"));
+    chinese->setObjectName(QStringLiteral("ClickSetChinese"));
+    QObject::connect(chinese, &QAction::triggered, &controller,
+                     &MainController::toggleRecallChinese);
+    menu->addSeparator();
+    addRepeatFamilyMenus(menu, *repeatFamily(kRecallMode), state, controller);
+    return menu;
+}
+
+// Word fill-in
+QMenu* buildFillInMenu(const MainState& state, MainController& controller, QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("CurrentWordModeSet"));
+    menu->setTitle(QStringLiteral("单词填空设置"));
+    const Settings& o = state.options;
+    const struct
+    {
+        const char* name;
+        const char* caption;
+        bool checked;
+        FillInOption option;
+    } items[] = {
+        {"CurrentWordChinese", "提示词义", o.currentWordChinese, FillInOption::Meaning},
+        {"CurrentWordRead", "提示读音", o.currentWordRead, FillInOption::Speak},
+        {"CurrentWordPron", "提示音标", o.currentWordPron, FillInOption::Transcription},
+        {"CurrentWordEnglish", "提示单词", o.currentWordEnglish, FillInOption::Word},
+    };
+    for (const auto& item : items) {
+        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setCheckable(true);
+        action->setChecked(item.checked);
+        const int option = int(item.option);
+        QObject::connect(action, &QAction::triggered, &controller,
+                         [&controller, option] { controller.toggleFillInOption(option); });
+    }
     return menu;
 }
 

@@ -22,4 +22,10 @@ QMenu* buildSentenceBrowseMenu(const MainState& state, MainController& controlle
 /// checked.
 QMenu* buildTranslationMenu(const MainState& state, MainController& controller, QWidget* parent);
 
+/// The sentence recall options ("句子回想设置"): Chinese line, counts, pauses.
+QMenu* buildRecallMenu(const MainState& state, MainController& controller, QWidget* parent);
+
+/// The word fill-in options ("单词填空设置"): the four hint toggles.
+QMenu* buildFillInMenu(const MainState& state, MainController& controller, QWidget* parent);
+
 } // namespace kelvaro

@@ -15,12 +15,8 @@ QString panelName(int mode)
     switch (mode) {
     case kDictationTestMode:
         return QStringLiteral("WriteWordModePicture");
-    case kFreeSpellingMode:
-        return QStringLiteral("WriteModePicture");
-    case kRecallMode:
-        return QStringLiteral("ClickWordModePicture");
     default:
-        return QStringLiteral("CurrentWordModePicture");
+        return QStringLiteral("WriteModePicture");
     }
 }
 
@@ -29,10 +25,8 @@ QString backName(int mode)
     switch (mode) {
     case kDictationTestMode:
         return QStringLiteral("WriteBackCommand");
-    case kFreeSpellingMode:
-        return QStringLiteral("WriteSenBackCommand");
     default:
-        return QStringLiteral("WordBackCommand");
+        return QStringLiteral("WriteSenBackCommand");
     }
 }
 
@@ -41,10 +35,8 @@ QString nextName(int mode)
     switch (mode) {
     case kDictationTestMode:
         return QStringLiteral("WriteNextCommand");
-    case kFreeSpellingMode:
-        return QStringLiteral("WriteSenNextCommand");
     default:
-        return QStringLiteral("WordNextCommand");
+        return QStringLiteral("WriteSenNextCommand");
     }
 }
 
@@ -81,20 +73,10 @@ void SentenceCopyPanel::refresh(const MainState& state)
     m_chinese[1] = view.SenChineseLabel;
     m_chinese[1].foreground = 0xFF4A5563;
     switch (m_mode) {
-    case kRecallMode:
-        m_canvas->setLayers({{0, &view.ClickWordLabel, LayerKind::Text, TextFont::SentenceWord},
-                             {1, &view.ClickWordLine, LayerKind::Line},
-                             {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
-        break;
     case kDictationTestMode:
         m_canvas->setLayers({{0, &view.WriteWordLabel, LayerKind::Text, TextFont::SentenceWord},
                              {1, &view.WriteWordLine, LayerKind::Line},
                              {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
-        break;
-    case kFillInMode:
-        m_canvas->setLayers(
-            {{0, &view.CurrentWordSenLabel, LayerKind::Text, TextFont::SentenceWord},
-             {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
         break;
     default: {
         m_lines[1] = view.SenEnglishTextLabel;

@@ -8,8 +8,8 @@ namespace kelvaro {
 
 class ElementCanvas;
 
-/// A panel that practises the current sentence with its own copy of it (read-after, free
-/// spelling, dictation test, recall, fill-in): the copy, the Chinese line and navigation.
+/// A panel that practises the current sentence with its own copy of it (free spelling,
+/// dictation test): the copy, the Chinese line and navigation.
 class SentenceCopyPanel : public ModePanel
 {
     Q_OBJECT

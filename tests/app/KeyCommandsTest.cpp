@@ -37,6 +37,7 @@ protected:
 
 const QStringList kPlaysSentence1 = {"setEndFence 1.2", "setPosition 0.1", "play"};
 const QStringList kPlaysSentence2 = {"setEndFence 2.9", "setPosition 1.5", "play"};
+const QStringList kWaitsAtSentence2 = {"setEndFence 2.9", "setPosition 1.5", "pause"};
 // A replay of the sentence already shown: its end fence is in place.
 const QStringList kReplaysSentence2 = {"setPosition 1.5", "play"};
 
@@ -58,10 +59,12 @@ TEST_F(KeyCommandsTest, PageKeysAndHomeMoveOnlyWhereTheButtonsWould)
         {kTranslationMode, 2, WindowKey::Home, 1, kPlaysSentence1},
         {kTranslationMode, 1, WindowKey::Home, 1, kPlaysSentence1}, // whatever the back group says
         {kFreeSpellingMode, 1, WindowKey::PageDown, 2, kPlaysSentence2},
-        // In the fill-in mode these keys walk the key words, never the sentences.
-        {kFillInMode, 1, WindowKey::PageDown, 1, {}},
+        // In the fill-in mode these keys walk the key words (one, in sentence 2), never the
+        // sentences; the sentence of a key word waits paused at its start.
+        {kFillInMode, 1, WindowKey::PageDown, 2, kWaitsAtSentence2},
         {kFillInMode, 2, WindowKey::PageUp, 2, {}},
-        {kFillInMode, 2, WindowKey::Home, 2, {}},
+        {kFillInMode, 2, WindowKey::PageDown, 2, {}},
+        {kFillInMode, 1, WindowKey::Home, 2, kWaitsAtSentence2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.mode) + " from " + std::to_string(c.from));

@@ -88,7 +88,9 @@ TEST_F(SentenceBrowseTest, CopiesOfTheWordsCoverWordsAndLeavePunctuationOpen)
              {&v.ClickWordLabel, &v.WriteWordLabel, &v.CurrentWordSenLabel}) {
             EXPECT_EQ((*copy)[k].geometry, g);
             EXPECT_EQ((*copy)[k].caption, v.SenWordLabel[k].caption);
-            EXPECT_TRUE((*copy)[k].visible);
+            // The fill-in's blank is the one label drawn as a box instead.
+            EXPECT_EQ((*copy)[k].visible,
+                      copy != &v.CurrentWordSenLabel || k != state().fillIn.BlankWordNumber);
         }
         for (const ElementArray* line : {&v.ClickWordLine, &v.WriteWordLine, &v.CurrentWordSenLine})
             EXPECT_EQ((*line)[k].geometry, under);

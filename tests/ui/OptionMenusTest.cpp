@@ -1,4 +1,4 @@
-// The sentence browse menu: items set the options, check marks follow the values.
+// The option menus: items set the options, check marks follow the values.
 #include "ui/OptionMenus.h"
 #include "ui/PlayerApplication.h"
 
@@ -87,4 +87,42 @@ TEST_F(OptionMenusTest, PlayModeAndChineseItems)
     EXPECT_EQ(options().senChineseCheck, 0);
     EXPECT_FALSE(controller().state().sentence.SenChineseLabel.visible);
     EXPECT_EQ(item(QStringLiteral("SenModeChinese"))->text(), QStringLiteral("显示中文"));
+}
+
+TEST_F(OptionMenusTest, RecallAndFillInMenusFollowTheLiveState)
+{
+    const auto recallItem = [this](const QString& name) {
+        m_menu.reset(buildRecallMenu(controller().state(), controller(), nullptr));
+        return m_menu->findChild<QAction*>(name);
+    };
+    EXPECT_EQ(recallItem(QStringLiteral("ClickSetChinese"))->text(), QStringLiteral("隐藏中文"));
+    recallItem(QStringLiteral("ClickSetChinese"))->trigger();
+    EXPECT_EQ(options().clickChineseCheck, 0);
+    EXPECT_FALSE(controller().state().sentence.ClickWordChineseLabel.visible);
+    EXPECT_EQ(recallItem(QStringLiteral("ClickSetChinese"))->text(), QStringLiteral("显示中文"));
+    recallItem(QStringLiteral("ClickModeRead4"))->trigger();
+    EXPECT_EQ(options().click.count, 5);
+    EXPECT_TRUE(recallItem(QStringLiteral("ClickModeRead4"))->isChecked());
+
+    const auto fillInItem = [this](const QString& name) {
+        m_menu.reset(buildFillInMenu(controller().state(), controller(), nullptr));
+        return m_menu->findChild<QAction*>(name);
+    };
+    const struct
+    {
+        const char* name;
+        bool Settings::*option;
+    } toggles[] = {{"CurrentWordChinese", &Settings::currentWordChinese},
+                   {"CurrentWordRead", &Settings::currentWordRead},
+                   {"CurrentWordPron", &Settings::currentWordPron},
+                   {"CurrentWordEnglish", &Settings::currentWordEnglish}};
+    for (const auto& t : toggles) {
+        SCOPED_TRACE(t.name);
+        const QString name = QString::fromLatin1(t.name);
+        const bool before = options().*(t.option);
+        EXPECT_EQ(fillInItem(name)->isChecked(), before);
+        fillInItem(name)->trigger();
+        EXPECT_EQ(options().*(t.option), !before);
+        EXPECT_EQ(fillInItem(name)->isChecked(), !before);
+    }
 }

@@ -1,0 +1,274 @@
+#include "FillIn.h"
+
+#include "KeyWords.h"
+#include "Layout.h"
+
+#include "content/Dictionary.h"
+#include "content/TextRules.h"
+
+namespace kelvaro {
+
+namespace {
+
+// SetCue: the first hint's gap from the blank's left edge, and the gap between hints.
+constexpr int kCueIndent = 30;
+constexpr int kCueGap = 150;
+// The bubble: its room around the message, and its gap below the meaning hint.
+constexpr int kBubblePadding = 180;
+constexpr int kBubbleBelowMeaning = 165;
+constexpr int kBubbleRightMargin = 300;
+
+constexpr TextFont kHintFonts[3] = {TextFont::TranslationEnglish, TextFont::TranslationChinese,
+                                    TextFont::TranslationEnglish};
+constexpr TextFont kBubbleFont = TextFont::TranslationChinese;
+
+bool validBlank(const MainState& state, int k)
+{
+    return k >= 1 && k < state.sentence.SenWordLabel.size() &&
+           k < state.sentence.CurrentWordSenLabel.size() &&
+           k < state.sentence.CurrentWordSenLine.size() && state.CurrentSentence >= 1 &&
+           state.CurrentSentence <= state.SentenceCount;
+}
+
+QString withStraightApostrophes(QString text)
+{
+    text.replace(QChar(0x2019), u'\'');
+    return text;
+}
+
+void showWholeSentence(SentenceBrowseView& view)
+{
+    for (int i = 1; i < view.CurrentWordSenLabel.size(); ++i)
+        view.CurrentWordSenLabel[i].visible = true;
+    for (int i = 1; i < view.CurrentWordSenLine.size(); ++i)
+        view.CurrentWordSenLine[i].visible = false;
+}
+
+} // namespace
+
+QString noKeyWordMessage()
+{
+    return QStringLiteral("本句暂无用于填空的重点词，请在“句子浏览”中Ctrl+"
+                          "鼠标点击设置重点词后即可进行单词填空。");
+}
+
+QString correctMessage()
+{
+    return QStringLiteral("拼写正确，请按空格进入下一词，或按删除键重做。");
+}
+
+QString lessonDoneMessage()
+{
+    return QStringLiteral("拼写正确，本课单词拼写完成，再次拼写请点击“首词”（快捷键：Home）");
+}
+
+void appendMarkedWords(QStringView record, QVector<int>& words)
+{
+    if (!record.contains(kKeyWordMark))
+        return;
+    qsizetype englishEnd = record.indexOf(u'#');
+    if (englishEnd < 0)
+        englishEnd = record.size();
+    const QStringView english = record.left(englishEnd);
+    int k = 0;
+    for (qsizetype open = english.indexOf(u'^'); open >= 0;) {
+        const qsizetype close = english.indexOf(u'^', open + 1);
+        if (close < 0)
+            break;
+        ++k;
+        const QStringView body = english.mid(open + 1, close - open - 1);
+        const qsizetype d1 = body.indexOf(u'$');
+        const qsizetype d2 = d1 < 0 ? -1 : body.indexOf(u'$', d1 + 1);
+        if (d2 >= 0 && body.indexOf(kKeyWordMark, d2 + 1) >= 0)
+            words.append(k);
+        open = close;
+    }
+}
+
+QVector<KeyWordSpot> lessonKeyWords(const MainState& state)
+{
+    QVector<KeyWordSpot> spots;
+    const int count = state.SentenceCount;
+    const QVector<int>& cellSentence = state.fullText.cellSentence;
+    QVector<int> firstCell(count + 1, 0);
+    for (int i = 1; i < cellSentence.size(); ++i) {
+        const int s = cellSentence[i];
+        if (s >= 1 && s <= count && firstCell[s] == 0)
+            firstCell[s] = i;
+    }
+    QVector<int> words;
+    for (int s = 1; s <= count; ++s) {
+        if (firstCell[s] == 0)
+            continue;
+        words.clear();
+        appendMarkedWords(state.record(s), words);
+        for (int k : words)
+            spots.append({firstCell[s] + k - 1, s, k});
+    }
+    return spots;
+}
+
+void refreshFillIn(MainState& state, WordActions& words, const TextMeasurer& measurer, bool speak)
+{
+    FillInView& f = state.fillIn;
+    const QVector<KeyWordSpot> spots = lessonKeyWords(state);
+    int k = 0;
+    for (const KeyWordSpot& spot : spots) {
+        if (spot.sentence == state.CurrentSentence) {
+            k = spot.word;
+            break;
+        }
+    }
+    if (k == 0) {
+        f.CurrentWordWriteText.visible = false;
+        f.CurrentWordWriteText.caption.clear();
+        for (ViewElement& hint : f.CurrentWordTextLabel) {
+            hint.caption.clear();
+            hint.visible = false;
+        }
+        showWholeSentence(state.sentence);
+        f.Command7Enabled = false;
+        f.Command9Enabled = false;
+        f.BlankWordNumber = 0;
+        f.SentenceWord.clear();
+        showBubble(state, noKeyWordMessage(), measurer);
+        k = int(state.sentence.SenWordLabel.size()); // one past the last label
+    } else {
+        f.Picture7.visible = false;
+        f.BlankWordNumber = k;
+        showBlank(state, words, measurer, speak);
+        f.Command7Enabled = true;
+        f.Command9Enabled = true;
+    }
+    f.KeyWordPosition = k + state.fullText.SentenceCellOffset;
+    updateFillInProgress(state, spots);
+    updateFillInAvailability(state);
+}
+
+void showBlank(MainState& state, WordActions& words, const TextMeasurer& measurer, bool speak)
+{
+    FillInView& f = state.fillIn;
+    const int k = f.BlankWordNumber;
+    if (!validBlank(state, k))
+        return;
+    state.ClickedWordNumber = k;
+    const auto word = getSentenceWord(state.record(state.CurrentSentence), k);
+    f.SentenceWord = word ? word->word : QString();
+    const Settings& o = state.options;
+    f.CurrentWordTextLabel[0].caption = o.currentWordEnglish ? f.SentenceWord : QString();
+    f.facts = words.lookUp(f.SentenceWord);
+    f.CurrentWordTextLabel[1].caption = o.currentWordChinese ? f.facts.meaning : QString();
+    f.CurrentWordTextLabel[2].caption = o.currentWordPron ? f.facts.pronunciation : QString();
+    setCue(state, measurer);
+    f.Command7Enabled = true;
+    if (speak && o.currentWordRead)
+        words.readWord();
+
+    SentenceBrowseView& view = state.sentence;
+    showWholeSentence(view);
+    view.CurrentWordSenLabel[k].visible = false;
+    view.CurrentWordSenLine[k].visible = true;
+
+    f.CurrentWordWriteText.geometry = view.SenWordLabel[k].geometry;
+    f.CurrentWordWriteText.visible = true;
+    f.CurrentWordWriteText.caption.clear();
+}
+
+void updateFillInProgress(MainState& state, const QVector<KeyWordSpot>& spots)
+{
+    FillInView& f = state.fillIn;
+    int index = 0;
+    for (const KeyWordSpot& spot : spots) {
+        if (spot.cell <= f.KeyWordPosition)
+            ++index;
+    }
+    f.CurrentWordIndex = index;
+    state.KeyWordCount = int(spots.size());
+    f.progressCaption = QStringLiteral("%1 / %2").arg(index).arg(spots.size());
+    f.Command1Enabled = index != spots.size();
+    f.Command5Enabled = index != 1 && index != 0;
+}
+
+void setCue(MainState& state, const TextMeasurer& measurer)
+{
+    FillInView& f = state.fillIn;
+    const int k = f.BlankWordNumber;
+    const int blankLeft =
+        validBlank(state, k) ? state.sentence.SenWordLabel[k].geometry.left : layout::kSenWordLeft;
+    const int top = state.sentence.SenChineseLabel.geometry.top;
+    int left = blankLeft + kCueIndent;
+    for (int i = 0; i < 3; ++i) {
+        ViewElement& hint = f.CurrentWordTextLabel[i];
+        hint.geometry = {left, top, measurer.measure(hint.caption, kHintFonts[i]).width(),
+                         measurer.lineHeight(kHintFonts[i])};
+        hint.visible = !hint.caption.isEmpty();
+        if (hint.visible)
+            left = hint.geometry.right() + kCueGap;
+    }
+}
+
+void showBubble(MainState& state, const QString& message, const TextMeasurer& measurer)
+{
+    FillInView& f = state.fillIn;
+    ViewElement& bubble = f.Picture7;
+    bubble.caption = message;
+    const int lineHeight = measurer.lineHeight(kBubbleFont);
+    const bool blank = hasBlank(state);
+    int left = blank ? f.CurrentWordTextLabel[0].geometry.left : layout::kSenWordLeft;
+    const int top = blank ? f.CurrentWordTextLabel[1].geometry.bottom() + kBubbleBelowMeaning
+                          : state.sentence.SenChineseLabel.geometry.top;
+    int width = measurer.measure(message, kBubbleFont).width() + kBubblePadding;
+    int height = lineHeight + kBubblePadding / 2;
+    bubble.wraps = false;
+    // A long message moves left to stay inside the panel, and wraps when even that is not enough.
+    const int right = state.geometry.panel.width - kBubbleRightMargin;
+    if (left + width > right)
+        left = qMax(layout::kSenWordLeft, right - width);
+    if (left + width > right) {
+        const int textWidth = qMax(1, right - left - kBubblePadding);
+        const int lines = (width - kBubblePadding + 45) / textWidth + 1;
+        width = right - left;
+        height = lines * lineHeight + kBubblePadding / 2;
+        bubble.wraps = true;
+    }
+    bubble.geometry = {left, top, width, height};
+    bubble.visible = true;
+}
+
+std::optional<KeyWordSpot> steppedKeyWord(const MainState& state, bool forward)
+{
+    const int position = state.fillIn.KeyWordPosition;
+    const QVector<KeyWordSpot> spots = lessonKeyWords(state);
+    if (forward) {
+        for (const KeyWordSpot& spot : spots) {
+            if (spot.cell > position)
+                return spot;
+        }
+    } else {
+        for (auto spot = spots.crbegin(); spot != spots.crend(); ++spot) {
+            if (spot->cell < position)
+                return *spot;
+        }
+    }
+    return std::nullopt;
+}
+
+QString blankDisplayText(const MainState& state)
+{
+    const int k = state.fillIn.BlankWordNumber;
+    if (!validBlank(state, k))
+        return {};
+    return state.sentence.CurrentWordSenLabel[k].caption.trimmed();
+}
+
+bool fillsBlank(const QString& typed, const QString& shown, const QString& dictionaryForm)
+{
+    if (typed.isEmpty())
+        return false;
+    const QString t = withStraightApostrophes(typed);
+    return (!shown.isEmpty() && equalsIgnoreAsciiCase(t, withStraightApostrophes(shown))) ||
+           (!dictionaryForm.isEmpty() &&
+            equalsIgnoreAsciiCase(t, withStraightApostrophes(dictionaryForm)));
+}
+
+} // namespace kelvaro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ViewElement.h"
+#include "WordCueCard.h"
+
+#include <array>
+
+namespace kelvaro {
+
+/// The word fill-in panel (CurrentWordModePicture) and its state; nothing of it is saved.
+struct FillInView
+{
+    int KeyWordPosition = 0;  ///< the full-text cell of the key word being filled in
+    int BlankWordNumber = 0;  ///< the word (segment) of the current sentence that is blank
+    int CurrentWordIndex = 0; ///< the blank's ordinal among the lesson's key words
+    QString SentenceWord;     ///< the blank's dictionary form
+    WordFacts facts;          ///< the last lookup of the blank's word
+
+    ViewElement CurrentWordWriteText; ///< the input box over the blank; caption = its text
+    int selectRequests = 0;           ///< raised each time the whole box text is to be selected
+    /// The hint texts: the word, the meaning, the transcription (CurrentWordTextLabel(0..2)).
+    std::array<ViewElement, 3> CurrentWordTextLabel;
+    ViewElement Picture7;    ///< the message bubble; caption = its message
+    QString progressCaption; ///< "i / K"
+
+    bool Command6Enabled = false; ///< "首词"
+    bool Command5Enabled = false; ///< "上一词"
+    bool Command1Enabled = false; ///< "下一词"
+    bool Command7Enabled = false; ///< "读词"
+    bool Command8Enabled = false; ///< "读句"
+    bool Command9Enabled = false; ///< "填写"
+};
+
+} // namespace kelvaro

@@ -1,0 +1,288 @@
+// The word hint card: progressive stages, full reveal, hover, placement and its resets.
+#include "LessonTexts.h"
+#include "QtPrinters.h"
+#include "ShellFixture.h"
+
+#include "app/SentenceDisplay.h"
+#include "app/WordCueActions.h"
+#include "app/WordTools.h"
+#include "modes/WordCueHints.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+namespace {
+
+// Labels: 1 Hello, 2 ", ", 3 Tom, 4 ". ", 5 Hello, 6 "!"; then a sentence with an unknown word.
+const QString kHelloTomHello =
+    lessonRecord(QStringLiteral("^Hello$hello$^, ^Tom$tom$^. ^Hello$hello$^!^"),
+                 QStringLiteral("你好，汤姆。你好！"), "0.1", "1.2");
+const QString kZebras =
+    lessonRecord(QStringLiteral("^Zebras$zebras$^.^"), QStringLiteral("斑马。"), "3", "4");
+
+const QString P = cuePrompt();
+const QString R = cueReadCaption();
+const QString kTomMeaning = QStringLiteral("n. 汤姆");
+const QString kHelloMeaning = QStringLiteral("int. 你好");
+
+class WordCueTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(shell.folder.isValid());
+        Settings settings = defaultSettings();
+        settings.modeIndex = kRecallMode;
+        ASSERT_TRUE(shell.writeSettings(settings));
+        ASSERT_TRUE(shell.writeLesson(1, lessonText({kHelloTomHello, kZebras})));
+        ASSERT_TRUE(shell.startUp());
+        shell.wordPlayer.clearCalls();
+    }
+
+    MainContext& context() { return shell.context(); }
+    MainState& state() { return shell.state(); }
+    const WordCueCard& card() { return state().cue; }
+
+    /// The five value texts, top to bottom; a prompt must be drawn as one.
+    QStringList lines()
+    {
+        QStringList texts;
+        for (const CueValue& v : card().lines) {
+            EXPECT_EQ(v.prompt, v.text == P) << v.text.toStdString();
+            texts.append(v.text);
+        }
+        return texts;
+    }
+    bool covered(int k) { return isRecallWordCovered(state(), k); }
+    /// The recordings the word player started once Timer1 has fired.
+    int wordsSpoken()
+    {
+        shell.clock.advance(10);
+        const int n = int(shell.wordPlayer.calls().count(QStringLiteral("play")));
+        shell.wordPlayer.clearCalls();
+        return n;
+    }
+
+    /// Runs a gesture: 'c' a single click (release), 'd' a double click (release, double click,
+    /// release, as the window delivers it), 'h' the pointer moving over the word.
+    void gesture(char kind, int k)
+    {
+        switch (kind) {
+        case 'c':
+            cueProgressiveHint(context(), k);
+            break;
+        case 'd':
+            cueProgressiveHint(context(), k);
+            cueFullReveal(context(), k);
+            cueProgressiveHint(context(), k);
+            break;
+        case 'h':
+            cueHover(context(), k);
+            break;
+        }
+    }
+
+    ShellFixture shell;
+};
+
+struct CueCase
+{
+    const char* name;
+    std::vector<std::pair<char, int>> gestures;
+    int stage;
+    bool tomCovered;
+    QStringList lines; ///< word, first letter, meaning, read, transcription
+};
+
+class WordCueSequenceTest : public WordCueTest, public ::testing::WithParamInterface<CueCase>
+{
+};
+
+} // namespace
+
+TEST_P(WordCueSequenceTest, StagesAndCoverFollowTheClicks)
+{
+    const CueCase& c = GetParam();
+    for (const auto& [kind, k] : c.gestures)
+        gesture(kind, k);
+    EXPECT_EQ(card().HintStage, c.stage);
+    EXPECT_EQ(covered(3), c.tomCovered);
+    EXPECT_EQ(lines(), c.lines);
+    EXPECT_TRUE(card().visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, WordCueSequenceTest,
+    ::testing::Values(
+        CueCase{"OneClickShowsTheMeaning", {{'c', 3}}, 1, true, {P, P, kTomMeaning, P, P}},
+        CueCase{"TwoClicksAddTheFirstLetter",
+                {{'c', 3}, {'c', 3}},
+                2,
+                true,
+                {P, QStringLiteral("t"), kTomMeaning, P, P}},
+        CueCase{"FourClicksAddTheTranscription",
+                {{'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}},
+                4,
+                true,
+                {P, QStringLiteral("t"), kTomMeaning, R, QStringLiteral("tɔm")}},
+        CueCase{
+            "FiveClicksUncoverTheWord",
+            {{'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}},
+            5,
+            false,
+            {QStringLiteral("Tom"), QStringLiteral("t"), kTomMeaning, R, QStringLiteral("tɔm")}},
+        CueCase{"TheSixthClickCoversItAgainWithOnlyTheMeaning",
+                {{'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}},
+                1,
+                true,
+                {P, P, kTomMeaning, P, P}},
+        CueCase{
+            "ADoubleClickRevealsEverything",
+            {{'d', 3}},
+            7,
+            false,
+            {QStringLiteral("Tom"), QStringLiteral("t"), kTomMeaning, R, QStringLiteral("tɔm")}},
+        CueCase{
+            "ClicksAfterADoubleClickChangeNothing",
+            {{'d', 3}, {'c', 3}, {'c', 3}},
+            9,
+            false,
+            {QStringLiteral("Tom"), QStringLiteral("t"), kTomMeaning, R, QStringLiteral("tɔm")}},
+        CueCase{"ASecondDoubleClickCoversAndShowsTheMeaning",
+                {{'d', 3}, {'d', 3}},
+                1,
+                true,
+                {P, P, kTomMeaning, P, P}},
+        CueCase{
+            "ADoubleClickAfterFiveClicksEndsUncovered",
+            {{'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}, {'d', 3}},
+            7,
+            false,
+            {QStringLiteral("Tom"), QStringLiteral("t"), kTomMeaning, R, QStringLiteral("tɔm")}},
+        CueCase{"AnotherWordRestartsAndTheUncoveredOneStays",
+                {{'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}, {'c', 3}, {'c', 1}},
+                1,
+                false,
+                {P, P, kHelloMeaning, P, P}},
+        CueCase{"EqualWordsShareTheirProgress",
+                {{'c', 1}, {'c', 1}, {'c', 5}},
+                3,
+                true,
+                {P, QStringLiteral("h"), kHelloMeaning, R, P}},
+        CueCase{"AnotherWordAfterADoubleClickStartsAfresh",
+                {{'d', 3}, {'c', 1}},
+                1,
+                false,
+                {P, P, kHelloMeaning, P, P}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WordCueTest, TheThirdStageAndAFullRevealSpeakTheWord)
+{
+    gesture('c', 3);
+    gesture('c', 3);
+    EXPECT_EQ(wordsSpoken(), 0);
+    gesture('c', 3);
+    EXPECT_EQ(wordsSpoken(), 1);
+    cueFullReveal(context(), 1);
+    EXPECT_EQ(wordsSpoken(), 1);
+}
+
+TEST_F(WordCueTest, PunctuationResetsTheLinesButUncoversNothing)
+{
+    gesture('c', 3);
+    gesture('c', 3);
+    gesture('c', 2);
+    EXPECT_EQ(card().HintStage, 0);
+    EXPECT_EQ(lines(), (QStringList{P, P, QString(), P, P}));
+    EXPECT_EQ(card().LastHintedWord, QStringLiteral(", "));
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(covered(k), k == 1 || k == 3 || k == 5) << k;
+    cueFullReveal(context(), 2);
+    EXPECT_EQ(covered(2), false);
+    EXPECT_EQ(state().sentence.ClickWordLabel[2].foreground, kBlack);
+}
+
+TEST_F(WordCueTest, HoverShowsTheCardOnlyOverTheLastHintedWord)
+{
+    gesture('c', 3);
+    const TwipRect where = card().geometry;
+    gesture('h', 1);
+    EXPECT_FALSE(card().visible);
+    gesture('h', 2); // not a word: the card stays as it is
+    EXPECT_FALSE(card().visible);
+    gesture('h', 3);
+    EXPECT_TRUE(card().visible);
+    EXPECT_EQ(card().geometry, where);
+}
+
+TEST_F(WordCueTest, TheCardStandsBelowItsWordAndInsideTheWindow)
+{
+    gesture('c', 3);
+    const TwipRect& label = state().sentence.ClickWordLabel[3].geometry;
+    EXPECT_EQ(card().geometry.left, label.left + 2720);
+    // Below the word's underline: the word and its descenders stay in sight.
+    EXPECT_EQ(card().geometry.top, state().geometry.panel.top + label.bottom() + 60);
+    EXPECT_GE(card().geometry.top, label.bottom() + 1045);
+
+    // A word near the right edge: the card moves left to end 90 twips inside the window.
+    state().sentence.ClickWordLabel[5].geometry.left = 8000;
+    gesture('c', 5);
+    EXPECT_EQ(card().geometry.right(), state().geometry.window.width - 90);
+}
+
+TEST_F(WordCueTest, AWordMissingFromTheDictionaryShowsItselfAndNotFound)
+{
+    state().CurrentSentence = 2;
+    showSentence(context());
+    gesture('d', 1);
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("Zebras"), QStringLiteral("z"),
+                                    notFoundMeaning(), R, QString()}));
+}
+
+TEST_F(WordCueTest, CardLineClicksShowTheirValueWithoutChangingTheStage)
+{
+    gesture('c', 3);
+    wordsSpoken();
+    cueLineClicked(context(), CueLine::Pronunciation);
+    cueLineClicked(context(), CueLine::Word);
+    cueLineClicked(context(), CueLine::Meaning);
+    EXPECT_EQ(lines(),
+              (QStringList{QStringLiteral("tom"), P, kTomMeaning, P, QStringLiteral("tɔm")}));
+    cueLineClicked(context(), CueLine::Read);
+    EXPECT_EQ(wordsSpoken(), 1);
+    EXPECT_EQ(card().HintStage, 1);
+}
+
+TEST_F(WordCueTest, ShowingASentenceEmptiesAndHidesTheCard)
+{
+    gesture('c', 3);
+    gesture('c', 3);
+    showSentence(context());
+    EXPECT_FALSE(card().visible);
+    EXPECT_EQ(card().HintStage, 0);
+    EXPECT_TRUE(card().LastHintedWord.isEmpty());
+    EXPECT_EQ(lines(), QStringList(5, QString()));
+}
+
+TEST_F(WordCueTest, WithNoCurrentWordTheCardActionsDoNothing)
+{
+    // Regression: word index 0 (no word) used to reach the template label.
+    for (int k : {0, -1, 7}) {
+        cueProgressiveHint(context(), k);
+        cueFullReveal(context(), k, true);
+        cueLineClicked(context(), CueLine::Read);
+        EXPECT_FALSE(card().visible) << k;
+        EXPECT_EQ(card().HintStage, 0) << k;
+    }
+    EXPECT_EQ(wordsSpoken(), 0);
+}
+
+TEST_F(WordCueTest, TheDictationTestsFullRevealOpensTheWholeCardEvenOnAnUncoveredWord)
+{
+    gesture('d', 3);
+    cueFullReveal(context(), 3, true);
+    EXPECT_EQ(card().HintStage, 6);
+    EXPECT_FALSE(covered(3));
+    EXPECT_EQ(lines()[0], QStringLiteral("Tom"));
+}
