@@ -4,6 +4,7 @@
 #include "ShellFixture.h"
 
 #include "app/ContinuousReading.h"
+#include "app/Dictation.h"
 #include "app/KeyCommands.h"
 #include "app/LessonOpening.h"
 #include "app/MainController.h"
@@ -11,11 +12,15 @@
 #include "app/RepeatScheduler.h"
 #include "app/StartUp.h"
 #include "content/TextFile.h"
+#include "modes/DictationRules.h"
+#include "modes/FullTextPage.h"
+#include "ui/DictationTestPanel.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "ui/ModePanel.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPixmap>
 
 #include <benchmark/benchmark.h>
@@ -282,6 +287,103 @@ void BM_FollowScrollStep(benchmark::State& state)
     state.counters["page moves"] = moves;
 }
 BENCHMARK(BM_FollowScrollStep)->Unit(benchmark::kMillisecond);
+// The dictation test: a window on a lesson of synthetic sentences, opened in sentence browse.
+struct DictationWindow
+{
+    explicit DictationWindow(int sentences, int words)
+        : measurer(shell.screen.logicalDpi()),
+          context(shell.folder.root(),
+                  Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
+                        shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback})
+    {
+        Settings settings = defaultSettings();
+        settings.modeIndex = kSentenceBrowseMode;
+        settings.writeMode = QStringLiteral("2");
+        ok = shell.folder.isValid() &&
+             shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
+                                     syntheticLesson(sentences, words)) &&
+             shell.writeSettings(settings);
+        controller = std::make_unique<MainController>(context);
+        ok = ok && controller->startUp() && context.state.SentenceCount == sentences;
+        panel = std::make_unique<DictationTestPanel>(scale, *controller);
+        panel->resize(scale.rect(context.state.geometry.panel).size());
+        panel->layoutChildren(context.state.geometry.panel);
+        canvas = panel->findChild<QWidget*>(QStringLiteral("WriteWordCanvas"));
+        image = QImage(panel->size(), QImage::Format_ARGB32_Premultiplied);
+    }
+
+    /// The panel drawn again as the window does after a key: its state, then the slot row.
+    void redraw()
+    {
+        panel->refresh(context.state);
+        canvas->render(&image);
+    }
+
+    ShellFixture shell;
+    const QtTextMeasurer measurer;
+    MainContext context;
+    TwipScale scale;
+    std::unique_ptr<MainController> controller;
+    std::unique_ptr<DictationTestPanel> panel;
+    QWidget* canvas = nullptr;
+    QImage image;
+    bool ok = false;
+};
+
+/// One keystroke in the dictation box of a 40-word sentence: the word check, then the redraw
+/// of the slot row. The keys type the sentence naturally (words ended by a blank), so the
+/// strokes that end a word (check, reveal, move the box) are among them.
+void BM_DictationKeystroke(benchmark::State& state)
+{
+    DictationWindow window(20, 40);
+    if (!window.ok) {
+        state.SkipWithError("the lesson did not open");
+        return;
+    }
+    MainContext& context = window.context;
+    tabClicked(context, kDictationTestMode);
+    // Every word but the last ended, the last one only typed: the sentence is never scored.
+    QString keys;
+    const ElementArray& wordSlots = context.state.sentence.WriteWordLabel;
+    for (int i = 1; i < wordSlots.size(); ++i) {
+        if (startsWithLetter(wordSlots[i].caption))
+            keys += typedWordForm(wordSlots[i].caption).toLower() + u' ';
+    }
+    keys.chop(1);
+    qsizetype next = 0;
+    for (auto _ : state) {
+        if (next == keys.size()) {
+            state.PauseTiming();
+            resetDictationSentence(context);
+            next = 0;
+            state.ResumeTiming();
+        }
+        dictationKeyPressed(context);
+        dictationTextChanged(context, context.state.dictation.WriteWordText + keys[next++]);
+        window.redraw();
+    }
+    state.counters["wordSlots"] = double(wordSlots.size() - 1);
+}
+BENCHMARK(BM_DictationKeystroke)->Unit(benchmark::kMicrosecond); // goal: under 2 ms
+
+/// Entering the dictation test from another tab on the 2,000-sentence lesson, drawn.
+void BM_EnterDictationTest(benchmark::State& state)
+{
+    DictationWindow window(2000, 10);
+    if (!window.ok) {
+        state.SkipWithError("the lesson did not open");
+        return;
+    }
+    MainContext& context = window.context;
+    for (auto _ : state) {
+        state.PauseTiming();
+        tabClicked(context, kSentenceBrowseMode);
+        state.ResumeTiming();
+        tabClicked(context, kDictationTestMode);
+        window.redraw();
+    }
+}
+BENCHMARK(BM_EnterDictationTest)->Unit(benchmark::kMillisecond); // goal: under 16 ms
 
 } // namespace
 

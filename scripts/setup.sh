@@ -10,6 +10,8 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6 libmpg123-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-14-dev
   # fonts that the content's font names (Arial, Times New Roman, 宋体) map to
   fonts-liberation2 fonts-noto-cjk
   # demo content generator tools

@@ -1,5 +1,6 @@
 #include "KeyCommands.h"
 
+#include "Dictation.h"
 #include "FillInActions.h"
 #include "SentenceDisplay.h"
 
@@ -11,6 +12,9 @@ bool keyPressed(MainContext& context, WindowKey key)
 {
     MainState& state = context.state;
     const bool fillIn = state.ModeIndex == kFillInMode;
+    // The dictation sub-modes' own keys.
+    if (dictationWindowKey(context, key))
+        return true;
     switch (key) {
     case WindowKey::Ctrl:
         state.CtrlHeld = true;

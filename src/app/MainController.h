@@ -88,6 +88,34 @@ public slots:
     /// A scroll thumb dragged to thumbTop twips below its up button.
     void translationThumbDragged(int thumbTop);
     void fullTextThumbDragged(int thumbTop);
+    // Dictation (the handlers are in DictationController.cpp)
+    void dictationTextChanged(const QString& text); ///< the learner changed WriteWordText
+    void dictationKeyPressed();                     ///< a key in WriteWordText, before it lands
+    void dictationFirst();                          ///< "首句" of the dictation test
+    void dictationBack();                           ///< "上一句"
+    void dictationNext();                           ///< "下一句"
+    void dictationReadAloud();                      ///< "朗读"
+    void dictationRedo();                           ///< "重做"
+    void progressiveHint();                         ///< F5
+    void directHint();                              ///< F6
+    void selectFreeSpelling();                      ///< "自由拼写模式"
+    void selectDictationTest();                     ///< "听写测试模式"
+    void setPassMark(int passMark);                 ///< "设置过关分数"
+    void showScoringRules();                        ///< "查看评分标准"
+    void toggleDictationChinese();                  ///< "显示中文" of the dictation test
+    /// A key typed in WriteText before it lands; returns whether it is swallowed (Enter).
+    bool spellingKeyPressed(bool enter, const QString& text);
+    void spellingTextEdited(const QString& text);
+    void spellingFirst();
+    void spellingBack();
+    void spellingNext();
+    void spellingReadAloud();
+    void cueEnglish(); ///< "F8提示英文"
+    void cueChinese(); ///< "F9提示中文"
+    void englishLineClicked();
+    void chineseLineClicked();
+    void toggleWriteEnglishCheck(); ///< "英文："
+    void toggleWriteChineseCheck(); ///< "中文："
     // Word hint card
     /// A click on a line of the card.
     void cueLineClicked(kelvaro::CueLine line);

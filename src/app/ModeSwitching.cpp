@@ -1,6 +1,7 @@
 #include "ModeSwitching.h"
 
 #include "ContinuousReading.h"
+#include "Dictation.h"
 #include "modes/Recall.h"
 
 namespace kelvaro {
@@ -57,6 +58,9 @@ void showModePanel(MainContext& context)
     state.cue.visible = false;
     context.state.sentence.NoneNotePictureVisible =
         state.senChineseShown() && state.sentence.SenNoteText.caption.isEmpty();
+    // Entering the dictation test starts the sentence's words afresh.
+    if (state.ModeIndex == kDictationTestMode)
+        resetDictationSentence(context);
 }
 
 void focusForMode(MainContext& context)

@@ -6,6 +6,7 @@
 #include "modes/TranslationPage.h"
 #include "modes/WordCueHints.h"
 
+#include "Dictation.h"
 #include "FillInActions.h"
 #include "RepeatScheduler.h"
 
@@ -49,6 +50,8 @@ void showSentence(MainContext& context)
     updateNavigationGroups(state);
     // Every sentence shown gets its fill-in blank (or the note that it has no key word).
     refreshFillIn(context);
+    // Last: a sentence without words may be scored and move on at once.
+    showDictationSentence(context);
 }
 
 void playSentence(MainContext& context)

@@ -2,10 +2,11 @@
 
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cstring>
 #include <iconv.h>
-#include <utility>
-#include <vector>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace kelvaro {
 
@@ -32,7 +33,8 @@ QByteArray iconvName(int codePage)
 }
 
 // Opening a converter costs little, but a rich-text reader may decode thousands of short
-// runs; each thread keeps its converters open. A failed open is remembered as kNoHandle.
+// runs; each thread keeps its converters open. The pages are found by hash: a hostile document
+// may name a new page before every character.
 class Converters
 {
 public:
@@ -42,23 +44,29 @@ public:
     ~Converters()
     {
         for (auto& entry : m_handles)
-            if (entry.second != kNoHandle)
-                iconv_close(entry.second);
+            iconv_close(entry.second);
     }
 
-    /// The converter for key (a code page to decode, or kEncoderKey), reset to its first state.
+    /// The converter for key (a code page to decode, or kEncoderKey), reset to its first state;
+    /// kNoHandle when the system has none.
     iconv_t get(int key)
     {
-        for (auto& entry : m_handles)
-            if (entry.first == key)
-                return reset(entry.second);
+        if (const auto found = m_handles.find(key); found != m_handles.end())
+            return reset(found->second);
+        if (m_unknown.contains(key))
+            return kNoHandle;
         const iconv_t handle = key == kEncoderKey ? iconv_open("CP936", kUtf16)
                                                   : iconv_open(kUtf16, iconvName(key).constData());
-        m_handles.emplace_back(key, handle);
+        if (handle != kNoHandle)
+            m_handles.emplace(key, handle); // the system has a few hundred at most
+        else if (m_unknown.size() < kMaxUnknown)
+            m_unknown.insert(key); // beyond that, a failed open is simply tried again
         return reset(handle);
     }
 
 private:
+    static constexpr size_t kMaxUnknown = 1024;
+
     static iconv_t reset(iconv_t handle)
     {
         if (handle != kNoHandle)
@@ -66,7 +74,8 @@ private:
         return handle;
     }
 
-    std::vector<std::pair<int, iconv_t>> m_handles;
+    std::unordered_map<int, iconv_t> m_handles;
+    std::unordered_set<int> m_unknown;
 };
 
 Converters& converters()
@@ -147,13 +156,11 @@ QString decodeCodePage(const QByteArray& bytes, int codePage)
     return decodeWith(handle, bytes, codePage == 936);
 }
 
-qsizetype encodeCp936Prefix(QStringView text, QByteArray& out)
+namespace {
+
+// One call of the encoder over text; how many units it converted.
+qsizetype encodeSlice(iconv_t handle, QStringView text, QByteArray& out)
 {
-    if (text.isEmpty())
-        return 0;
-    const iconv_t handle = converters().get(kEncoderKey);
-    if (handle == kNoHandle)
-        return 0;
     const qsizetype start = out.size();
     // At most two bytes per UTF-16 unit.
     out.resize(start + text.size() * 2);
@@ -164,6 +171,32 @@ qsizetype encodeCp936Prefix(QStringView text, QByteArray& out)
     iconv(handle, &in, &inLeft, &outPtr, &outLeft);
     out.truncate(qsizetype(outPtr - out.constData()));
     return text.size() - qsizetype(inLeft / 2);
+}
+
+} // namespace
+
+qsizetype encodeCp936Prefix(QStringView text, QByteArray& out)
+{
+    if (text.isEmpty())
+        return 0;
+    const iconv_t handle = converters().get(kEncoderKey);
+    if (handle == kNoHandle)
+        return 0;
+    // In slices: iconv takes its whole input through an intermediate form before the code
+    // page 936 step stops at the first character without a code, so a single call over a long
+    // text that stops early costs as much as the whole text, once for every such character.
+    constexpr qsizetype kSlice = 256;
+    qsizetype done = 0;
+    while (done < text.size()) {
+        qsizetype length = std::min(kSlice, text.size() - done);
+        if (done + length < text.size() && text[done + length - 1].isHighSurrogate())
+            --length; // a pair stays in one slice
+        const qsizetype converted = encodeSlice(handle, text.sliced(done, length), out);
+        done += converted;
+        if (converted < length)
+            break;
+    }
+    return done;
 }
 
 QByteArray encodeCp936(const QString& text, bool* complete)

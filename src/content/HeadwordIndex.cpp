@@ -2,6 +2,7 @@
 
 #include "TextRules.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace kelvaro {
@@ -25,7 +26,9 @@ qsizetype scanForHeadword(QStringView text, QStringView word)
 
 HeadwordIndex::HeadwordIndex(QStringView text)
 {
-    const qsizetype entries = text.count(u'$');
+    // Every key is a "$" with its own "[" after it, so there are no more keys than either; a
+    // text of "$" runs needs no table the size of its "$" count.
+    const qsizetype entries = std::min(text.count(u'$'), text.count(u'['));
     if (entries == 0)
         return;
     m_slots.resize(std::bit_ceil(size_t(entries) * 2)); // load factor at most 1/2

@@ -25,6 +25,11 @@ Result<QString> readTextFile(const QString& path)
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Error{failure("Cannot read", path, file.errorString())};
+    return textFromBytes(content);
+}
+
+QString textFromBytes(const QByteArray& content)
+{
     if (content.startsWith("{\\rtf"))
         return rtfToPlainText(content);
     return decodeCp936(content);

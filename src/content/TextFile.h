@@ -14,6 +14,9 @@ namespace kelvaro {
 /// anything else is decoded from code page 936. Nothing is trimmed or converted.
 Result<QString> readTextFile(const QString& path);
 
+/// The text of a file's content, read as readTextFile reads it.
+QString textFromBytes(const QByteArray& content);
+
 /// Replaces the whole file, atomically, with the rich-text document whose plain text is text.
 /// On failure the old file is left as it was and the error names the file.
 Status writeTextFile(const QString& path, const QString& text);

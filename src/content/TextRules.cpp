@@ -1,10 +1,39 @@
 #include "TextRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace kelvaro {
+
+namespace {
+
+// from_chars reports a number too large and one too small for a double alike; the decimal
+// order of its first significant digit tells which. number is what leadingNumber collected:
+// an optional sign, digits with an optional ".", an optional exponent.
+bool beyondLargest(std::string_view number)
+{
+    const size_t e = std::min(number.find('e'), number.size());
+    const std::string_view mantissa = number.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false; // zero
+    // The order of the first significant digit: 1 for 1..9, 0 for .1 .. .9, -1 for .01 ...
+    qint64 order = first < point ? qint64(point - first) : -qint64(first - point - 1);
+    qint64 exponent = 0;
+    const bool negative = e + 1 < number.size() && number[e + 1] == '-';
+    for (size_t i = e + 1; i < number.size(); ++i) {
+        if (number[i] >= '0' && number[i] <= '9' && exponent < 1'000'000'000)
+            exponent = exponent * 10 + (number[i] - '0');
+    }
+    order += negative ? -exponent : exponent;
+    return order > 0;
+}
+
+} // namespace
 
 double leadingNumber(QStringView text)
 {
@@ -50,8 +79,10 @@ double leadingNumber(QStringView text)
     if (*first == '+')
         ++first;
     auto [ptr, ec] = std::from_chars(first, digits.data() + digits.size(), value);
-    if (ec == std::errc::result_out_of_range)
-        return digits[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (ec == std::errc::result_out_of_range) {
+        const double magnitude = beyondLargest(digits) ? HUGE_VAL : 0.0;
+        return digits[0] == '-' ? -magnitude : magnitude;
+    }
     if (ec != std::errc())
         return 0.0;
     return value;

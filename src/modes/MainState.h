@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DictationView.h"
 #include "FillInView.h"
 #include "ScrollView.h"
 #include "ViewElement.h"
@@ -168,6 +169,9 @@ struct MainState
     // Word fill-in
     FillInView fillIn;
     QString progressCaption; ///< Label1(27): "3 / 12"
+
+    // Dictation: free spelling and the dictation test
+    DictationView dictation;
 
     const QString& record(int i) const { return lesson.records[i - 1]; }
     QString& record(int i) { return lesson.records[i - 1]; }

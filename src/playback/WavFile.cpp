@@ -31,9 +31,13 @@ quint32 u32(const char* p)
     return qFromLittleEndian<quint32>(p);
 }
 
+// Clamped before it is rounded: a sample far beyond full scale (or infinite) has no long to
+// round to and came out as negative full scale. A sample that is no number is silence.
 qint16 clampToInt16(double value)
 {
-    return qint16(std::clamp(std::lround(value * 32768.0), -32768L, 32767L));
+    if (std::isnan(value))
+        return 0;
+    return qint16(std::lround(std::clamp(value * 32768.0, -32768.0, 32767.0)));
 }
 
 // One sample of the given encoding as 16-bit: integer formats keep their top 16 bits.

@@ -1,12 +1,13 @@
 #include "MainWindow.h"
 
+#include "DictationTestPanel.h"
 #include "ElementCanvas.h"
 #include "FillInPanel.h"
+#include "FreeSpellingPanel.h"
 #include "LibraryTree.h"
 #include "ReadAfterPanel.h"
 #include "RecallPanel.h"
 #include "SentenceBrowsePanel.h"
-#include "SentenceCopyPanel.h"
 #include "TabBar.h"
 #include "TextPagePanel.h"
 #include "Theme.h"
@@ -47,10 +48,11 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
         new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
     m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
     m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
-    for (int mode : {kDictationTestMode, kFreeSpellingMode})
-        m_panels[mode] = new SentenceCopyPanel(mode, scale, controller, this);
     m_panels[kFillInMode] = new FillInPanel(scale, controller, this);
     m_panels[kRecallMode] = new RecallPanel(scale, controller, this);
+    // The dictation tab's two sub-modes.
+    m_panels[kDictationTestMode] = new DictationTestPanel(scale, controller, this);
+    m_panels[kFreeSpellingMode] = new FreeSpellingPanel(scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
     // The hint card of recall and the dictation test floats over the panels too.
@@ -170,6 +172,15 @@ void MainWindow::applyFocus()
             box->isVisible())
             box->setFocus();
         break;
+    case FocusTarget::WriteText:
+    case FocusTarget::WriteWordText: {
+        // The dictation boxes, found by name: the panel that shows one owns it.
+        const QString name = target == FocusTarget::WriteText ? QStringLiteral("WriteText")
+                                                              : QStringLiteral("WriteWordText");
+        if (auto* box = findChild<QWidget*>(name); box && box->isVisible())
+            box->setFocus();
+        break;
+    }
     default:
         break;
     }

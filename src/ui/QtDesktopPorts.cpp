@@ -14,6 +14,10 @@ namespace kelvaro {
 void QtDialogs::information(const QString& title, const QString& text)
 {
     QMessageBox::information(m_parent, title, text);
+    // The learner goes on typing where the message interrupted: the window takes the keyboard
+    // back even where no window manager hands it over.
+    if (m_parent)
+        m_parent->activateWindow();
 }
 
 void QtDialogs::warning(const QString& title, const QString& text)

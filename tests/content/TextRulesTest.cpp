@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace kelvaro;
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsAtTheFirstOtherCharacter)
@@ -24,6 +26,32 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsAtTheFirstOtherCharacter)
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf16(c.text)), c.expected)
             << QString::fromUtf16(c.text).toStdString();
+}
+
+// A number too small for a double once read as infinity: "1e-400" became the largest value.
+TEST(LeadingNumber, NumbersBeyondTheRangeOfADoubleGoToZeroOrInfinityByTheirSize)
+{
+    const QString manyZeros = QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1");
+    const QString manyDigits = QStringLiteral("-1") + QString(400, u'0') + QStringLiteral(".5");
+    struct Case
+    {
+        QString text;
+        double expected;
+    };
+    const Case cases[] = {
+        {QStringLiteral("1e-400"), 0.0},
+        {QStringLiteral("-1e-400"), 0.0},
+        {QStringLiteral("123e-330"), 0.0},
+        {QStringLiteral("0.0001e-99999999999999"), 0.0},
+        {manyZeros, 0.0},
+        {QStringLiteral("1e400"), HUGE_VAL},
+        {QStringLiteral("-0.001e99999999999999"), -HUGE_VAL},
+        {QStringLiteral("0.01e311"), HUGE_VAL},
+        {manyDigits, -HUGE_VAL},
+        {QStringLiteral("4.9406564584124654e-324"), 4.9406564584124654e-324},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(leadingNumber(c.text), c.expected) << c.text.toStdString();
 }
 
 TEST(ShortestDecimal, GivesTheShortestTextThatReadsBack)

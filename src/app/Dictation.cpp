@@ -1,0 +1,211 @@
+#include "Dictation.h"
+
+#include "DictationScoring.h"
+#include "FreeSpellingActions.h"
+#include "SentenceDisplay.h"
+#include "WordCueActions.h"
+
+#include "modes/DictationTest.h"
+#include "modes/FreeSpelling.h"
+#include "modes/WordCueHints.h"
+
+namespace kelvaro {
+
+namespace {
+
+void playFeedback(MainContext& context, const char* fileName)
+{
+    context.ports.feedback.play(context.state.folder.feedbackSound(QString::fromLatin1(fileName)));
+}
+
+void focusWordBox(MainContext& context)
+{
+    const MainState& state = context.state;
+    if (state.ModeIndex == kDictationTestMode && state.dictation.WriteWordTextVisible)
+        context.focus = FocusTarget::WriteWordText;
+}
+
+// The box to the next hidden word; when none is left the sentence is scored, but only while
+// the learner is sitting the test (other modes show the sentence without scoring it).
+void advanceOrEvaluate(MainContext& context)
+{
+    if (!advanceToNextWord(context.state) && context.state.ModeIndex == kDictationTestMode)
+        evaluateSentence(context);
+}
+
+} // namespace
+
+void showDictationSentence(MainContext& context)
+{
+    MainState& state = context.state;
+    showFreeSpellingLines(state);
+    resetDictationScore(state);
+    state.dictation.WriteDoneCueVisible = state.SentenceDone == QLatin1String("1");
+    hideDictationSlots(state);
+    advanceOrEvaluate(context);
+}
+
+void resetDictationSentence(MainContext& context)
+{
+    MainState& state = context.state;
+    hideDictationSlots(state);
+    resetWordCue(state);
+    context.timers.SetFocusTimer->setEnabled(true);
+    state.wordPopup.visible = false;
+    advanceOrEvaluate(context);
+}
+
+void dictationTextChanged(MainContext& context, const QString& text)
+{
+    MainState& state = context.state;
+    switch (typeInDictationBox(state, text)) {
+    case DictationTyping::Nothing:
+        break;
+    case DictationTyping::Typed:
+        playFeedback(context, "type.wav");
+        break;
+    case DictationTyping::Accepted:
+        state.wordPopup.visible = false;
+        state.cue.visible = false;
+        advanceOrEvaluate(context);
+        break;
+    case DictationTyping::Wrong:
+        state.wordPopup.visible = false;
+        state.cue.visible = false;
+        playFeedback(context, "wrong.wav");
+        break;
+    }
+}
+
+bool dictationKeyPressed(MainContext& context)
+{
+    return startFreshAttempt(context.state);
+}
+
+void progressiveHint(MainContext& context)
+{
+    MainState& state = context.state;
+    if (currentDictationWord(state).isEmpty() || !state.dictation.WriteWordTextVisible)
+        return;
+    cueProgressiveHint(context, state.dictation.DictationWordIndex);
+    ++state.dictation.score.progressive;
+    state.dictation.score.score -= kProgressiveHintCost;
+    focusWordBox(context);
+}
+
+void directHint(MainContext& context)
+{
+    MainState& state = context.state;
+    if (currentDictationWord(state).isEmpty() || !state.dictation.WriteWordTextVisible)
+        return;
+    // The card opens with all its lines, whatever it showed of the word before.
+    cueFullReveal(context, state.dictation.DictationWordIndex, true);
+    ++state.dictation.score.directHints;
+    state.dictation.score.score -= kDirectHintCost;
+    focusWordBox(context);
+}
+
+void dictationFirstSentence(MainContext& context)
+{
+    if (context.state.SentenceCount > 0)
+        firstSentence(context);
+    focusWordBox(context);
+}
+
+void dictationPreviousSentence(MainContext& context)
+{
+    if (context.state.backGroupEnabled)
+        previousSentence(context);
+    focusWordBox(context);
+}
+
+void dictationNextSentence(MainContext& context)
+{
+    if (context.state.nextGroupEnabled)
+        nextSentence(context);
+    focusWordBox(context);
+}
+
+void dictationReadAloud(MainContext& context)
+{
+    readAloud(context);
+    focusWordBox(context);
+}
+
+void selectFreeSpelling(MainContext& context)
+{
+    MainState& state = context.state;
+    state.ModeIndex = kFreeSpellingMode;
+    state.TabVisible[kDictationTestMode] = false;
+    state.TabVisible[kFreeSpellingMode] = true;
+    state.options.writeMode = QStringLiteral("1");
+    context.focus = FocusTarget::WriteText;
+}
+
+void selectDictationTest(MainContext& context)
+{
+    MainState& state = context.state;
+    state.ModeIndex = kDictationTestMode;
+    state.TabVisible[kFreeSpellingMode] = false;
+    state.TabVisible[kDictationTestMode] = true;
+    state.options.writeMode = QStringLiteral("2");
+    focusWordBox(context);
+}
+
+void setPassMark(MainContext& context, int passMark)
+{
+    context.state.options.setFraction = QString::number(passMark);
+}
+
+void toggleDictationChinese(MainContext& context)
+{
+    Settings& options = context.state.options;
+    options.wordChineseCheck = options.wordChineseCheck == 0 ? 1 : 0;
+}
+
+bool dictationWindowKey(MainContext& context, WindowKey key)
+{
+    MainState& state = context.state;
+    if (state.ModeIndex == kDictationTestMode) {
+        switch (key) {
+        case WindowKey::F5:
+            progressiveHint(context);
+            return true;
+        case WindowKey::F6:
+            directHint(context);
+            return true;
+        case WindowKey::F12:
+            resetDictationSentence(context);
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (state.ModeIndex == kFreeSpellingMode) {
+        switch (key) {
+        case WindowKey::F8:
+            cueEnglish(context);
+            return true;
+        case WindowKey::F9:
+            cueChinese(context);
+            return true;
+        case WindowKey::PageUp:
+            if (!state.backGroupEnabled)
+                return false;
+            previousSentence(context);
+            emptyWriteText(state);
+            return true;
+        case WindowKey::PageDown:
+            if (!state.nextGroupEnabled)
+                return false;
+            nextSentence(context);
+            emptyWriteText(state);
+            return true;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+} // namespace kelvaro

@@ -1,0 +1,165 @@
+// The dictation tab's handlers of the window: free spelling and the dictation test.
+#include "MainController.h"
+
+#include "Dictation.h"
+#include "DictationScoring.h"
+#include "FreeSpellingActions.h"
+
+namespace kelvaro {
+
+void MainController::dictationTextChanged(const QString& text)
+{
+    kelvaro::dictationTextChanged(m_context, text);
+    done();
+}
+
+void MainController::dictationKeyPressed()
+{
+    if (kelvaro::dictationKeyPressed(m_context))
+        done();
+}
+
+void MainController::dictationFirst()
+{
+    dictationFirstSentence(m_context);
+    done();
+}
+
+void MainController::dictationBack()
+{
+    dictationPreviousSentence(m_context);
+    done();
+}
+
+void MainController::dictationNext()
+{
+    dictationNextSentence(m_context);
+    done();
+}
+
+void MainController::dictationReadAloud()
+{
+    kelvaro::dictationReadAloud(m_context);
+    done();
+}
+
+void MainController::dictationRedo()
+{
+    resetDictationSentence(m_context);
+    done();
+}
+
+void MainController::progressiveHint()
+{
+    kelvaro::progressiveHint(m_context);
+    done();
+}
+
+void MainController::directHint()
+{
+    kelvaro::directHint(m_context);
+    done();
+}
+
+void MainController::selectFreeSpelling()
+{
+    kelvaro::selectFreeSpelling(m_context);
+    done();
+}
+
+void MainController::selectDictationTest()
+{
+    kelvaro::selectDictationTest(m_context);
+    done();
+}
+
+void MainController::setPassMark(int passMark)
+{
+    kelvaro::setPassMark(m_context, passMark);
+    done();
+}
+
+void MainController::showScoringRules()
+{
+    kelvaro::showScoringRules(m_context);
+}
+
+void MainController::toggleDictationChinese()
+{
+    kelvaro::toggleDictationChinese(m_context);
+    done();
+}
+
+bool MainController::spellingKeyPressed(bool enter, const QString& text)
+{
+    const bool swallowed = freeSpellingKeyPressed(m_context, enter, text);
+    done();
+    return swallowed;
+}
+
+void MainController::spellingTextEdited(const QString& text)
+{
+    freeSpellingTextEdited(m_context, text);
+}
+
+void MainController::spellingFirst()
+{
+    spellingFirstSentence(m_context);
+    done();
+}
+
+void MainController::spellingBack()
+{
+    spellingPreviousSentence(m_context);
+    done();
+}
+
+void MainController::spellingNext()
+{
+    spellingNextSentence(m_context);
+    done();
+}
+
+void MainController::spellingReadAloud()
+{
+    kelvaro::spellingReadAloud(m_context);
+    done();
+}
+
+void MainController::cueEnglish()
+{
+    kelvaro::cueEnglish(m_context);
+    done();
+}
+
+void MainController::cueChinese()
+{
+    kelvaro::cueChinese(m_context);
+    done();
+}
+
+void MainController::englishLineClicked()
+{
+    kelvaro::englishLineClicked(m_context);
+    done();
+}
+
+void MainController::chineseLineClicked()
+{
+    kelvaro::chineseLineClicked(m_context);
+    done();
+}
+
+void MainController::toggleWriteEnglishCheck()
+{
+    kelvaro::toggleWriteEnglishCheck(m_context);
+    done();
+}
+
+void MainController::toggleWriteChineseCheck()
+{
+    kelvaro::toggleWriteChineseCheck(m_context);
+    done();
+}
+
+} // namespace kelvaro

@@ -1,0 +1,133 @@
+#include "FreeSpellingActions.h"
+
+#include "SentenceDisplay.h"
+
+#include "modes/FreeSpelling.h"
+
+namespace kelvaro {
+
+namespace {
+
+void playFeedback(MainContext& context, const char* fileName)
+{
+    context.ports.feedback.play(context.state.folder.feedbackSound(QString::fromLatin1(fileName)));
+}
+
+void focusWriteText(MainContext& context)
+{
+    context.focus = FocusTarget::WriteText;
+}
+
+} // namespace
+
+bool freeSpellingKeyPressed(MainContext& context, bool enter, const QString& text)
+{
+    MainState& state = context.state;
+    // The next key hides a sentence a hint revealed.
+    if (state.options.writeEnglishCheck == 0 && englishLineShown(state))
+        maskEnglishLine(state);
+    if (!enter) {
+        playFeedback(context, "type.wav");
+        return false;
+    }
+    state.dictation.WriteText = text;
+    if (checkWriteText(state))
+        spellingNextSentence(context);
+    else
+        playFeedback(context, "wrong.wav");
+    return true;
+}
+
+void freeSpellingTextEdited(MainContext& context, const QString& text)
+{
+    context.state.dictation.WriteText = text;
+    context.state.dictation.WriteTextSelectStart = -1;
+}
+
+void cueEnglish(MainContext& context)
+{
+    revealEnglishLine(context.state);
+    focusWriteText(context);
+}
+
+void cueChinese(MainContext& context)
+{
+    revealChineseLine(context.state);
+    focusWriteText(context);
+}
+
+void englishLineClicked(MainContext& context)
+{
+    MainState& state = context.state;
+    if (englishLineShown(state)) {
+        maskEnglishLine(state);
+        return;
+    }
+    revealEnglishLine(state);
+    focusWriteText(context);
+}
+
+void chineseLineClicked(MainContext& context)
+{
+    MainState& state = context.state;
+    if (chineseLineShown(state)) {
+        closeChineseLine(state);
+        return;
+    }
+    revealChineseLine(state);
+    focusWriteText(context);
+}
+
+void toggleWriteEnglishCheck(MainContext& context)
+{
+    MainState& state = context.state;
+    if (state.options.writeEnglishCheck != 0) {
+        state.options.writeEnglishCheck = 0;
+        maskEnglishLine(state);
+    } else {
+        state.options.writeEnglishCheck = 1;
+        revealEnglishLine(state);
+    }
+}
+
+void toggleWriteChineseCheck(MainContext& context)
+{
+    MainState& state = context.state;
+    if (state.options.writeChineseCheck != 0) {
+        state.options.writeChineseCheck = 0;
+        closeChineseLine(state);
+    } else {
+        state.options.writeChineseCheck = 1;
+        revealChineseLine(state);
+    }
+}
+
+void spellingFirstSentence(MainContext& context)
+{
+    if (context.state.SentenceCount > 0)
+        firstSentence(context);
+    focusWriteText(context);
+}
+
+void spellingPreviousSentence(MainContext& context)
+{
+    if (context.state.backGroupEnabled)
+        previousSentence(context);
+    focusWriteText(context);
+}
+
+void spellingNextSentence(MainContext& context)
+{
+    if (context.state.nextGroupEnabled)
+        nextSentence(context);
+    emptyWriteText(context.state);
+    focusWriteText(context);
+}
+
+void spellingReadAloud(MainContext& context)
+{
+    readAloud(context);
+    focusWriteText(context);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,217 @@
+#include "DictationTestPanel.h"
+
+#include "DictationMenus.h"
+#include "ElementCanvas.h"
+#include "Fonts.h"
+#include "PanelParts.h"
+#include "Theme.h"
+
+#include "app/MainController.h"
+#include "modes/DictationRules.h"
+#include "modes/DictationTest.h"
+
+#include <QCursor>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+
+namespace kelvaro {
+
+namespace {
+
+const char* const kCountNames[] = {"WrongCountLabel", "NextCueCountLabel", "WordCueCountLabel",
+                                   "SenFractionLabel"};
+const char* const kCountCaptions[] = {"错误：", "渐进提示：", "直接提示：", "得分："};
+
+} // namespace
+
+DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& controller,
+                                       QWidget* parent)
+    : ModePanel(QStringLiteral("WriteWordModePicture"), scale, controller, parent)
+{
+    m_canvas = new ElementCanvas(scale, this);
+    m_canvas->setObjectName(QStringLiteral("WriteWordCanvas"));
+    m_canvas->setBackground(theme::kPanel);
+    m_canvas->lower();
+    m_chinese.resize(2);
+
+    m_box = new QLineEdit(this);
+    m_box->setObjectName(QStringLiteral("WriteWordText"));
+    m_box->setFont(fontFor(TextFont::SentenceWord));
+    m_box->setFrame(false);
+    m_box->setStyleSheet(
+        QStringLiteral("QLineEdit { background: #ffffff; color: #222b36;"
+                       " border: 1px solid #2f7fb5; border-radius: 3px;"
+                       " padding: 0px 1px; selection-background-color: #d64541; }"));
+    m_box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_box->installEventFilter(this);
+    connect(m_box, &QLineEdit::textEdited, &controller, &MainController::dictationTextChanged);
+
+    for (int i = 0; i < 4; ++i) {
+        m_countCaptions[i] = makeLabel(QString(), QStringLiteral("Muted"), this);
+        m_countCaptions[i]->setText(QString::fromUtf8(kCountCaptions[i]));
+        m_countCaptions[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_counts[i] =
+            makeLabel(QString::fromLatin1(kCountNames[i]), QStringLiteral("Caption"), this);
+    }
+    m_counts[3]->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f7fb5;"));
+    m_done = makeLabel(QStringLiteral("WriteDoneCuePicture"), QStringLiteral("Caption"), this);
+    m_done->setText(QStringLiteral("✔ 本句已听写完成"));
+    m_done->setAlignment(Qt::AlignCenter);
+    m_done->setStyleSheet(QStringLiteral("color: #ffffff; background: #3c9a5f; border-radius: 4px;"
+                                         " font-weight: bold;"));
+    m_progressCaption =
+        makeLabel(QStringLiteral("ShowResultsPicture"), QStringLiteral("Muted"), this);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressBar"));
+    m_progress->setTextVisible(false);
+    m_progress->setStyleSheet(
+        QStringLiteral("QProgressBar { background: #e4e9ef; border: none; border-radius: 4px; }"
+                       "QProgressBar::chunk { background: #3c9a5f; border-radius: 4px; }"));
+
+    m_first = makeCommand(QStringLiteral("WriteBegainCommand"), QStringLiteral("首句"), this);
+    m_back = makeCommand(QStringLiteral("WriteBackCommand"), QStringLiteral("上一句"), this);
+    m_next = makeCommand(QStringLiteral("WriteNextCommand"), QStringLiteral("下一句"), this);
+    m_read = makeCommand(QStringLiteral("WriteReadCommand"), QStringLiteral("朗读"), this);
+    m_redo = makeCommand(QStringLiteral("WriteRestCommand"), QStringLiteral("重做"), this);
+    m_progressiveHint = makeCommand(QStringLiteral("Command2"), QStringLiteral("渐进提示"), this);
+    m_directHint = makeCommand(QStringLiteral("Command3"), QStringLiteral("直接提示"), this);
+    connect(m_first, &QPushButton::clicked, &controller, &MainController::dictationFirst);
+    connect(m_back, &QPushButton::clicked, &controller, &MainController::dictationBack);
+    connect(m_next, &QPushButton::clicked, &controller, &MainController::dictationNext);
+    connect(m_read, &QPushButton::clicked, &controller, &MainController::dictationReadAloud);
+    connect(m_redo, &QPushButton::clicked, &controller, &MainController::dictationRedo);
+    connect(m_progressiveHint, &QPushButton::clicked, &controller,
+            &MainController::progressiveHint);
+    connect(m_directHint, &QPushButton::clicked, &controller, &MainController::directHint);
+
+    const auto buildMenu = [this, &controller] {
+        return buildDictationTestMenu(controller.state(), controller, this);
+    };
+    m_settings = makeSettingsButton(QStringLiteral("WriteSetImage"), QStringLiteral("听写测试设置"),
+                                    m_scale.px(300), buildMenu, this);
+    m_settingsLabel = new ClickableLabel(QStringLiteral("设置"), this);
+    m_settingsLabel->setObjectName(QStringLiteral("WriteSetLabel"));
+    m_settingsLabel->setProperty("class", QStringLiteral("Caption"));
+    m_settingsLabel->setCursor(Qt::PointingHandCursor);
+    connect(m_settingsLabel, &ClickableLabel::clicked, this, [buildMenu] {
+        QMenu* menu = buildMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(QCursor::pos());
+    });
+    m_help = makeLabel(QStringLiteral("WriteHelpLabel"), QStringLiteral("Muted"), this);
+    m_help->setText(QStringLiteral("F5渐进提示，F6直接提示，F7复读"));
+}
+
+void DictationTestPanel::layoutChildren(const TwipRect& panel)
+{
+    m_canvas->setGeometry(1, 1, m_scale.px(panel.width) - 2, m_scale.px(panel.height) - 2);
+    // The score row under the title.
+    int left = 450;
+    for (int i = 0; i < 4; ++i) {
+        const int captionWidth = i == 0 || i == 3 ? 600 : 1000;
+        m_countCaptions[i]->setGeometry(px({left, 600, captionWidth, 330}));
+        m_counts[i]->setGeometry(px({left + captionWidth + 30, 600, 500, 330}));
+        left += captionWidth + 600;
+    }
+    m_settings->setGeometry(px({panel.width - 360 - 900, 615, 300, 300}));
+    m_settingsLabel->setGeometry(px({panel.width - 360 - 560, 600, 560, 330}));
+
+    const int bottomRow = panel.height - 600;
+    m_done->setGeometry(px({450, bottomRow - 1140, 2400, 360}));
+    m_progressCaption->setGeometry(px({450, bottomRow - 660, 2400, 330}));
+    m_progress->setGeometry(px({2900, bottomRow - 600, panel.width - 2900 - 600, 210}));
+    m_help->setGeometry(px({panel.width - 4200, bottomRow - 1140, 3840, 360}));
+    m_help->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    const int buttonWidth = 960;
+    left = 450;
+    for (QPushButton* button : {m_first, m_back, m_next, m_read, m_redo}) {
+        button->setGeometry(px({left, bottomRow, buttonWidth, 420}));
+        left += buttonWidth + 90;
+    }
+    left += 150;
+    for (QPushButton* button : {m_progressiveHint, m_directHint}) {
+        button->setGeometry(px({left, bottomRow, 1200, 420}));
+        left += 1200 + 90;
+    }
+}
+
+void DictationTestPanel::placeBox(const MainState& state)
+{
+    // The slot as it stands now: a window-mode change lays the words out again.
+    const TwipRect geometry = dictationBoxGeometry(state);
+    const QRect slot = px(geometry).translated(1, 1);
+    // At least the word's slot; wider while the learner types more than it holds.
+    const int typed = m_box->fontMetrics().horizontalAdvance(m_box->text()) + 8;
+    m_box->setGeometry(slot.left(), slot.top(), qMax(slot.width(), typed), slot.height());
+}
+
+void DictationTestPanel::refresh(const MainState& state)
+{
+    placeTitle(state);
+    const SentenceBrowseView& sentence = state.sentence;
+    m_chinese[1] = sentence.SenChineseLabel;
+    m_chinese[1].foreground = 0xFF4A5563;
+    m_chinese[1].geometry.top += 60;
+    m_chinese[1].visible = state.options.wordChineseCheck != 0;
+    // A word's underline stops short of the blank its segment carries, so that the slots of
+    // neighbouring words stay apart.
+    m_lines = sentence.WriteWordLine;
+    static const QFontMetricsF metrics(fontFor(TextFont::SentenceWord));
+    for (int i = 1; i < m_lines.size() && i < sentence.WriteWordLabel.size(); ++i) {
+        const QString& caption = sentence.WriteWordLabel[i].caption;
+        const qsizetype blanks = caption.size() - typedWordForm(caption).size();
+        if (blanks > 0)
+            m_lines[i].geometry.width -=
+                m_scale.twips(metrics.horizontalAdvance(caption.right(blanks)));
+    }
+    m_canvas->setLayers({{0, &sentence.WriteWordLabel, LayerKind::Text, TextFont::SentenceWord},
+                         {1, &m_lines, LayerKind::Line},
+                         {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
+
+    const DictationView& view = state.dictation;
+    if (m_boxRevision != view.wordBoxRevision) {
+        m_boxRevision = view.wordBoxRevision;
+        const QSignalBlocker blocker(m_box);
+        m_box->setText(view.WriteWordText);
+        if (view.WriteWordTextSelected)
+            m_box->selectAll();
+    }
+    placeBox(state);
+    m_box->setVisible(view.WriteWordTextVisible);
+
+    const int counts[] = {view.score.wrongWords, view.score.progressive, view.score.directHints,
+                          view.score.score};
+    for (int i = 0; i < 4; ++i)
+        m_counts[i]->setText(QString::number(counts[i]));
+    m_done->setVisible(view.WriteDoneCueVisible);
+    m_progressCaption->setText(QStringLiteral("完成：") + state.progressCaption);
+    m_progress->setRange(0, qMax(1, state.SentenceCount));
+    m_progress->setValue(qMin(state.DictatedCount, qMax(1, state.SentenceCount)));
+
+    m_first->setEnabled(state.SentenceCount > 0);
+    m_back->setEnabled(state.backGroupEnabled);
+    m_next->setEnabled(state.nextGroupEnabled);
+    m_read->setEnabled(state.SentenceCount > 0);
+    const bool word = view.WriteWordTextVisible && view.DictationWordIndex > 0;
+    m_progressiveHint->setEnabled(word);
+    m_directHint->setEnabled(word);
+}
+
+bool DictationTestPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_box && event->type() == QEvent::KeyPress) {
+        // After a wrong word the whole word is selected: the next key starts afresh.
+        if (m_box->hasSelectedText()) {
+            const QSignalBlocker blocker(m_box);
+            m_box->clear();
+            m_controller.dictationKeyPressed();
+        }
+    }
+    return ModePanel::eventFilter(watched, event);
+}
+
+} // namespace kelvaro

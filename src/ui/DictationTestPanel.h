@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ModePanel.h"
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace kelvaro {
+
+class ElementCanvas;
+class ClickableLabel;
+
+/// The dictation test (WriteWordModePicture): the word slots with the box laid over the
+/// current one, the score and its counters, the lesson's progress and the buttons.
+class DictationTestPanel : public ModePanel
+{
+    Q_OBJECT
+public:
+    DictationTestPanel(const TwipScale& scale, MainController& controller,
+                       QWidget* parent = nullptr);
+    void refresh(const MainState& state) override;
+    void layoutChildren(const TwipRect& panel) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeBox(const MainState& state);
+
+    ElementCanvas* m_canvas;
+    ElementArray m_chinese; ///< WriteWordChineseLabel as a one-element layer
+    ElementArray m_lines;   ///< WriteWordLine as drawn
+    QLineEdit* m_box;       ///< WriteWordText
+    int m_boxRevision = -1;
+    QLabel* m_counts[4]; ///< wrong words, progressive hints, direct hints, score
+    QLabel* m_countCaptions[4];
+    QLabel* m_done; ///< WriteDoneCuePicture
+    QLabel* m_progressCaption;
+    QProgressBar* m_progress;
+    QPushButton* m_first;
+    QPushButton* m_back;
+    QPushButton* m_next;
+    QPushButton* m_read;
+    QPushButton* m_redo;
+    QPushButton* m_progressiveHint;  ///< Command2
+    QPushButton* m_directHint;       ///< Command3
+    ClickableLabel* m_settings;      ///< WriteSetImage
+    ClickableLabel* m_settingsLabel; ///< WriteSetLabel
+    QLabel* m_help;
+};
+
+} // namespace kelvaro

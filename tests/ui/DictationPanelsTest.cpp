@@ -1,0 +1,95 @@
+// The two dictation panels in the real window, typed into as a learner does.
+#include "ui/MainWindow.h"
+#include "ui/ModePanel.h"
+#include "ui/PlayerApplication.h"
+#include "ui/TabBar.h"
+
+#include "app/MainController.h"
+#include "content/Lesson.h"
+#include "content/TextFile.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "TestFolder.h"
+
+using namespace kelvaro;
+
+namespace {
+
+class DictationPanels : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(player.start());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
+        // Lesson 1, sentence 1: "Hello, Tom."
+        auto* tabs = player.window().findChild<TabBar*>(QStringLiteral("TabImage"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kFreeSpellingMode).center());
+        ASSERT_EQ(state().ModeIndex, kFreeSpellingMode);
+    }
+
+    const MainState& state() { return player.controller().state(); }
+    template <typename T> T* find(int mode, const char* name)
+    {
+        return player.window().panel(mode)->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    TestFolder folder;
+    FakeDialogs dialogs;
+    PlayerApplication player{folder.root(), &dialogs};
+};
+
+} // namespace
+
+TEST_F(DictationPanels, FreeSpellingEnterSelectsTheWrongLetterThenMovesOn)
+{
+    auto* box = find<QLineEdit>(kFreeSpellingMode, "WriteText");
+    ASSERT_NE(box, nullptr);
+    QTest::keyClicks(box, QStringLiteral("hello tpm"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text(), QStringLiteral("hello tpm"));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("p"));
+    EXPECT_EQ(state().CurrentSentence, 1);
+
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("Hello, Tom."));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(state().CurrentSentence, 2);
+    EXPECT_TRUE(box->text().isEmpty());
+}
+
+TEST_F(DictationPanels, TheDictationBoxRevealsWordsAndScoresAWrongOne)
+{
+    player.controller().selectDictationTest();
+    ASSERT_EQ(state().ModeIndex, kDictationTestMode);
+    auto* box = find<QLineEdit>(kDictationTestMode, "WriteWordText");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+
+    QTest::keyClicks(box, QStringLiteral("hellp "));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("hellp"));
+    EXPECT_EQ(find<QLabel>(kDictationTestMode, "SenFractionLabel")->text(), QStringLiteral("97"));
+    EXPECT_EQ(find<QLabel>(kDictationTestMode, "WrongCountLabel")->text(), QStringLiteral("1"));
+
+    // The next key starts afresh; the comma ends the word, the blank after it is dropped.
+    QTest::keyClicks(box, QStringLiteral("hello, tom."));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    // Sentence 2 was passed before: the lesson is complete and the learner stays.
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("本课已听写完成！"));
+    EXPECT_EQ(state().CurrentSentence, 1);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(find<QLabel>(kDictationTestMode, "WriteDoneCuePicture")->isVisible());
+    const auto text = readTextFile(folder.root() + QStringLiteral("/Book/Kelvaro/1.dat"));
+    ASSERT_TRUE(text.ok());
+    const auto lesson = parseLesson(text.value(), QStringLiteral("1.dat"));
+    ASSERT_TRUE(lesson.ok());
+    EXPECT_TRUE(isDictated(lesson.value().records[0]));
+    player.window().close();
+}
