@@ -8,12 +8,16 @@ namespace kelvaro {
 /// MarkLessonCompleted, then ShowResults. This is the one place the results code hooks into.
 void lessonCompleted(MainContext& context);
 
-/// MarkLessonCompleted: stars the lesson in the book's results file. The results file is
-/// written only by the results code; until it is there, this leaves the file alone.
+/// MarkLessonCompleted: stars the entry titled LessonTitle in the book's results file, read
+/// afresh. A results file that is missing or cannot be read is left alone.
 void markLessonCompleted(MainContext& context);
 
-/// ShowResults: opens the results view of the lesson and the book. Until the view exists,
-/// the learner stays on the sentence with the message already shown.
+/// ShowResults: fills the lesson and book pages of the results view and shows it.
 void showResults(MainContext& context);
+
+/// Writes newText over the book's results file when it differs from oldText; a failed write
+/// is reported (when report) naming the file. Success when the file now holds newText.
+Status writeResultsText(MainContext& context, const QString& oldText, const QString& newText,
+                        bool report = true);
 
 } // namespace kelvaro

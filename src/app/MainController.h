@@ -143,6 +143,13 @@ public slots:
     bool fillInSpace();
     /// A fill-in option item (FillInOption) chosen.
     void toggleFillInOption(int option);
+    // Dictation results (the handlers are in ResultsController.cpp)
+    void showResults();                                ///< "查看听写成绩", Image1
+    void showResultsPage(bool bookPage);               ///< "本册成绩" / "本课成绩"
+    void closeResults();                               ///< "关闭", ExitResultsCommand
+    void resultsSentenceClicked(const QString& entry); ///< an entry of List1 or List2
+    void clearLessonResults();                         ///< "清除本课成绩"
+    void clearBookResults();                           ///< "清除本册成绩"
 
 signals:
     /// The state changed; the widgets draw it again.

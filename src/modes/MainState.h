@@ -2,6 +2,7 @@
 
 #include "DictationView.h"
 #include "FillInView.h"
+#include "ResultsView.h"
 #include "ScrollView.h"
 #include "ViewElement.h"
 #include "WordCueCard.h"
@@ -172,6 +173,9 @@ struct MainState
 
     // Dictation: free spelling and the dictation test
     DictationView dictation;
+
+    // Dictation results: the results view of the lesson and the book
+    ResultsView results;
 
     const QString& record(int i) const { return lesson.records[i - 1]; }
     QString& record(int i) { return lesson.records[i - 1]; }

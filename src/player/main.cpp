@@ -5,6 +5,7 @@
 #include "content/Version.h"
 #include "ui/PlayerApplication.h"
 #include "ui/QtDesktopPorts.h"
+#include "ui/StandardTranslations.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
             if (!isatty(STDERR_FILENO) && (qEnvironmentVariableIsSet("DISPLAY") ||
                                            qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))) {
                 QApplication app(argc, argv);
+                kelvaro::installStandardTranslations(app);
                 kelvaro::QtDialogs().warning(
                     QStringLiteral("提示"),
                     QStringLiteral("找不到课程文件夹，程序无法启动。\n\n") + given.error());
@@ -57,6 +59,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    kelvaro::installStandardTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Player"));
     QApplication::setApplicationVersion(kelvaro::kelvaroVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvaro-player"));

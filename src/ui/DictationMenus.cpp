@@ -74,6 +74,8 @@ QMenu* buildDictationTestMenu(const MainState& state, MainController& controller
     }
     QAction* rules = addItem(menu, QStringLiteral("WriteSet6"), QStringLiteral("查看评分标准"));
     QObject::connect(rules, &QAction::triggered, &controller, &MainController::showScoringRules);
+    QAction* results = addItem(menu, QStringLiteral("LookResults"), QStringLiteral("查看听写成绩"));
+    QObject::connect(results, &QAction::triggered, &controller, &MainController::showResults);
     menu->addSeparator();
 
     QAction* chinese = addItem(menu, QStringLiteral("SenSetChinese"),

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QProgressBar>
 
 namespace kelvaro {
@@ -24,6 +25,26 @@ namespace {
 const char* const kCountNames[] = {"WrongCountLabel", "NextCueCountLabel", "WordCueCountLabel",
                                    "SenFractionLabel"};
 const char* const kCountCaptions[] = {"错误：", "渐进提示：", "直接提示：", "得分："};
+
+// Image1: a small bar chart, the picture of the dictation results.
+QPixmap resultsPicture(int size)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const double unit = size / 10.0;
+    const double heights[] = {4, 7, 9};
+    const QColor colours[] = {QColor(0x8f, 0xc9, 0xa3), QColor(0x3c, 0x9a, 0x5f), theme::kAccent};
+    for (int i = 0; i < 3; ++i) {
+        painter.setBrush(colours[i]);
+        painter.drawRoundedRect(QRectF(unit * (0.5 + 3.2 * i), size - unit * (heights[i] + 0.5),
+                                       unit * 2.6, unit * heights[i]),
+                                unit * 0.4, unit * 0.4);
+    }
+    return picture;
+}
 
 } // namespace
 
@@ -70,6 +91,14 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
     m_progress->setStyleSheet(
         QStringLiteral("QProgressBar { background: #e4e9ef; border: none; border-radius: 4px; }"
                        "QProgressBar::chunk { background: #3c9a5f; border-radius: 4px; }"));
+
+    // The results icon beside the progress bar.
+    m_resultsIcon = new ClickableLabel(QString(), this);
+    m_resultsIcon->setObjectName(QStringLiteral("Image1"));
+    m_resultsIcon->setPixmap(resultsPicture(m_scale.px(300)));
+    m_resultsIcon->setToolTip(QStringLiteral("查看听写成绩"));
+    m_resultsIcon->setCursor(Qt::PointingHandCursor);
+    connect(m_resultsIcon, &ClickableLabel::clicked, &controller, &MainController::showResults);
 
     m_first = makeCommand(QStringLiteral("WriteBegainCommand"), QStringLiteral("首句"), this);
     m_back = makeCommand(QStringLiteral("WriteBackCommand"), QStringLiteral("上一句"), this);
@@ -122,7 +151,10 @@ void DictationTestPanel::layoutChildren(const TwipRect& panel)
     const int bottomRow = panel.height - 600;
     m_done->setGeometry(px({450, bottomRow - 1140, 2400, 360}));
     m_progressCaption->setGeometry(px({450, bottomRow - 660, 2400, 330}));
-    m_progress->setGeometry(px({2900, bottomRow - 600, panel.width - 2900 - 600, 210}));
+    // Image1 stands 120 twips right of the bar.
+    const TwipRect bar{2900, bottomRow - 600, panel.width - 2900 - 600 - 420, 210};
+    m_progress->setGeometry(px(bar));
+    m_resultsIcon->setGeometry(px({bar.left + bar.width + 120, bar.top - 45, 300, 300}));
     m_help->setGeometry(px({panel.width - 4200, bottomRow - 1140, 3840, 360}));
     m_help->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

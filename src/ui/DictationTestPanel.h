@@ -38,6 +38,7 @@ private:
     QLabel* m_done; ///< WriteDoneCuePicture
     QLabel* m_progressCaption;
     QProgressBar* m_progress;
+    ClickableLabel* m_resultsIcon; ///< Image1: opens the results view
     QPushButton* m_first;
     QPushButton* m_back;
     QPushButton* m_next;

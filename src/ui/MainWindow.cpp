@@ -7,6 +7,7 @@
 #include "LibraryTree.h"
 #include "ReadAfterPanel.h"
 #include "RecallPanel.h"
+#include "ResultsPicture.h"
 #include "SentenceBrowsePanel.h"
 #include "TabBar.h"
 #include "TextPagePanel.h"
@@ -58,6 +59,8 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     // The hint card of recall and the dictation test floats over the panels too.
     m_wordCue = new WordCuePicture(scale, this);
     connect(m_wordCue, &WordCuePicture::lineClicked, &controller, &MainController::cueLineClicked);
+    // The dictation results view lies over everything while it is open.
+    m_results = new ResultsPicture(scale, controller, this);
 
     connect(m_titleStrip, &TitleStrip::closeRequested, this, &QWidget::close);
     connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
@@ -148,6 +151,7 @@ void MainWindow::draw()
     }
     m_wordPopup->refresh(state.wordPopup);
     m_wordCue->refresh(state.cue);
+    m_results->refresh(state.results);
     applyFocus();
     update();
 }

@@ -18,6 +18,7 @@ class TextPagePanel;
 class QtDialogs;
 class WordPopup;
 class WordCuePicture;
+class ResultsPicture;
 
 /// The frameless main window: title strip, tabs, library tree and the mode panels. It draws
 /// the controller's state and turns input into the controller's handlers.
@@ -56,6 +57,7 @@ private:
     std::array<ModePanel*, 10> m_panels{};
     WordPopup* m_wordPopup;
     WordCuePicture* m_wordCue;
+    ResultsPicture* m_results;
     QPoint m_pressPoint;
     bool m_dragging = false;
     bool m_closed = false;

@@ -86,5 +86,7 @@ TEST_F(DictationMenusTest, PassMarkRulesAndChineseItems)
     EXPECT_EQ(item("SenSetChinese")->text(), QStringLiteral("显示中文"));
     EXPECT_NE(item("WriteModeRead1"), nullptr);
     EXPECT_NE(item("WriteReadTime8"), nullptr);
-    EXPECT_EQ(item("LookResults"), nullptr); // the results view comes with the results code
+    EXPECT_EQ(item("LookResults")->text(), QStringLiteral("查看听写成绩"));
+    item("LookResults")->trigger();
+    EXPECT_TRUE(state().results.visible);
 }

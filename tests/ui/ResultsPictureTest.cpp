@@ -1,0 +1,81 @@
+// The results view in the real window: opened from the dictation test's icon, a sentence
+// clicked in its list, closed by its picture button.
+#include "ui/MainWindow.h"
+#include "ui/ModePanel.h"
+#include "ui/PlayerApplication.h"
+
+#include "app/MainController.h"
+
+#include <QListView>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "TestFolder.h"
+
+using namespace kelvaro;
+
+namespace {
+
+class ResultsPictureTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(player.start());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
+        player.controller().selectDictationTest();
+        ASSERT_EQ(state().ModeIndex, kDictationTestMode);
+    }
+
+    const MainState& state() { return player.controller().state(); }
+    QWidget* view()
+    {
+        return player.window().findChild<QWidget*>(QStringLiteral("ResultsPicture"));
+    }
+    void openFromIcon()
+    {
+        auto* icon = player.window()
+                         .panel(kDictationTestMode)
+                         ->findChild<QWidget*>(QStringLiteral("Image1"));
+        ASSERT_NE(icon, nullptr);
+        ASSERT_TRUE(icon->isVisible());
+        QTest::mouseClick(icon, Qt::LeftButton);
+        ASSERT_TRUE(view()->isVisible());
+    }
+
+    TestFolder folder;
+    FakeDialogs dialogs;
+    PlayerApplication player{folder.root(), &dialogs};
+};
+
+} // namespace
+
+TEST_F(ResultsPictureTest, TheIconOpensTheViewAndASentenceClickGoesToItsDictation)
+{
+    openFromIcon();
+    // The test lesson's second sentence is the one passed.
+    auto* passed = view()->findChild<QListView*>(QStringLiteral("List2"));
+    ASSERT_NE(passed, nullptr);
+    const QModelIndex second = passed->model()->index(0, 0);
+    ASSERT_TRUE(second.data().toString().startsWith(QStringLiteral("2.")));
+    QTest::mouseClick(passed->viewport(), Qt::LeftButton, {}, passed->visualRect(second).center());
+    EXPECT_EQ(state().CurrentSentence, 2);
+    EXPECT_FALSE(view()->isVisible());
+    EXPECT_TRUE(state().dictation.WriteWordTextVisible);
+}
+
+TEST_F(ResultsPictureTest, ThePageOptionsAndTheExitPicture)
+{
+    openFromIcon();
+    auto* book = view()->findChild<QWidget*>(QStringLiteral("BookPicture"));
+    EXPECT_FALSE(book->isVisible());
+    QTest::mouseClick(view()->findChild<QWidget*>(QStringLiteral("Option1")), Qt::LeftButton);
+    EXPECT_TRUE(book->isVisible());
+    QTest::mouseClick(view()->findChild<QToolButton*>(QStringLiteral("ExitResultsCommand")),
+                      Qt::LeftButton);
+    EXPECT_FALSE(view()->isVisible());
+}
