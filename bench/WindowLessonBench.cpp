@@ -3,20 +3,25 @@
 #include "LessonTexts.h"
 #include "ShellFixture.h"
 
+#include "app/ContinuousReading.h"
 #include "app/Dictation.h"
 #include "app/KeyCommands.h"
 #include "app/LessonOpening.h"
 #include "app/MainController.h"
 #include "app/ModeSwitching.h"
+#include "app/RepeatScheduler.h"
 #include "app/StartUp.h"
 #include "content/TextFile.h"
 #include "modes/DictationRules.h"
 #include "modes/FullTextPage.h"
 #include "ui/DictationTestPanel.h"
 #include "ui/Fonts.h"
+#include "ui/MainWindow.h"
+#include "ui/ModePanel.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPixmap>
 
 #include <benchmark/benchmark.h>
 
@@ -191,6 +196,97 @@ void BM_KeyWordStep(benchmark::State& state)
 }
 BENCHMARK(BM_KeyWordStep)->Unit(benchmark::kMillisecond);
 
+// The full-text and translation pages on a long lesson.
+
+/// The window on a synthetic lesson of 2,000 sentences, drawn with the real fonts: what the
+/// learner's clicks and the reading's timer ticks cost, painting included.
+class PagesWindow
+{
+public:
+    explicit PagesWindow(int mode)
+    {
+        Settings settings = defaultSettings();
+        settings.modeIndex = mode;
+        settings.all = {1, 10};
+        ok = shell.folder.isValid() &&
+             shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
+                                     syntheticLesson(2000, 4)) &&
+             shell.folder.writeCp936(QStringLiteral("SETTING/Set.dat"), formatSettings(settings)) &&
+             controller.startUp() && context.state.SentenceCount == 2000;
+        window.refresh();
+    }
+
+    /// Paints the panel of the current mode, as the screen would show it.
+    void paint()
+    {
+        const QPixmap picture = window.panel(context.state.ModeIndex)->grab();
+        benchmark::DoNotOptimize(picture.cacheKey());
+    }
+
+    ShellFixture shell;
+    QtTextMeasurer measurer{shell.screen.logicalDpi()};
+    TwipScale scale{shell.screen.logicalDpi()};
+    MainContext context{shell.folder.root(),
+                        Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
+                              shell.desktop, shell.screen, measurer, shell.recorder,
+                              shell.feedback}};
+    MainController controller{context};
+    MainWindow window{controller, scale};
+    bool ok = false;
+};
+
+/// A tab click onto the full-text (1) or the translation page (3) from sentence browse, with
+/// the new panel painted.
+void BM_SwitchToPage(benchmark::State& state)
+{
+    const int mode = int(state.range(0));
+    PagesWindow pages(kSentenceBrowseMode);
+    if (!pages.ok) {
+        state.SkipWithError("the lesson did not open");
+        return;
+    }
+    // In the middle of the lesson, so the pages are scrolled.
+    pages.context.state.CurrentSentence = 1000;
+    pages.controller.nextSentence();
+    for (auto _ : state) {
+        pages.controller.tabClicked(mode);
+        pages.paint();
+        state.PauseTiming();
+        pages.controller.tabClicked(kSentenceBrowseMode);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SwitchToPage)->ArgName("mode")->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+
+/// One step of continuous reading: the full-text pause runs out, the next sentence is shown and
+/// read, the page follows it, and the window is drawn and painted again.
+void BM_FollowScrollStep(benchmark::State& state)
+{
+    PagesWindow pages(kFullTextMode);
+    if (!pages.ok) {
+        state.SkipWithError("the lesson did not open");
+        return;
+    }
+    MainContext& context = pages.context;
+    const RepeatFamily& fullText = *repeatFamily(kFullTextMode);
+    int moves = 0;
+    for (auto _ : state) {
+        if (!context.state.fullText.readingRuns) {
+            state.PauseTiming();
+            pages.controller.tabClicked(kFullTextMode);
+            pages.controller.allReadClicked();
+            state.ResumeTiming();
+        }
+        const int top = context.state.fullText.scroll.page.top;
+        context.state.CurrentReadCount = 1; // the sentence's one reading is done
+        pauseTimerTick(context, fullText);
+        pages.window.refresh();
+        pages.paint();
+        moves += context.state.fullText.scroll.page.top != top;
+    }
+    state.counters["page moves"] = moves;
+}
+BENCHMARK(BM_FollowScrollStep)->Unit(benchmark::kMillisecond);
 // The dictation test: a window on a lesson of synthetic sentences, opened in sentence browse.
 struct DictationWindow
 {

@@ -1,7 +1,9 @@
 #include "LessonOpening.h"
 
+#include "ContinuousReading.h"
 #include "ModeSwitching.h"
 #include "SentenceDisplay.h"
+#include "TranslationSelfTest.h"
 
 #include "content/BookList.h"
 #include "content/ResultsFile.h"
@@ -69,6 +71,9 @@ bool openLesson(MainContext& context, bool reportMissing)
                 QStringLiteral("找不到这一课的课文文件。\n\nThe lesson file \"%1\" does not exist.")
                     .arg(path));
         restorePrevious(state);
+        // The lesson still open gets its reveal mode again, as after a successful opening.
+        if (state.lessonOpen)
+            applyTranslationReveal(context);
         return false;
     }
     const auto text = readTextFile(path);
@@ -112,12 +117,15 @@ bool openLesson(MainContext& context, bool reportMissing)
     layoutFullTextForCheck(state); // also shows or hides its scroll controls
     updateScrollControls(state.translation.scroll);
 
+    // A continuous reading of the lesson left ends with it.
+    endContinuousReading(state);
     state.CurrentSentence = state.StartSentence;
     showSentence(context);
     playSentenceForMode(context);
     showModePanel(context);
     state.progressCaption =
         QStringLiteral("%1 / %2").arg(state.DictatedCount).arg(state.SentenceCount);
+    applyTranslationReveal(context);
     return true;
 }
 

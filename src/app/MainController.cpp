@@ -1,5 +1,6 @@
 #include "MainController.h"
 
+#include "ContinuousReading.h"
 #include "FillInActions.h"
 #include "LessonOpening.h"
 #include "ModeSwitching.h"
@@ -119,21 +120,17 @@ void MainController::fullTextCellReleased(int index)
     const QVector<int>& cellSentence = m_context.state.fullText.cellSentence;
     if (index < 1 || index >= cellSentence.size())
         return;
-    goToSentence(m_context, cellSentence[index], true);
+    readChosenSentence(m_context, cellSentence[index]);
     kelvaro::hideWordPopup(m_context);
     done();
 }
 
 void MainController::sentenceSpeakerClicked(int sentence)
 {
-    if (goToSentence(m_context, sentence, true))
-        done();
-}
-
-void MainController::translationLineClicked(int sentence)
-{
-    if (goToSentence(m_context, sentence, false))
-        done();
+    if (sentence < 1 || sentence > m_context.state.SentenceCount)
+        return;
+    readChosenSentence(m_context, sentence);
+    done();
 }
 
 void MainController::scrollTranslation(int steps)
@@ -248,6 +245,13 @@ void MainController::speakerReleased(int sentence)
 void MainController::pointerMovedOver(PointerArea area)
 {
     mouseMovedOver(m_context, area);
+    // The tip "双击英语句子查看译文" goes once the pointer comes over a page.
+    bool& tip = m_context.state.fullText.TipPictureVisible;
+    if (tip && area != PointerArea::Tree) {
+        tip = false;
+        done();
+        return;
+    }
     if (m_context.focus != FocusTarget::None)
         emit focusRequested();
 }
@@ -264,7 +268,7 @@ void MainController::sentenceWordClicked(int k)
 
 void MainController::fullTextCellRightReleased(int index)
 {
-    fullTextWordReleased(m_context, index);
+    lookUpFullTextWord(m_context, index);
     done();
 }
 
@@ -432,6 +436,71 @@ bool MainController::fillInSpace()
 void MainController::toggleFillInOption(int option)
 {
     kelvaro::toggleFillInOption(m_context, FillInOption(option));
+    done();
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+// Whole-lesson pages
+
+void MainController::allReadClicked()
+{
+    kelvaro::allReadClicked(m_context);
+    done();
+}
+
+void MainController::pauseReadClicked()
+{
+    kelvaro::pauseReadClicked(m_context);
+    done();
+}
+
+void MainController::fullTextCellDoubleClicked(int index)
+{
+    kelvaro::fullTextCellDoubleClicked(m_context, index);
+    done();
+}
+
+void MainController::translationLinePressed(int sentence, TranslationSide side)
+{
+    kelvaro::translationLinePressed(m_context, sentence, side);
+}
+
+void MainController::translationLineReleased(int sentence, TranslationSide side)
+{
+    if (kelvaro::translationLineReleased(m_context, sentence, side))
+        done();
+}
+
+void MainController::translationLineDoubleClicked(int sentence)
+{
+    kelvaro::translationLineDoubleClicked(m_context, sentence);
+    done();
+}
+
+void MainController::chooseRevealMode(int mode)
+{
+    kelvaro::chooseRevealMode(m_context, mode);
+    done();
+}
+
+void MainController::resetTranslation()
+{
+    kelvaro::resetTranslation(m_context);
+    done();
+}
+
+void MainController::translationThumbDragged(int thumbTop)
+{
+    dragThumb(m_context.state.translation.scroll, thumbTop);
+    done();
+}
+
+void MainController::fullTextThumbDragged(int thumbTop)
+{
+    dragThumb(m_context.state.fullText.scroll, thumbTop);
     done();
 }
 

@@ -3,6 +3,7 @@
 #include "KeyCommands.h"
 #include "MainContext.h"
 #include "ModeSwitching.h"
+#include "TranslationSelfTest.h"
 
 #include <QObject>
 #include <QPoint>
@@ -40,8 +41,6 @@ public slots:
     void fullTextCellReleased(int index);
     /// A click on the speaker icon of translation line or full-text line s.
     void sentenceSpeakerClicked(int sentence);
-    /// A click on translation line s: it becomes the current sentence.
-    void translationLineClicked(int sentence);
     // Read-after
     void recordClicked();     ///< "录音"
     void recordStopClicked(); ///< "停止"
@@ -77,6 +76,20 @@ public slots:
     void showKeyWordHelp();     ///< "添加/取消重点词"
     /// The window now stands at topLeft (screen pixels); nothing is drawn again.
     void windowMoved(QPoint topLeft);
+    // Whole-lesson pages: continuous reading, the translation self-test, the thumbs
+    void allReadClicked();   ///< AllReadCommand "全文朗读" / "停止朗读"
+    void pauseReadClicked(); ///< PauseReadCommand "暂停朗读" / "继续朗读"
+    /// A double click on full-text cell index.
+    void fullTextCellDoubleClicked(int index);
+    /// A mouse button pressed or released on a side of translation line s.
+    void translationLinePressed(int sentence, kelvaro::TranslationSide side);
+    void translationLineReleased(int sentence, kelvaro::TranslationSide side);
+    void translationLineDoubleClicked(int sentence);
+    void chooseRevealMode(int mode); ///< RS1..RS3
+    void resetTranslation();         ///< ResetCommand "恢复"
+    /// A scroll thumb dragged to thumbTop twips below its up button.
+    void translationThumbDragged(int thumbTop);
+    void fullTextThumbDragged(int thumbTop);
     // Dictation (the handlers are in DictationController.cpp)
     void dictationTextChanged(const QString& text); ///< the learner changed WriteWordText
     void dictationKeyPressed();                     ///< a key in WriteWordText, before it lands

@@ -1,5 +1,6 @@
 #include "ModeSwitching.h"
 
+#include "ContinuousReading.h"
 #include "Dictation.h"
 #include "modes/Recall.h"
 
@@ -40,6 +41,8 @@ void tabClicked(MainContext& context, int k)
     for (Timer* timer : {t.Timer3, t.Timer4, t.Timer5, t.Timer6, t.Timer7, t.ReadTimer})
         timer->setEnabled(false);
     context.ports.lessonPlayer.pause();
+    // Nothing reads any more: the full-text buttons go back to rest.
+    endContinuousReading(state);
 }
 
 void showModePanel(MainContext& context)

@@ -1,5 +1,6 @@
 #include "RepeatScheduler.h"
 
+#include "ContinuousReading.h"
 #include "SentenceDisplay.h"
 
 #include "content/TextRules.h"
@@ -40,6 +41,7 @@ void pauseTimerTick(MainContext& context, const RepeatFamily& family)
             state.CurrentReadCount = readings;
             playSentence(context);
         }
+        continuousReadingStep(context);
         return;
     }
     if (state.CurrentReadCount < count)

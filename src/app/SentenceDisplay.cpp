@@ -65,6 +65,8 @@ void playSentence(MainContext& context)
     player.setPosition(leadingNumber(context.state.SentenceStart));
     player.play();
     context.timers.ReadTimer->setEnabled(true);
+    // A reading started by hand ends the hold of continuous reading ("继续朗读").
+    context.state.fullText.readingHold = ReadingHold::None;
 }
 
 void pausePlayers(MainContext& context)

@@ -6,6 +6,7 @@
 #include "modes/Layout.h"
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
+#include "modes/TranslationReveal.h"
 
 #include <cmath>
 
@@ -50,7 +51,10 @@ void relayoutViews(MainContext& context)
     layoutPanels(state);
     if (!state.lessonOpen)
         return;
+    // The lines are made again for the new width; what the learner uncovered stays uncovered.
+    const RevealMarks revealed = revealMarks(state);
     buildTranslationLines(state, context.ports.measurer);
+    restoreRevealMarks(state, revealed);
     markTranslationSentence(state);
     layoutFullTextForCheck(state);
     underlineCurrentSentence(state);

@@ -53,6 +53,14 @@ struct TranslationView
     ElementArray EnglishTextLabel, ChineseTextLabel, ChinesePointLabel, SenLine, HornImage,
         SenNumLabel;
     ScrollView scroll; ///< TextPicture, MainPicture, MoveImage
+    QString hint;      ///< Label1(8): the hint line of the reveal mode
+};
+
+/// Where continuous reading of the full text was held by "暂停朗读".
+enum class ReadingHold {
+    None,    ///< not held
+    Reading, ///< inside a reading: the player waits where it was
+    Pause,   ///< inside the pause after a reading: the pause starts again on resume
 };
 
 /// The full-text page: one cell per segment and an end marker per sentence.
@@ -63,6 +71,11 @@ struct FullTextView
     int SentenceCellOffset = 0;
     bool TipPictureVisible = false;
     ScrollView scroll; ///< AllWordTextPicture, AllWordMainPicture, AllWordMoveImage
+    // Continuous reading: AllReadCommand says "停止朗读" while it runs (PauseReadCommand is
+    // enabled only then), PauseReadCommand says "继续朗读" while it holds.
+    bool readingRuns = false;
+    ReadingHold readingHold = ReadingHold::None;
+    int heldSentence = 0; ///< the sentence whose reading was held
 };
 
 /// The word popup (WordPicture), shared by every view.

@@ -73,4 +73,36 @@ void scrollStep(ScrollView& view, bool down)
     placeThumb(view);
 }
 
+void scrollToTop(ScrollView& view)
+{
+    view.page.top = 0;
+    view.thumbTop = kThumbStop;
+}
+
+void dragThumb(ScrollView& view, int thumbTop)
+{
+    const int travel = view.thumbTravel();
+    const int range = view.page.height - view.frame.height;
+    if (travel <= 0 || range <= 0)
+        return; // a short page or a squeezed track: there is nowhere to drag to
+    view.thumbTop = qBound(kThumbStop, thumbTop, kThumbStop + travel);
+    const int percent = int(std::floor(double(view.thumbTop - kThumbStop) / travel * 100.0));
+    view.page.top = -(percent * range / 100);
+}
+
+void followReading(ScrollView& view, int referenceTop, int referenceHeight)
+{
+    if (!view.pageTallerThanFrame())
+        return;
+    const int frame = view.frame.height;
+    if (referenceTop + view.page.top + referenceHeight <= frame)
+        return;
+    const int left = view.page.height - frame + view.page.top;
+    if (left >= frame / 2)
+        view.page.top -= frame / 2;
+    else
+        view.page.top = frame - view.page.height;
+    placeThumb(view);
+}
+
 } // namespace kelvaro

@@ -42,4 +42,17 @@ void scrollStep(ScrollView& view, bool down);
 /// page fits its frame.
 void scrollSteps(ScrollView& view, int steps);
 
+/// Both ends of the page at the frame's top: page top 0, thumb at its top stop.
+void scrollToTop(ScrollView& view);
+
+/// The thumb dragged to thumbTop (relative to the up button's top): it stops at its track's
+/// ends, and the page follows in whole percent steps. A track too short to move in leaves the
+/// page where it is.
+void dragThumb(ScrollView& view, int thumbTop);
+
+/// The page following a reading: when the reference element (top and height on the page) has
+/// its bottom below the frame, the page moves up by half the frame, or to its end when less
+/// than that is left. Nothing happens unless the page is taller than the frame.
+void followReading(ScrollView& view, int referenceTop, int referenceHeight);
+
 } // namespace kelvaro

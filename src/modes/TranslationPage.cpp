@@ -1,6 +1,7 @@
 #include "TranslationPage.h"
 
 #include "Layout.h"
+#include "TranslationReveal.h"
 
 namespace kelvaro {
 
@@ -34,6 +35,10 @@ void resetTemplates(TranslationView& view, const TextMeasurer& measurer)
     reset(view.SenLine, {});
     reset(view.HornImage, {layout::kHornLeft, 0, 240, 240});
     reset(view.SenNumLabel, {layout::kSenNumLeft, 0, 420, englishHeight});
+    // The templates' background is the colour that covers a line (the reveal modes).
+    for (ElementArray* covered :
+         {&view.EnglishTextLabel, &view.ChineseTextLabel, &view.ChinesePointLabel})
+        (*covered)[0].background = kTranslationMask;
 }
 
 } // namespace
@@ -80,7 +85,7 @@ void buildTranslationLines(MainState& state, const TextMeasurer& measurer)
         ViewElement cover;
         cover.geometry = {chinese.geometry.left, chinese.geometry.top - 45, chinese.geometry.width,
                           chinese.geometry.height + 90};
-        cover.opaque = true;
+        cover.visible = true; // opaque only while the Chinese is covered (the reveal modes)
 
         ViewElement line;
         line.geometry = {english.geometry.left, english.geometry.bottom(), english.geometry.width,

@@ -99,7 +99,8 @@ void ElementCanvas::paintEvent(QPaintEvent* event)
                 drawSpeaker(painter, box, QColor(0x2f, 0x7f, 0xb5));
                 break;
             case LayerKind::Cover:
-                painter.fillRect(box, toQColor(e.background));
+                if (e.opaque)
+                    painter.fillRect(box, toQColor(e.background));
                 break;
             }
         }

@@ -163,10 +163,10 @@ void MainWindow::applyFocus()
     context.focus = FocusTarget::None;
     switch (target) {
     case FocusTarget::FullTextKeys:
-        static_cast<TextPagePanel*>(m_panels[kFullTextMode])->canvas()->setFocus();
+        static_cast<TextPagePanel*>(m_panels[kFullTextMode])->keyReceiver()->setFocus();
         break;
     case FocusTarget::TranslationKeys:
-        static_cast<TextPagePanel*>(m_panels[kTranslationMode])->canvas()->setFocus();
+        static_cast<TextPagePanel*>(m_panels[kTranslationMode])->keyReceiver()->setFocus();
         break;
     case FocusTarget::Tree:
         m_tree->setFocus();
@@ -285,10 +285,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             m_controller.keyReleased();
         return false;
     }
-    // The page canvases take the arrow keys to scroll.
-    const bool fullPage = widget == static_cast<TextPagePanel*>(m_panels[kFullTextMode])->canvas();
+    // The pages' key receivers take the arrow keys to scroll.
+    const bool fullPage =
+        widget == static_cast<TextPagePanel*>(m_panels[kFullTextMode])->keyReceiver();
     const bool translationPage =
-        widget == static_cast<TextPagePanel*>(m_panels[kTranslationMode])->canvas();
+        widget == static_cast<TextPagePanel*>(m_panels[kTranslationMode])->keyReceiver();
     if ((fullPage || translationPage) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
         const int step = key->key() == Qt::Key_Down ? 1 : -1;
         fullPage ? m_controller.scrollFullText(step) : m_controller.scrollTranslation(step);

@@ -4,6 +4,7 @@
 #include "app/MainController.h"
 #include "app/RepeatScheduler.h"
 #include "modes/Recall.h"
+#include "modes/TranslationReveal.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -136,6 +137,34 @@ QMenu* buildFillInMenu(const MainState& state, MainController& controller, QWidg
         const int option = int(item.option);
         QObject::connect(action, &QAction::triggered, &controller,
                          [&controller, option] { controller.toggleFillInOption(option); });
+    }
+    return menu;
+}
+
+// The translation page's menu
+QMenu* buildTranslationMenu(const MainState& state, MainController& controller, QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("YL"));
+    menu->setTitle(QStringLiteral("英汉互译设置"));
+    auto* group = new QActionGroup(menu);
+    const int current = revealModeOf(state.options.translationMode);
+    const struct
+    {
+        const char* name;
+        const char* caption;
+        int mode;
+    } items[] = {
+        {"RS1", "点出中文", kPointChinese},
+        {"RS2", "点出英文", kPointEnglish},
+        {"RS3", "点出中文和英文", kPointEnglishChinese},
+    };
+    for (const auto& item : items) {
+        QAction* action = addChecked(menu, group, QString::fromLatin1(item.name),
+                                     QString::fromUtf8(item.caption), item.mode == current);
+        const int mode = item.mode;
+        QObject::connect(action, &QAction::triggered, &controller,
+                         [&controller, mode] { controller.chooseRevealMode(mode); });
     }
     return menu;
 }

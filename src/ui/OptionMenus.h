@@ -18,6 +18,10 @@ void addRepeatFamilyMenus(QMenu* menu, const RepeatFamily& family, const MainSta
 /// The sentence browse options ("句子浏览设置"): Chinese line, counts, pauses, next-sentence mode.
 QMenu* buildSentenceBrowseMenu(const MainState& state, MainController& controller, QWidget* parent);
 
+/// The translation options ("英汉互译设置", YL): the reveal modes RS1..RS3, the one in force
+/// checked.
+QMenu* buildTranslationMenu(const MainState& state, MainController& controller, QWidget* parent);
+
 /// The sentence recall options ("句子回想设置"): Chinese line, counts, pauses.
 QMenu* buildRecallMenu(const MainState& state, MainController& controller, QWidget* parent);
 

@@ -157,13 +157,31 @@ ScrollColumn::Part ScrollColumn::partAt(const QPointF& point) const
 
 void ScrollColumn::mousePressEvent(QMouseEvent* event)
 {
+    const double y = event->position().y();
     m_pressed = partAt(event->position());
+    m_grabbed = y >= m_scale.pxF(m_thumbTop) && y <= m_scale.pxF(m_thumbTop + m_thumbHeight);
+    m_dragged = false;
+    m_grabY = y;
+    m_grabThumbTop = m_thumbTop;
+}
+
+void ScrollColumn::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_grabbed || !(event->buttons() & Qt::LeftButton))
+        return;
+    m_dragged = true;
+    emit thumbDragged(m_grabThumbTop + m_scale.twips(event->position().y() - m_grabY));
 }
 
 void ScrollColumn::mouseReleaseEvent(QMouseEvent* event)
 {
-    // Like a button: it scrolls only when released over the part it was pressed on.
+    const bool dragged = m_dragged;
+    m_grabbed = m_dragged = false;
+    // Like a button: it scrolls only when released over the part it was pressed on, and the
+    // end of a drag is no click on the track.
     const Part pressed = std::exchange(m_pressed, Part::None);
+    if (dragged)
+        return;
     if (pressed == Part::None || partAt(event->position()) != pressed)
         return;
     pressed == Part::Up ? emit upClicked() : emit downClicked();

@@ -57,10 +57,13 @@ public:
 signals:
     void upClicked();
     void downClicked();
+    /// The thumb dragged: where its top would be, in twips, before any stop applies.
+    void thumbDragged(int topTwips);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -71,6 +74,11 @@ private:
     Part m_pressed = Part::None;
     int m_thumbTop = 255;
     int m_thumbHeight = 600;
+    // A drag of the thumb: the pointer and the thumb where the button went down.
+    bool m_grabbed = false;
+    bool m_dragged = false;
+    double m_grabY = 0;
+    int m_grabThumbTop = 0;
 };
 
 } // namespace kelvaro

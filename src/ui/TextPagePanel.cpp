@@ -5,6 +5,7 @@
 #include "PanelParts.h"
 #include "Theme.h"
 
+#include "app/ContinuousReading.h"
 #include "app/MainController.h"
 #include "app/RepeatScheduler.h"
 
@@ -14,6 +15,23 @@
 namespace kelvaro {
 
 namespace {
+
+// Layer ids of the canvases, reported with the clicks.
+enum PageLayer {
+    kWordOrEnglishLayer = 0, ///< full-text cells, translation English lines
+    kSpeakerLayer = 1,
+    kUnderlineLayer = 2,
+    kFullChineseLayer = 3,
+    kSenLineLayer = 4,
+    kNumberLayer = 5,
+    kChineseLayer = 6,
+    kChineseCoverLayer = 7,
+};
+
+// The toolbar below the viewport: the buttons stand in from the panel's right edge.
+constexpr int kFirstButtonIn = 3260;
+constexpr int kSecondButtonIn = 1740;
+constexpr int kButtonHeight = 390;
 
 // The full-text options ("全文模式设置"): key-word help and colour, counts and pauses.
 QMenu* buildFullTextMenu(const MainState& state, MainController& controller, QWidget* parent)
@@ -33,6 +51,15 @@ QMenu* buildFullTextMenu(const MainState& state, MainController& controller, QWi
     return menu;
 }
 
+std::optional<TranslationSide> sideOf(int layer)
+{
+    if (layer == kWordOrEnglishLayer)
+        return TranslationSide::English;
+    if (layer == kChineseLayer || layer == kChineseCoverLayer)
+        return TranslationSide::Chinese;
+    return std::nullopt;
+}
+
 } // namespace
 
 TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& controller,
@@ -42,77 +69,132 @@ TextPagePanel::TextPagePanel(Page page, const TwipScale& scale, MainController& 
                 scale, controller, parent),
       m_page(page)
 {
+    const bool full = (page == Page::FullText);
     m_frame = new QFrame(this);
     m_frame->setProperty("class", QStringLiteral("Page"));
-    m_frame->setObjectName(page == Page::FullText ? QStringLiteral("AllWordTextPicture")
-                                                  : QStringLiteral("TextPicture"));
+    m_frame->setObjectName(full ? QStringLiteral("AllWordTextPicture")
+                                : QStringLiteral("TextPicture"));
     m_canvas = new ElementCanvas(scale, m_frame);
-    m_canvas->setObjectName(page == Page::FullText ? QStringLiteral("AllWordMainPicture")
-                                                   : QStringLiteral("MainPicture"));
-    m_canvas->setFocusPolicy(Qt::StrongFocus);
+    m_canvas->setObjectName(full ? QStringLiteral("AllWordMainPicture")
+                                 : QStringLiteral("MainPicture"));
+    // Off the page, so it is never seen; a click on the page hands it the keyboard.
+    m_keyReceiver = new QWidget(this);
+    m_keyReceiver->setObjectName(full ? QStringLiteral("Combo2") : QStringLiteral("Combo1"));
+    m_keyReceiver->setFocusPolicy(Qt::StrongFocus);
+    m_keyReceiver->setGeometry(-20, -20, 1, 1);
+    m_canvas->setFocusPolicy(Qt::ClickFocus);
+    m_canvas->setFocusProxy(m_keyReceiver);
     m_scrollColumn = new ScrollColumn(scale, this);
 
-    const bool full = (page == Page::FullText);
     auto scrollBy = [this, &controller, full](int steps) {
         full ? controller.scrollFullText(steps) : controller.scrollTranslation(steps);
     };
     connect(m_scrollColumn, &ScrollColumn::upClicked, this, [scrollBy] { scrollBy(-1); });
     connect(m_scrollColumn, &ScrollColumn::downClicked, this, [scrollBy] { scrollBy(1); });
+    connect(m_scrollColumn, &ScrollColumn::thumbDragged, &controller,
+            full ? &MainController::fullTextThumbDragged
+                 : &MainController::translationThumbDragged);
     connect(m_canvas, &ElementCanvas::wheelScrolled, this,
             [scrollBy](int steps) { scrollBy(steps); });
-    connect(
-        m_canvas, &ElementCanvas::elementReleased, this,
-        [&controller, full](int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
-            // The right button looks a full-text word up (and with Ctrl marks it).
-            if (full && layer == 0 && button == Qt::RightButton)
-                controller.fullTextCellRightReleased(index);
-            if (button != Qt::LeftButton)
-                return;
-            if (full && layer == 0)
-                controller.fullTextCellReleased(index);
-            else if (layer == 1 && full)
-                controller.sentenceSpeakerClicked(index);
-            else if (layer == 1)
-                controller.speakerReleased(index);
-            else if (!full)
-                controller.translationLineClicked(index);
-        });
-
-    connect(m_canvas, &ElementCanvas::elementPressed, this,
-            [&controller, full](int layer, int index, Qt::MouseButton button) {
-                if (!full && layer == 1 && button == Qt::LeftButton)
-                    controller.speakerPressed(index);
-            });
-    connect(m_canvas, &ElementCanvas::pressCancelled, this, [&controller, full](int layer, int) {
-        if (!full && layer == 1)
-            controller.speakerPressCancelled();
-    });
     connect(m_canvas, &ElementCanvas::pointerMoved, this, [&controller, full] {
         controller.pointerMovedOver(full ? PointerArea::FullTextPage
                                          : PointerArea::TranslationPage);
     });
     connect(m_canvas, &ElementCanvas::backgroundClicked, &controller,
             &MainController::hideWordPopup);
+    if (full)
+        connectFullText(controller);
+    else
+        connectTranslation(controller);
+}
 
-    if (full) {
-        makeSettingsButton(
-            QStringLiteral("AllSetImage"), QStringLiteral("全文模式设置"), m_scale.px(300),
-            [this, &controller] { return buildFullTextMenu(controller.state(), controller, this); },
-            this);
-        m_checkImage = new ClickableLabel(this);
-        m_checkImage->setObjectName(QStringLiteral("AllChineseCheckImage"));
-        m_checkImage->setCursor(Qt::PointingHandCursor);
-        m_checkLabel = new ClickableLabel(QStringLiteral("显示中文句子"), this);
-        m_checkLabel->setObjectName(QStringLiteral("AllChineseCheckLabel"));
-        m_checkLabel->setProperty("class", QStringLiteral("Caption"));
-        m_checkLabel->setCursor(Qt::PointingHandCursor);
-        connect(m_checkImage, &ClickableLabel::clicked, &controller,
-                &MainController::toggleFullTextChinese);
-        connect(m_checkLabel, &ClickableLabel::clicked, &controller,
-                &MainController::toggleFullTextChinese);
-        m_tip = makeLabel(QStringLiteral("TipPicture"), QStringLiteral("Muted"), this);
-        m_tip->setText(QStringLiteral("双击英语句子查看译文"));
-    }
+void TextPagePanel::connectFullText(MainController& controller)
+{
+    connect(m_canvas, &ElementCanvas::elementReleased, this,
+            [&controller](int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                // The right button looks a word up (and with Ctrl marks it).
+                if (layer == kWordOrEnglishLayer && button == Qt::RightButton)
+                    controller.fullTextCellRightReleased(index);
+                if (button != Qt::LeftButton)
+                    return;
+                if (layer == kWordOrEnglishLayer)
+                    controller.fullTextCellReleased(index);
+                else if (layer == kSpeakerLayer)
+                    controller.sentenceSpeakerClicked(index);
+            });
+    connect(m_canvas, &ElementCanvas::elementDoubleClicked, this,
+            [&controller](int layer, int index) {
+                if (layer == kWordOrEnglishLayer)
+                    controller.fullTextCellDoubleClicked(index);
+            });
+
+    m_settings = makeSettingsButton(
+        QStringLiteral("AllSetImage"), QStringLiteral("全文模式设置"), m_scale.px(300),
+        [this, &controller] { return buildFullTextMenu(controller.state(), controller, this); },
+        this);
+    m_checkImage = new ClickableLabel(this);
+    m_checkImage->setObjectName(QStringLiteral("AllChineseCheckImage"));
+    m_checkImage->setCursor(Qt::PointingHandCursor);
+    m_checkLabel = new ClickableLabel(QStringLiteral("显示中文句子"), this);
+    m_checkLabel->setObjectName(QStringLiteral("AllChineseCheckLabel"));
+    m_checkLabel->setProperty("class", QStringLiteral("Caption"));
+    m_checkLabel->setCursor(Qt::PointingHandCursor);
+    connect(m_checkImage, &ClickableLabel::clicked, &controller,
+            &MainController::toggleFullTextChinese);
+    connect(m_checkLabel, &ClickableLabel::clicked, &controller,
+            &MainController::toggleFullTextChinese);
+    m_tip = makeLabel(QStringLiteral("TipPicture"), QStringLiteral("Muted"), this);
+    m_tip->setText(QStringLiteral("双击英语句子查看译文"));
+    m_allRead = makeCommand(QStringLiteral("AllReadCommand"), QStringLiteral("全文朗读"), this);
+    m_pauseRead = makeCommand(QStringLiteral("PauseReadCommand"), QStringLiteral("暂停朗读"), this);
+    m_pauseRead->setEnabled(false);
+    // The narrower of the two places: less padding, so the whole caption shows.
+    m_pauseRead->setStyleSheet(QStringLiteral("padding: 3px 4px;"));
+    connect(m_allRead, &QPushButton::clicked, &controller, &MainController::allReadClicked);
+    connect(m_pauseRead, &QPushButton::clicked, &controller, &MainController::pauseReadClicked);
+}
+
+void TextPagePanel::connectTranslation(MainController& controller)
+{
+    connect(m_canvas, &ElementCanvas::elementPressed, this,
+            [&controller](int layer, int index, Qt::MouseButton button) {
+                if (layer == kSpeakerLayer) {
+                    if (button == Qt::LeftButton)
+                        controller.speakerPressed(index);
+                } else if (const auto side = sideOf(layer)) {
+                    controller.translationLinePressed(index, *side);
+                }
+            });
+    connect(m_canvas, &ElementCanvas::elementReleased, this,
+            [&controller](int layer, int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                if (layer == kSpeakerLayer) {
+                    if (button == Qt::LeftButton)
+                        controller.speakerReleased(index);
+                } else if (const auto side = sideOf(layer)) {
+                    controller.translationLineReleased(index, *side);
+                }
+            });
+    // A speaker icon released away from itself goes back to rest and does nothing.
+    connect(m_canvas, &ElementCanvas::pressCancelled, this, [&controller](int layer, int) {
+        if (layer == kSpeakerLayer)
+            controller.speakerPressCancelled();
+    });
+    connect(m_canvas, &ElementCanvas::elementDoubleClicked, this,
+            [&controller](int layer, int index) {
+                if (layer == kWordOrEnglishLayer)
+                    controller.translationLineDoubleClicked(index);
+            });
+
+    m_hint = makeLabel(QStringLiteral("Label1_8"), QStringLiteral("Muted"), this);
+    m_option = makeCommand(QStringLiteral("OptionCommand"), QStringLiteral("设置"), this);
+    connect(m_option, &QPushButton::clicked, this, [this, &controller] {
+        // Built afresh each time: its check mark follows the reveal mode in force.
+        QMenu* menu = buildTranslationMenu(controller.state(), controller, this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(QCursor::pos());
+    });
+    m_reset = makeCommand(QStringLiteral("ResetCommand"), QStringLiteral("恢复"), this);
+    connect(m_reset, &QPushButton::clicked, &controller, &MainController::resetTranslation);
 }
 
 const ScrollView& TextPagePanel::scroll(const MainState& state) const
@@ -134,35 +216,66 @@ void TextPagePanel::refresh(const MainState& state)
     m_scrollColumn->setThumb(view.thumbTop, view.thumbHeight);
     m_scrollColumn->setVisible(view.scrollControlsVisible);
     m_canvas->setOffset(view.page.left, view.page.top);
+    const int row = view.frame.bottom() + 150;
+    if (m_page == Page::FullText)
+        refreshFullText(state, row);
+    else
+        refreshTranslation(state, row);
+}
 
-    if (m_page == Page::FullText) {
-        const FullTextView& full = state.fullText;
-        m_canvas->setLayers({
-            {2, &full.AllWordLine, LayerKind::Line, TextFont::FullTextWord, false},
-            {0, &full.AllWordTextLabel, LayerKind::Text, TextFont::FullTextWord, true},
-            {3, &full.AllChineseLabel, LayerKind::Text, TextFont::FullTextChinese, false},
-            {1, &full.AllVoiceImage, LayerKind::Speaker, TextFont::FullTextWord, true},
-        });
-        const int row = view.frame.bottom() + 150;
-        const bool shown = state.options.allChineseCheck == QLatin1String("1");
-        m_checkImage->setGeometry(px({view.frame.left, row + 90, 240, 240}));
-        m_checkImage->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
-        m_checkLabel->setGeometry(px({view.frame.left + 300, row, 1800, 420}));
-        m_tip->setGeometry(px({view.frame.left + 2300, row, 3000, 420}));
-        // AllSetImage stands 3260 twips in from the panel's right edge.
-        if (auto* settings = findChild<ClickableLabel*>(QStringLiteral("AllSetImage")))
-            settings->setGeometry(px({m_scale.twips(width()) - 3260, row + 60, 300, 300}));
-        m_tip->setVisible(full.TipPictureVisible);
-    } else {
-        const TranslationView& t = state.translation;
-        m_canvas->setLayers({
-            {4, &t.SenLine, LayerKind::Line, TextFont::TranslationEnglish, false},
-            {5, &t.SenNumLabel, LayerKind::Text, TextFont::TranslationEnglish, false},
-            {1, &t.HornImage, LayerKind::Speaker, TextFont::TranslationEnglish, true},
-            {0, &t.EnglishTextLabel, LayerKind::Text, TextFont::TranslationEnglish, true},
-            {6, &t.ChineseTextLabel, LayerKind::Text, TextFont::TranslationChinese, true},
-        });
-    }
+void TextPagePanel::refreshFullText(const MainState& state, int row)
+{
+    const FullTextView& full = state.fullText;
+    m_canvas->setLayers({
+        {kUnderlineLayer, &full.AllWordLine, LayerKind::Line, TextFont::FullTextWord, false},
+        {kWordOrEnglishLayer, &full.AllWordTextLabel, LayerKind::Text, TextFont::FullTextWord,
+         true},
+        {kFullChineseLayer, &full.AllChineseLabel, LayerKind::Text, TextFont::FullTextChinese,
+         false},
+        {kSpeakerLayer, &full.AllVoiceImage, LayerKind::Speaker, TextFont::FullTextWord, true},
+    });
+    const ScrollView& view = full.scroll;
+    const bool shown = state.options.allChineseCheck == QLatin1String("1");
+    m_checkImage->setGeometry(px({view.frame.left, row + 90, 240, 240}));
+    m_checkImage->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
+    m_checkLabel->setGeometry(px({view.frame.left + 300, row, 1800, 420}));
+    m_tip->setGeometry(px({view.frame.left + 2300, row, 3000, 420}));
+    m_tip->setVisible(full.TipPictureVisible);
+
+    // AllSetImage and AllReadCommand stand 3260 and 1740 twips in from the panel's right
+    // edge; PauseReadCommand between them.
+    const int right = m_scale.twips(width());
+    m_settings->setGeometry(px({right - kFirstButtonIn, row + 60, 300, 300}));
+    m_pauseRead->setGeometry(px({right - kFirstButtonIn + 345, row,
+                                 kFirstButtonIn - kSecondButtonIn - 390, kButtonHeight}));
+    m_allRead->setGeometry(
+        px({right - kSecondButtonIn, row, kSecondButtonIn - 240, kButtonHeight}));
+    m_allRead->setText(allReadCaption(state));
+    m_pauseRead->setText(pauseReadCaption(state));
+    m_pauseRead->setEnabled(full.readingRuns);
+}
+
+void TextPagePanel::refreshTranslation(const MainState& state, int row)
+{
+    const TranslationView& t = state.translation;
+    m_canvas->setLayers({
+        {kSenLineLayer, &t.SenLine, LayerKind::Line, TextFont::TranslationEnglish, false},
+        {kNumberLayer, &t.SenNumLabel, LayerKind::Text, TextFont::TranslationEnglish, false},
+        {kSpeakerLayer, &t.HornImage, LayerKind::Speaker, TextFont::TranslationEnglish, true},
+        {kWordOrEnglishLayer, &t.EnglishTextLabel, LayerKind::Text, TextFont::TranslationEnglish,
+         true},
+        {kChineseCoverLayer, &t.ChinesePointLabel, LayerKind::Cover, TextFont::TranslationChinese,
+         true},
+        {kChineseLayer, &t.ChineseTextLabel, LayerKind::Text, TextFont::TranslationChinese, true},
+    });
+    const ScrollView& view = t.scroll;
+    m_hint->setText(t.hint);
+    m_hint->setGeometry(px({view.frame.left, row, 5700, 420}));
+    // OptionCommand and ResetCommand take the places of the full text's first two.
+    const int right = m_scale.twips(width());
+    m_option->setGeometry(
+        px({right - kFirstButtonIn, row, kFirstButtonIn - kSecondButtonIn - 150, kButtonHeight}));
+    m_reset->setGeometry(px({right - kSecondButtonIn, row, kSecondButtonIn - 240, kButtonHeight}));
 }
 
 } // namespace kelvaro

@@ -99,3 +99,67 @@ TEST(ScrollView, PageThatFitsItsFrameNeitherCentresNorShowsControls)
     updateScrollControls(view);
     EXPECT_TRUE(view.scrollControlsVisible);
 }
+
+TEST(ScrollView, ThumbDragStopsAtTheTrackEndsAndMovesThePageInWholePercent)
+{
+    const struct
+    {
+        int dragTo;
+        int thumbTop, pageTop;
+    } cases[] = {
+        {255, 255, 0},     {100, 255, 0},     // above the track: stops at 255
+        {259, 259, -20},   {262, 262, -20},   // 1.75 % is 1 %
+        {455, 455, -1000}, {655, 655, -2000}, // half way, the bottom
+        {900, 655, -2000},                    // below the down button: stops there
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dragTo);
+        ScrollView view = makeView(-700);
+        dragThumb(view, c.dragTo);
+        EXPECT_EQ(view.thumbTop, c.thumbTop);
+        EXPECT_EQ(view.page.top, c.pageTop);
+    }
+}
+
+// Regression: the drag divided by the thumb's travel and the page's overhang, which are zero or
+// negative for a short page or a squeezed track.
+TEST(ScrollView, ThumbDragOnAShortPageOrASqueezedTrackChangesNothing)
+{
+    for (const auto& [pageHeight, downButtonTop] :
+         {std::pair{800, 895}, std::pair{1000, 895}, std::pair{3000, 495}, std::pair{3000, 300}}) {
+        SCOPED_TRACE(std::to_string(pageHeight) + " " + std::to_string(downButtonTop));
+        ScrollView view = makeView(0, pageHeight);
+        view.downButtonTop = downButtonTop;
+        dragThumb(view, 400);
+        EXPECT_EQ(view.page.top, 0);
+        EXPECT_EQ(view.thumbTop, 255);
+    }
+}
+
+TEST(ScrollView, FollowingAReadingMovesHalfAViewportOnceTheReferenceLeavesIt)
+{
+    const struct
+    {
+        const char* name;
+        int pageTop, referenceTop, pageHeight;
+        int newTop;
+    } cases[] = {
+        {"inside the viewport", 0, 700, 3000, 0},
+        {"bottom exactly at the frame's bottom", 0, 800, 3000, 0},
+        {"bottom below: half a viewport up", 0, 801, 3000, -500},
+        {"already scrolled", -500, 1400, 3000, -1000},
+        {"less than half left: to the end", -1600, 2500, 3000, -2000},
+        {"page fits the frame: nothing", 0, 801, 900, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScrollView view = makeView(c.pageTop, c.pageHeight);
+        followReading(view, c.referenceTop, 200);
+        EXPECT_EQ(view.page.top, c.newTop);
+        if (c.newTop != c.pageTop) {
+            ScrollView placed = view;
+            placeThumb(placed);
+            EXPECT_EQ(view.thumbTop, placed.thumbTop);
+        }
+    }
+}
