@@ -77,7 +77,7 @@ void PrintTo(const Observed& o, std::ostream* out)
 class ModeWindow
 {
 public:
-    explicit ModeWindow(int mode)
+    explicit ModeWindow(int mode, int start = kStart, int count = 1)
     {
         EXPECT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
@@ -85,7 +85,7 @@ public:
         settings.writeMode = QLatin1String(mode == kDictationTestMode ? "2" : "1");
         for (RepeatOption* option :
              {&settings.sen, &settings.write, &settings.all, &settings.click, &settings.pen})
-            option->count = 1;          // F7 plays in every mode
+            option->count = count;      // at 1 F7 plays in every mode
         settings.writeEnglishCheck = 0; // the free-spelling lines start hidden for F8 and F9
         settings.writeChineseCheck = 0;
         settings.currentWordChinese = false; // no fill-in hint is shown before its key
@@ -94,14 +94,14 @@ public:
         EXPECT_TRUE(shell.writeLesson(1, lessonText(kRecords)));
         EXPECT_TRUE(shell.startUp());
         MainState& state = shell.state();
-        state.CurrentSentence = kStart;
+        state.CurrentSentence = start;
         showSentence(shell.context());
         // Something for "重做", "重置" and the page keys of free spelling to undo.
         state.dictation.WriteText = QStringLiteral("Good");
         state.dictation.score = {90, 1, 0, 0};
         if (mode == kRecallMode)
             cueFullReveal(shell.context(), 1);
-        if (mode == kDictationTestMode) {
+        if (mode == kDictationTestMode && start == kStart) {
             for (QChar c : QStringLiteral("Good ")) {
                 dictationKeyPressed(shell.context());
                 dictationTextChanged(shell.context(), state.dictation.WriteWordText + c);
@@ -324,5 +324,37 @@ TEST(KeyTableTest, AnyKeyReleasedEndsTheCtrlStateInEveryMode)
         EXPECT_TRUE(window.shell.state().CtrlHeld);
         keyReleased(window.shell.context());
         EXPECT_FALSE(window.shell.state().CtrlHeld);
+    }
+}
+
+TEST(KeyTableTest, AtEitherEndThePageKeysDoNothingAndTheTypingStays)
+{
+    const struct
+    {
+        int start;
+        WindowKey key;
+    } ends[] = {{1, WindowKey::PageUp}, {4, WindowKey::PageDown}};
+    for (const auto& end : ends) {
+        for (int mode : kModes) {
+            SCOPED_TRACE(std::to_string(end.start) + " in mode " + std::to_string(mode));
+            ModeWindow window(mode, end.start);
+            const Observed before = window.observe();
+            EXPECT_FALSE(keyPressed(window.shell.context(), end.key));
+            expectEffect(Effect::Nothing, mode, before, window.observe());
+        }
+    }
+}
+
+TEST(KeyTableTest, WithoutRepeatsF7PlaysOnlyWhereTheModeAlwaysReads)
+{
+    // Translation and read-after always read; the fill-in's F7 is its own "read" button.
+    const QList<int> alwaysReads = {kTranslationMode, kReadAfterMode, kFillInMode};
+    for (int mode : kModes) {
+        SCOPED_TRACE(mode);
+        ModeWindow window(mode, kStart, 0);
+        const Observed before = window.observe();
+        keyPressed(window.shell.context(), WindowKey::F7);
+        expectEffect(alwaysReads.contains(mode) ? Effect::Play : Effect::Nothing, mode, before,
+                     window.observe());
     }
 }

@@ -90,6 +90,14 @@ const QList<MenuRow>& menuTable()
          "CurrentWordModeSet",
          "单词填空设置",
          {"提示词义", "提示读音", "提示音标", "提示单词"}},
+        // The dictation test's "设置" caption beside its picture opens the same menu.
+        {kDictationTestMode,
+         "WriteSetLabel",
+         "WriteSet",
+         "听写测试设置",
+         {family("选择听写模式", QStringLiteral("自由拼写模式 听写测试模式")), "—",
+          family("设置过关分数", QStringLiteral("60分 70分 80分 90分 100分")), "查看评分标准",
+          "查看听写成绩", "—", "隐藏中文", "—", kReadCounts, kReadPauses}},
     };
     return rows;
 }
