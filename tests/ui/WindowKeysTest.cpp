@@ -1,0 +1,96 @@
+// The window's keys while the learner types in a box: the window acts on them first, and only
+// Backspace (and the typing itself) goes on to the box.
+#include "ui/MainWindow.h"
+#include "ui/ModePanel.h"
+#include "ui/PlayerApplication.h"
+
+#include "app/MainController.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "TestFolder.h"
+
+using namespace kelvaro;
+
+namespace {
+
+class WindowKeysTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(player.start());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
+    }
+    void TearDown() override { player.window().close(); }
+
+    const MainState& state() { return player.controller().state(); }
+    /// The mode's input box, focused as the learner clicked into it.
+    QLineEdit* box(int mode, const char* name)
+    {
+        auto* box = player.window().panel(mode)->findChild<QLineEdit*>(QString::fromLatin1(name));
+        if (box) {
+            player.window().activateWindow();
+            box->setFocus();
+            QApplication::processEvents();
+        }
+        return box;
+    }
+    /// Keys as the window receives them from the desktop.
+    void type(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(player.window().windowHandle(), c.toLatin1());
+    }
+    void key(Qt::Key k) { QTest::keyClick(player.window().windowHandle(), k); }
+
+    TestFolder folder;
+    FakeDialogs dialogs;
+    PlayerApplication player{folder.root(), &dialogs};
+};
+
+} // namespace
+
+TEST_F(WindowKeysTest, FreeSpellingKeysActWhileTypingAndOnlyBackspaceReachesTheBox)
+{
+    player.controller().tabClicked(kFreeSpellingMode);
+    QLineEdit* writeText = box(kFreeSpellingMode, "WriteText");
+    ASSERT_NE(writeText, nullptr);
+    ASSERT_EQ(player.window().focusWidget(), writeText);
+    type(QStringLiteral("Helo"));
+    EXPECT_EQ(writeText->text(), QStringLiteral("Helo"));
+
+    key(Qt::Key_F8); // the English hint; the box keeps its text
+    EXPECT_EQ(state().dictation.WriteSenEnglishLabel, QStringLiteral("Hello, Tom."));
+    EXPECT_EQ(writeText->text(), QStringLiteral("Helo"));
+    key(Qt::Key_Home); // the window's, not the box's caret move
+    EXPECT_EQ(state().CurrentSentence, 1);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(writeText->text(), QStringLiteral("Hel"));
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(state().CurrentSentence, 2);
+    EXPECT_TRUE(writeText->text().isEmpty());
+}
+
+TEST_F(WindowKeysTest, DictationHintKeysActWhileTheWordBoxHasTheFocus)
+{
+    player.controller().tabClicked(kFreeSpellingMode);
+    player.controller().selectDictationTest();
+    QLineEdit* wordBox = box(kDictationTestMode, "WriteWordText");
+    ASSERT_NE(wordBox, nullptr);
+    ASSERT_EQ(player.window().focusWidget(), wordBox);
+    key(Qt::Key_F5);
+    EXPECT_EQ(state().dictation.score.score, 99);
+    key(Qt::Key_F6);
+    EXPECT_EQ(state().dictation.score.score, 94);
+    key(Qt::Key_F8); // free spelling's, nothing here
+    key(Qt::Key_F1); // the fill-in's, nothing here
+    EXPECT_EQ(state().dictation.score.score, 94);
+    EXPECT_EQ(state().ModeIndex, kDictationTestMode);
+}
