@@ -19,48 +19,15 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeDialogs.h"
-#include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
 namespace {
 
 // The test lesson: "Hello, Tom." without key words, then "The books are walking." with "books".
-class PracticePanelsTest : public ::testing::Test
+class PracticePanelsTest : public WindowFixture
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &dialogs);
-        ASSERT_TRUE(m_player->start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-        window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-    }
-
-    MainWindow& window() { return m_player->window(); }
-    const MainState& state() { return m_player->controller().state(); }
-    template <typename T> T* child(const QString& name) { return window().findChild<T*>(name); }
-    void openTab(int mode)
-    {
-        auto* tabs = child<TabBar>(QStringLiteral("TabImage"));
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());
-        ASSERT_EQ(state().ModeIndex, mode);
-    }
-    void key(Qt::Key k) { QTest::keyClick(window().windowHandle(), k); }
-    QPoint centre(const ViewElement& element)
-    {
-        const TwipScale scale(int(QGuiApplication::primaryScreen()->logicalDotsPerInchX() + 0.5));
-        return scale.rect(element.geometry).center();
-    }
-
-    FakeDialogs dialogs;
-
-private:
-    TestFolder m_folder;
-    std::unique_ptr<PlayerApplication> m_player;
 };
 
 } // namespace

@@ -20,57 +20,20 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeDialogs.h"
-#include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
 namespace {
 
-class WordPopupTest : public ::testing::Test
+class WordPopupTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &dialogs);
-        ASSERT_TRUE(m_player->start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-        window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-    }
-
-    MainWindow& window() { return m_player->window(); }
-    const MainState& state() { return m_player->controller().state(); }
-    template <typename T> T* child(const QString& name) { return window().findChild<T*>(name); }
-
-    void openTab(int mode)
-    {
-        auto* tabs = child<TabBar>(QStringLiteral("TabImage"));
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());
-        ASSERT_EQ(state().ModeIndex, mode);
-    }
-
-    /// The middle of an element, in its canvas's pixels.
-    QPoint centre(const ViewElement& element, int offsetTop = 0)
-    {
-        const TwipScale scale(int(QGuiApplication::primaryScreen()->logicalDotsPerInchX() + 0.5));
-        TwipRect g = element.geometry;
-        g.top += offsetTop;
-        return scale.rect(g).center();
-    }
-
     QString lessonText()
     {
-        const auto text = readTextFile(m_folder.path(QStringLiteral("Book/Kelvaro/1.dat")));
+        const auto text = readTextFile(folder().path(QStringLiteral("Book/Kelvaro/1.dat")));
         return text.ok() ? text.value() : QString();
     }
-
-    FakeDialogs dialogs;
-
-private:
-    TestFolder m_folder;
-    std::unique_ptr<PlayerApplication> m_player;
 };
 
 } // namespace
