@@ -163,49 +163,4 @@ void toggleDictationChinese(MainContext& context)
     options.wordChineseCheck = options.wordChineseCheck == 0 ? 1 : 0;
 }
 
-bool dictationWindowKey(MainContext& context, WindowKey key)
-{
-    MainState& state = context.state;
-    if (state.ModeIndex == kDictationTestMode) {
-        switch (key) {
-        case WindowKey::F5:
-            progressiveHint(context);
-            return true;
-        case WindowKey::F6:
-            directHint(context);
-            return true;
-        case WindowKey::F12:
-            resetDictationSentence(context);
-            return true;
-        default:
-            return false;
-        }
-    }
-    if (state.ModeIndex == kFreeSpellingMode) {
-        switch (key) {
-        case WindowKey::F8:
-            cueEnglish(context);
-            return true;
-        case WindowKey::F9:
-            cueChinese(context);
-            return true;
-        case WindowKey::PageUp:
-            if (!state.backGroupEnabled)
-                return false;
-            previousSentence(context);
-            emptyWriteText(state);
-            return true;
-        case WindowKey::PageDown:
-            if (!state.nextGroupEnabled)
-                return false;
-            nextSentence(context);
-            emptyWriteText(state);
-            return true;
-        default:
-            return false;
-        }
-    }
-    return false;
-}
-
 } // namespace kelvaro

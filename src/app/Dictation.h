@@ -1,6 +1,5 @@
 #pragma once
 
-#include "KeyCommands.h"
 #include "MainContext.h"
 
 namespace kelvaro {
@@ -46,9 +45,5 @@ void selectDictationTest(MainContext& context);
 void setPassMark(MainContext& context, int passMark);
 /// "显示中文"/"隐藏中文" of the dictation test: WordChineseCheck.
 void toggleDictationChinese(MainContext& context);
-
-/// The keys of the two dictation sub-modes (F5, F6, F12 in the test; F8, F9, PageUp and
-/// PageDown in free spelling). Returns whether the key was theirs.
-bool dictationWindowKey(MainContext& context, WindowKey key);
 
 } // namespace kelvaro
