@@ -1,6 +1,6 @@
 #include "DictationTestPanel.h"
 
-#include "DictationMenus.h"
+#include "OptionMenus.h"
 #include "ElementCanvas.h"
 #include "Fonts.h"
 #include "PanelParts.h"

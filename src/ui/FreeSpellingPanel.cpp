@@ -1,6 +1,6 @@
 #include "FreeSpellingPanel.h"
 
-#include "DictationMenus.h"
+#include "OptionMenus.h"
 #include "Fonts.h"
 #include "PanelParts.h"
 

@@ -34,23 +34,6 @@ constexpr int kSecondButtonIn = 1740;
 constexpr int kButtonHeight = 390;
 
 // The full-text options ("全文模式设置"): key-word help and colour, counts and pauses.
-QMenu* buildFullTextMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(QStringLiteral("AllModeSet"));
-    menu->setTitle(QStringLiteral("全文模式设置"));
-    QAction* help = menu->addAction(QStringLiteral("添加/取消重点词"));
-    help->setObjectName(QStringLiteral("SetKeyWord"));
-    QObject::connect(help, &QAction::triggered, &controller, &MainController::showKeyWordHelp);
-    QAction* colour = menu->addAction(QStringLiteral("设置重点词颜色"));
-    colour->setObjectName(QStringLiteral("KeyWordColor"));
-    QObject::connect(colour, &QAction::triggered, &controller,
-                     &MainController::chooseKeyWordColour);
-    menu->addSeparator();
-    addRepeatFamilyMenus(menu, *repeatFamily(kFullTextMode), state, controller);
-    return menu;
-}
-
 std::optional<TranslationSide> sideOf(int layer)
 {
     if (layer == kWordOrEnglishLayer)

@@ -1,5 +1,5 @@
 // The two dictation menus: built from the state as it is, their items switch and set.
-#include "ui/DictationMenus.h"
+#include "ui/OptionMenus.h"
 #include "ui/PlayerApplication.h"
 
 #include "app/MainController.h"
