@@ -33,8 +33,8 @@ inline QByteArray bytes(const uint8_t* data, size_t size)
     return QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-/// An input of two parts: a file's content, then after its last NUL byte an argument. The seeds
-/// are plain files, so they are all content.
+/// An input holding a file's content, then after its last NUL byte an argument. The seeds are
+/// plain files, so they are all content.
 struct FileAndArgument
 {
     QByteArray content;

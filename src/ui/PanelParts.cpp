@@ -142,23 +142,23 @@ void ScrollColumn::paintEvent(QPaintEvent*)
                              QPointF(cx, b + button * 0.7)}));
 }
 
-ScrollColumn::Part ScrollColumn::partAt(const QPointF& point) const
+ScrollColumn::Zone ScrollColumn::zoneAt(const QPointF& point) const
 {
     if (!QRectF(rect()).contains(point))
-        return Part::None;
+        return Zone::None;
     const double y = point.y();
     const int button = m_scale.px(255);
     if (y < button || y < m_scale.pxF(m_thumbTop))
-        return Part::Up;
+        return Zone::Up;
     if (y > height() - button || y > m_scale.pxF(m_thumbTop + m_thumbHeight))
-        return Part::Down;
-    return Part::None;
+        return Zone::Down;
+    return Zone::None;
 }
 
 void ScrollColumn::mousePressEvent(QMouseEvent* event)
 {
     const double y = event->position().y();
-    m_pressed = partAt(event->position());
+    m_pressed = zoneAt(event->position());
     m_grabbed = y >= m_scale.pxF(m_thumbTop) && y <= m_scale.pxF(m_thumbTop + m_thumbHeight);
     m_dragged = false;
     m_grabY = y;
@@ -177,14 +177,14 @@ void ScrollColumn::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool dragged = m_dragged;
     m_grabbed = m_dragged = false;
-    // Like a button: it scrolls only when released over the part it was pressed on, and the
+    // Like a button: it scrolls only when released over the zone it was pressed on, and the
     // end of a drag is no click on the track.
-    const Part pressed = std::exchange(m_pressed, Part::None);
+    const Zone pressed = std::exchange(m_pressed, Zone::None);
     if (dragged)
         return;
-    if (pressed == Part::None || partAt(event->position()) != pressed)
+    if (pressed == Zone::None || zoneAt(event->position()) != pressed)
         return;
-    pressed == Part::Up ? emit upClicked() : emit downClicked();
+    pressed == Zone::Up ? emit upClicked() : emit downClicked();
 }
 
 } // namespace kelvaro

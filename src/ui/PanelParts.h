@@ -67,11 +67,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    enum class Part { None, Up, Down }; ///< the button or track above / below the thumb
-    Part partAt(const QPointF& point) const;
+    enum class Zone { None, Up, Down }; ///< the button or track above / below the thumb
+    Zone zoneAt(const QPointF& point) const;
 
     const TwipScale& m_scale;
-    Part m_pressed = Part::None;
+    Zone m_pressed = Zone::None;
     int m_thumbTop = 255;
     int m_thumbHeight = 600;
     // A drag of the thumb: the pointer and the thumb where the button went down.
