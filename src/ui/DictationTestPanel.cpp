@@ -1,8 +1,8 @@
 #include "DictationTestPanel.h"
 
-#include "OptionMenus.h"
 #include "ElementCanvas.h"
 #include "Fonts.h"
+#include "OptionMenus.h"
 #include "PanelParts.h"
 #include "Theme.h"
 
@@ -224,10 +224,7 @@ void DictationTestPanel::refresh(const MainState& state)
     m_progress->setRange(0, qMax(1, state.SentenceCount));
     m_progress->setValue(qMin(state.DictatedCount, qMax(1, state.SentenceCount)));
 
-    m_first->setEnabled(state.SentenceCount > 0);
-    m_back->setEnabled(state.backGroupEnabled);
-    m_next->setEnabled(state.nextGroupEnabled);
-    m_read->setEnabled(state.SentenceCount > 0);
+    refreshNavigation(state, m_first, m_back, m_next, m_read);
     const bool word = view.WriteWordTextVisible && view.DictationWordIndex > 0;
     m_progressiveHint->setEnabled(word);
     m_directHint->setEnabled(word);

@@ -1,7 +1,7 @@
 #include "FreeSpellingPanel.h"
 
-#include "OptionMenus.h"
 #include "Fonts.h"
+#include "OptionMenus.h"
 #include "PanelParts.h"
 
 #include "app/MainController.h"
@@ -162,10 +162,7 @@ void FreeSpellingPanel::refresh(const MainState& state)
             m_box->setCursorPosition(int(m_box->text().size()));
     }
 
-    m_first->setEnabled(state.SentenceCount > 0);
-    m_back->setEnabled(state.backGroupEnabled);
-    m_next->setEnabled(state.nextGroupEnabled);
-    m_play->setEnabled(state.SentenceCount > 0);
+    refreshNavigation(state, m_first, m_back, m_next, m_play);
 }
 
 bool FreeSpellingPanel::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,7 @@
 #include "PanelParts.h"
 
+#include "modes/MainState.h"
+
 #include "Theme.h"
 
 #include <QCursor>
@@ -28,6 +30,17 @@ QPushButton* makeCommand(const QString& objectName, const QString& caption, QWid
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+void refreshNavigation(const MainState& state, QPushButton* first, QPushButton* back,
+                       QPushButton* next, QPushButton* read)
+{
+    const bool sentences = state.SentenceCount > 0;
+    first->setEnabled(sentences);
+    back->setEnabled(state.backGroupEnabled);
+    next->setEnabled(state.nextGroupEnabled);
+    if (read)
+        read->setEnabled(sentences);
 }
 
 QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent)

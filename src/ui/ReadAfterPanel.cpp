@@ -66,11 +66,7 @@ void ReadAfterPanel::refresh(const MainState& state)
     m_chinese[1].foreground = 0xFF4A5563;
     m_canvas->setLayers({{0, &state.sentence.SenWordLabel, LayerKind::Text, TextFont::SentenceWord},
                          {1, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
-    const bool lesson = state.SentenceCount > 0;
-    m_first->setEnabled(lesson);
-    m_back->setEnabled(state.backGroupEnabled);
-    m_next->setEnabled(state.nextGroupEnabled);
-    m_software->setEnabled(lesson);
+    refreshNavigation(state, m_first, m_back, m_next, m_software);
     const bool microphone = !state.readAfter.microphoneMissing;
     m_record->setEnabled(microphone);
     m_hint->setText(microphone ? QStringLiteral("先听标准读音，再录下自己的读音，对比一下。")

@@ -84,12 +84,8 @@ void RecallPanel::refresh(const MainState& state)
     m_canvas->setLayers({{0, &view.ClickWordLabel, LayerKind::Text, TextFont::SentenceWord, true},
                          {1, &view.ClickWordLine, LayerKind::Line},
                          {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
-    const bool any = state.SentenceCount > 0;
-    m_first->setEnabled(any);
-    m_back->setEnabled(state.backGroupEnabled);
-    m_next->setEnabled(state.nextGroupEnabled);
-    m_read->setEnabled(any);
-    m_reset->setEnabled(any);
+    refreshNavigation(state, m_first, m_back, m_next, m_read);
+    m_reset->setEnabled(state.SentenceCount > 0);
 }
 
 } // namespace kelvaro

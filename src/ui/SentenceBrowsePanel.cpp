@@ -128,10 +128,7 @@ void SentenceBrowsePanel::refresh(const MainState& state)
     m_noneNote->setGeometry(px({note.left, note.top, note.width, qMin(note.height, 480)}));
     m_noneNote->setVisible(view.NoneNotePictureVisible);
 
-    m_back->setEnabled(state.backGroupEnabled);
-    m_next->setEnabled(state.nextGroupEnabled);
-    m_first->setEnabled(state.SentenceCount > 0);
-    m_play->setEnabled(state.SentenceCount > 0);
+    refreshNavigation(state, m_first, m_back, m_next, m_play);
     const bool shown = state.senChineseShown();
     m_checkImage->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
     m_count->setText(view.countCaption);
