@@ -117,7 +117,7 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
     connect(m_directHint, &QPushButton::clicked, &controller, &MainController::directHint);
 
     const auto buildMenu = [this, &controller] {
-        return buildDictationTestMenu(controller.state(), controller, this);
+        return buildOptionMenu(QStringLiteral("WriteSet"), controller.state(), controller, this);
     };
     m_settings = makeSettingsButton(QStringLiteral("WriteSetImage"), QStringLiteral("听写测试设置"),
                                     m_scale.px(300), buildMenu, this);

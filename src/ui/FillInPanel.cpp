@@ -60,7 +60,10 @@ FillInPanel::FillInPanel(const TwipScale& scale, MainController& controller, QWi
 
     m_settings = makeSettingsButton(
         QStringLiteral("Image3"), QStringLiteral("单词填空设置"), m_scale.px(300),
-        [this, &controller] { return buildFillInMenu(controller.state(), controller, this); },
+        [this, &controller] {
+            return buildOptionMenu(QStringLiteral("CurrentWordModeSet"), controller.state(),
+                                   controller, this);
+        },
         this);
     m_latinHints.resize(3);
     m_chineseHint.resize(2);

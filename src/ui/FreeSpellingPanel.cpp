@@ -92,7 +92,10 @@ FreeSpellingPanel::FreeSpellingPanel(const TwipScale& scale, MainController& con
 
     m_settings = makeSettingsButton(
         QStringLiteral("PrintSetImage"), QStringLiteral("自由拼写设置"), m_scale.px(300),
-        [this, &controller] { return buildFreeSpellingMenu(controller.state(), controller, this); },
+        [this, &controller] {
+            return buildOptionMenu(QStringLiteral("PenModeSet"), controller.state(), controller,
+                                   this);
+        },
         this);
     m_help = makeLabel(QStringLiteral("WriteSenHelpLabel"), QStringLiteral("Muted"), this);
     m_help->setText(QStringLiteral("F7复读，F8英文提示，F9中文提示，回车检查"));

@@ -303,39 +303,4 @@ QMenu* buildOptionMenu(const QString& name, const MainState& state, MainControll
     return nullptr;
 }
 
-QMenu* buildFullTextMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    return buildOptionMenu(QStringLiteral("AllModeSet"), state, controller, parent);
-}
-
-QMenu* buildSentenceBrowseMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    return buildOptionMenu(QStringLiteral("SenModeSet"), state, controller, parent);
-}
-
-QMenu* buildTranslationMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    return buildOptionMenu(QStringLiteral("YL"), state, controller, parent);
-}
-
-QMenu* buildDictationTestMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    return buildOptionMenu(QStringLiteral("WriteSet"), state, controller, parent);
-}
-
-QMenu* buildFreeSpellingMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    return buildOptionMenu(QStringLiteral("PenModeSet"), state, controller, parent);
-}
-
-QMenu* buildRecallMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    return buildOptionMenu(QStringLiteral("ClickSet"), state, controller, parent);
-}
-
-QMenu* buildFillInMenu(const MainState& state, MainController& controller, QWidget* parent)
-{
-    return buildOptionMenu(QStringLiteral("CurrentWordModeSet"), state, controller, parent);
-}
-
 } // namespace kelvaro

@@ -55,7 +55,10 @@ RecallPanel::RecallPanel(const TwipScale& scale, MainController& controller, QWi
 
     m_settings = makeSettingsButton(
         QStringLiteral("ClickWordSetImage"), QStringLiteral("句子回想设置"), m_scale.px(300),
-        [this, &controller] { return buildRecallMenu(controller.state(), controller, this); },
+        [this, &controller] {
+            return buildOptionMenu(QStringLiteral("ClickSet"), controller.state(), controller,
+                                   this);
+        },
         this);
     m_chinese.resize(2);
 }

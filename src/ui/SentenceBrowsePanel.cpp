@@ -69,7 +69,8 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
     m_settings = makeSettingsButton(
         QStringLiteral("SenModeSetImage"), QStringLiteral("句子浏览设置"), m_scale.px(300),
         [this, &controller] {
-            return buildSentenceBrowseMenu(controller.state(), controller, this);
+            return buildOptionMenu(QStringLiteral("SenModeSet"), controller.state(), controller,
+                                   this);
         },
         this);
 

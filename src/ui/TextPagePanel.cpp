@@ -113,7 +113,10 @@ void TextPagePanel::connectFullText(MainController& controller)
 
     m_settings = makeSettingsButton(
         QStringLiteral("AllSetImage"), QStringLiteral("全文模式设置"), m_scale.px(300),
-        [this, &controller] { return buildFullTextMenu(controller.state(), controller, this); },
+        [this, &controller] {
+            return buildOptionMenu(QStringLiteral("AllModeSet"), controller.state(), controller,
+                                   this);
+        },
         this);
     m_checkImage = new ClickableLabel(this);
     m_checkImage->setObjectName(QStringLiteral("AllChineseCheckImage"));
@@ -172,7 +175,7 @@ void TextPagePanel::connectTranslation(MainController& controller)
     m_option = makeCommand(QStringLiteral("OptionCommand"), QStringLiteral("设置"), this);
     connect(m_option, &QPushButton::clicked, this, [this, &controller] {
         // Built afresh each time: its check mark follows the reveal mode in force.
-        QMenu* menu = buildTranslationMenu(controller.state(), controller, this);
+        QMenu* menu = buildOptionMenu(QStringLiteral("YL"), controller.state(), controller, this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(QCursor::pos());
     });

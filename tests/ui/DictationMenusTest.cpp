@@ -32,9 +32,10 @@ protected:
     /// Item name of a fresh menu, as the settings button of the sub-mode shown opens it.
     QAction* item(const QString& name)
     {
-        m_menu.reset(state().ModeIndex == kDictationTestMode
-                         ? buildDictationTestMenu(state(), controller(), nullptr)
-                         : buildFreeSpellingMenu(state(), controller(), nullptr));
+        m_menu.reset(
+            state().ModeIndex == kDictationTestMode
+                ? buildOptionMenu(QStringLiteral("WriteSet"), state(), controller(), nullptr)
+                : buildOptionMenu(QStringLiteral("PenModeSet"), state(), controller(), nullptr));
         return m_menu->findChild<QAction*>(name);
     }
 

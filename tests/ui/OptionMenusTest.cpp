@@ -32,7 +32,8 @@ protected:
     /// A fresh menu, as the settings button opens it, and its item named name.
     QAction* item(const QString& name)
     {
-        m_menu.reset(buildSentenceBrowseMenu(controller().state(), controller(), nullptr));
+        m_menu.reset(buildOptionMenu(QStringLiteral("SenModeSet"), controller().state(),
+                                     controller(), nullptr));
         return m_menu->findChild<QAction*>(name);
     }
 
@@ -92,7 +93,8 @@ TEST_F(OptionMenusTest, PlayModeAndChineseItems)
 TEST_F(OptionMenusTest, RecallAndFillInMenusFollowTheLiveState)
 {
     const auto recallItem = [this](const QString& name) {
-        m_menu.reset(buildRecallMenu(controller().state(), controller(), nullptr));
+        m_menu.reset(buildOptionMenu(QStringLiteral("ClickSet"), controller().state(), controller(),
+                                     nullptr));
         return m_menu->findChild<QAction*>(name);
     };
     EXPECT_EQ(recallItem(QStringLiteral("ClickSetChinese"))->text(), QStringLiteral("隐藏中文"));
@@ -105,7 +107,8 @@ TEST_F(OptionMenusTest, RecallAndFillInMenusFollowTheLiveState)
     EXPECT_TRUE(recallItem(QStringLiteral("ClickModeRead4"))->isChecked());
 
     const auto fillInItem = [this](const QString& name) {
-        m_menu.reset(buildFillInMenu(controller().state(), controller(), nullptr));
+        m_menu.reset(buildOptionMenu(QStringLiteral("CurrentWordModeSet"), controller().state(),
+                                     controller(), nullptr));
         return m_menu->findChild<QAction*>(name);
     };
     const struct
