@@ -1,5 +1,6 @@
 // Continuous reading of the whole lesson on the full-text page, on the fake clock.
 #include "LessonTexts.h"
+#include "PlayerTimeline.h"
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
@@ -32,31 +33,10 @@ QStringList records(int sentences)
     return list;
 }
 
-/// The player's calls of sentence s shown at ms (its end becomes the fence) and read to its
-/// end.
-QStringList arrival(int ms, int s)
-{
-    const QString at = QString::number(ms) + u' ';
-    return {at + QStringLiteral("setEndFence %1").arg(2 * s),
-            at + QStringLiteral("setPosition %1").arg(2 * s - 1), at + QStringLiteral("play"),
-            QString::number(ms + 1010) + QStringLiteral(" pause")};
-}
-
 QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-/// The entries of a timeline up to and including ms.
-QStringList upTo(const QStringList& timeline, int ms)
-{
-    QStringList kept;
-    for (const QString& entry : timeline) {
-        if (entry.section(u' ', 0, 0).toInt() <= ms)
-            kept.append(entry);
-    }
-    return kept;
 }
 
 /// The shell in full-text mode on a lesson of three one-second sentences, the lesson player's

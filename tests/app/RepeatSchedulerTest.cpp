@@ -1,4 +1,5 @@
 #include "LessonTexts.h"
+#include "PlayerTimeline.h"
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
@@ -22,32 +23,6 @@ const QStringList kRecords = {
     lessonRecord(QStringLiteral("^One$one$^.^"), QStringLiteral("一。"), "1", "2"),
     lessonRecord(QStringLiteral("^Two$two$^.^"), QStringLiteral("二。"), "3", "4"),
 };
-
-/// The player's calls of a reading of sentence s (1 or 2) started at ms, up to its end.
-QStringList reading(int ms, int s)
-{
-    const QString at = QString::number(ms) + u' ';
-    return {at + QStringLiteral("setPosition %1").arg(2 * s - 1), at + QStringLiteral("play"),
-            QString::number(ms + 1010) + QStringLiteral(" pause")};
-}
-
-/// Sentence s shown at ms (its end becomes the player's fence), then its reading.
-QStringList arrival(int ms, int s)
-{
-    return QStringList{QString::number(ms) + QStringLiteral(" setEndFence %1").arg(2 * s)} +
-           reading(ms, s);
-}
-
-/// The entries of a timeline up to and including ms.
-QStringList upTo(const QStringList& timeline, int ms)
-{
-    QStringList kept;
-    for (const QString& entry : timeline) {
-        if (entry.section(u' ', 0, 0).toInt() <= ms)
-            kept.append(entry);
-    }
-    return kept;
-}
 
 /// The shell on the two-sentence lesson, and a log of the lesson player's calls against the
 /// fake clock.
