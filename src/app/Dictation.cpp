@@ -107,22 +107,19 @@ void directHint(MainContext& context)
 
 void dictationFirstSentence(MainContext& context)
 {
-    if (context.state.SentenceCount > 0)
-        firstSentence(context);
+    offeredFirstSentence(context);
     focusWordBox(context);
 }
 
 void dictationPreviousSentence(MainContext& context)
 {
-    if (context.state.backGroupEnabled)
-        previousSentence(context);
+    offeredPreviousSentence(context);
     focusWordBox(context);
 }
 
 void dictationNextSentence(MainContext& context)
 {
-    if (context.state.nextGroupEnabled)
-        nextSentence(context);
+    offeredNextSentence(context);
     focusWordBox(context);
 }
 

@@ -104,22 +104,19 @@ void toggleWriteChineseCheck(MainContext& context)
 
 void spellingFirstSentence(MainContext& context)
 {
-    if (context.state.SentenceCount > 0)
-        firstSentence(context);
+    offeredFirstSentence(context);
     focusWriteText(context);
 }
 
 void spellingPreviousSentence(MainContext& context)
 {
-    if (context.state.backGroupEnabled)
-        previousSentence(context);
+    offeredPreviousSentence(context);
     focusWriteText(context);
 }
 
 void spellingNextSentence(MainContext& context)
 {
-    if (context.state.nextGroupEnabled)
-        nextSentence(context);
+    offeredNextSentence(context);
     emptyWriteText(context.state);
     focusWriteText(context);
 }

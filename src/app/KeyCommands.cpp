@@ -30,35 +30,10 @@ bool holdCtrl(MainContext& context)
     return true;
 }
 
-bool sentenceBack(MainContext& context)
-{
-    if (!context.state.backGroupEnabled)
-        return false;
-    previousSentence(context);
-    return true;
-}
-
-bool sentenceNext(MainContext& context)
-{
-    if (!context.state.nextGroupEnabled)
-        return false;
-    nextSentence(context);
-    return true;
-}
-
-bool sentenceFirst(MainContext& context)
-{
-    // The action of "首句", whether or not the button is enabled.
-    if (context.state.SentenceCount == 0)
-        return false;
-    firstSentence(context);
-    return true;
-}
-
 // Free spelling also empties its box, but only when the sentence really moved.
 bool spellingBack(MainContext& context)
 {
-    if (!sentenceBack(context))
+    if (!offeredPreviousSentence(context))
         return false;
     emptyWriteText(context.state);
     return true;
@@ -66,7 +41,7 @@ bool spellingBack(MainContext& context)
 
 bool spellingNext(MainContext& context)
 {
-    if (!sentenceNext(context))
+    if (!offeredNextSentence(context))
         return false;
     emptyWriteText(context.state);
     return true;
@@ -120,12 +95,12 @@ const KeyRow kKeyTable[] = {
     {WindowKey::Ctrl, {}, holdCtrl},
     {WindowKey::PageUp, {kFillInMode}, keyWordBack},
     {WindowKey::PageUp, {kFreeSpellingMode}, spellingBack},
-    {WindowKey::PageUp, {}, sentenceBack},
+    {WindowKey::PageUp, {}, offeredPreviousSentence},
     {WindowKey::PageDown, {kFillInMode}, keyWordNext},
     {WindowKey::PageDown, {kFreeSpellingMode}, spellingNext},
-    {WindowKey::PageDown, {}, sentenceNext},
+    {WindowKey::PageDown, {}, offeredNextSentence},
     {WindowKey::Home, {kFillInMode}, firstKeyWord},
-    {WindowKey::Home, {}, sentenceFirst},
+    {WindowKey::Home, {}, offeredFirstSentence},
     {WindowKey::F1, {kFillInMode}, fillInHintKey<FillInHint::Meaning>},
     {WindowKey::F2, {kFillInMode}, fillInHintKey<FillInHint::Speak>},
     {WindowKey::F3, {kFillInMode}, fillInHintKey<FillInHint::Transcription>},

@@ -153,6 +153,30 @@ void nextSentence(MainContext& context)
     playSentenceForMode(context);
 }
 
+bool offeredFirstSentence(MainContext& context)
+{
+    if (context.state.SentenceCount == 0)
+        return false;
+    firstSentence(context);
+    return true;
+}
+
+bool offeredPreviousSentence(MainContext& context)
+{
+    if (!context.state.backGroupEnabled)
+        return false;
+    previousSentence(context);
+    return true;
+}
+
+bool offeredNextSentence(MainContext& context)
+{
+    if (!context.state.nextGroupEnabled)
+        return false;
+    nextSentence(context);
+    return true;
+}
+
 void readAloud(MainContext& context)
 {
     context.state.CurrentReadCount = 0;

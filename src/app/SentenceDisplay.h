@@ -24,7 +24,12 @@ bool goToSentence(MainContext& context, int s, bool play);
 void firstSentence(MainContext& context);    ///< "首句"
 void previousSentence(MainContext& context); ///< "上一句"
 void nextSentence(MainContext& context);     ///< "下一句"
-void readAloud(MainContext& context);        ///< "朗读"
+/// The same moves where their button would be enabled (首句 with any sentence, 上一句 and
+/// 下一句 by their groups); false when the move is not offered.
+bool offeredFirstSentence(MainContext& context);
+bool offeredPreviousSentence(MainContext& context);
+bool offeredNextSentence(MainContext& context);
+void readAloud(MainContext& context); ///< "朗读"
 void toggleSentenceChinese(MainContext& context);
 
 } // namespace kelvaro
