@@ -234,8 +234,9 @@ void expectEffect(Effect effect, int mode, Observed b, const Observed& a)
         EXPECT_EQ(a.sentence, effect == Effect::PreviousSentence ? 2
                               : effect == Effect::NextSentence   ? 4
                                                                  : 1);
-        if (mode == kFreeSpellingMode && effect != Effect::FirstSentence)
+        if (mode == kFreeSpellingMode && effect != Effect::FirstSentence) {
             EXPECT_EQ(a.writeText, QString());
+        }
         // The sentence shown anew redraws its view; only the sentence is checked here.
         return;
     case Effect::PreviousKeyWord:
@@ -260,8 +261,9 @@ void expectEffect(Effect effect, int mode, Observed b, const Observed& a)
         const int i = effect == Effect::WordHint ? 0 : effect == Effect::MeaningHint ? 1 : 2;
         const QString expected[] = {QStringLiteral("good"), QStringLiteral("adj. 好的"), QString()};
         EXPECT_FALSE(a.hints[i].isEmpty());
-        if (!expected[i].isEmpty())
+        if (!expected[i].isEmpty()) {
             EXPECT_EQ(a.hints[i], expected[i]);
+        }
         b.hints[i] = a.hints[i];
         break;
     }
