@@ -5,8 +5,6 @@
 
 namespace kelvaro {
 
-WavPlayer::WavPlayer(std::unique_ptr<AudioOutput> output) : m_engine(std::move(output)) {}
-
 void WavPlayer::setFile(const QString& path)
 {
     m_file = path;
@@ -19,19 +17,6 @@ void WavPlayer::setFile(const QString& path)
         std::make_unique<PcmDecoder>(std::make_shared<const PcmSound>(std::move(sound).value())));
     // A media player given a file starts it at once (automatic start).
     m_engine.play();
-}
-
-double WavPlayer::position() const
-{
-    const int rate = m_engine.format().rate;
-    return rate > 0 ? double(m_engine.position()) / rate : 0.0;
-}
-
-void WavPlayer::setPosition(double seconds)
-{
-    const int rate = m_engine.format().rate;
-    if (rate > 0)
-        m_engine.seek(framesAt(seconds, rate));
 }
 
 } // namespace kelvaro
