@@ -7,13 +7,6 @@ namespace kelvaro {
 
 namespace {
 
-void keepResultsItems(MainState& state, const QVector<ResultsEntry>& entries)
-{
-    state.resultsItems.clear();
-    for (const ResultsEntry& entry : entries)
-        state.resultsItems.append(entry.star.isNull() ? QString() : entry.star + entry.title);
-}
-
 // Why the book page has nothing to list, naming the file; empty for a usable file.
 QString resultsNotice(const QString& path, const Result<QString>& text)
 {
@@ -64,7 +57,6 @@ void showResults(MainContext& context)
     const QVector<ResultsEntry> entries =
         text ? resultsEntries(text.value()) : QVector<ResultsEntry>();
     fillBookPage(view, entries);
-    keepResultsItems(state, entries);
 }
 
 Status writeResultsText(MainContext& context, const QString& oldText, const QString& newText,
@@ -81,7 +73,6 @@ Status writeResultsText(MainContext& context, const QString& oldText, const QStr
                                               written.error());
         return written;
     }
-    keepResultsItems(state, resultsEntries(newText));
     return written;
 }
 

@@ -6,7 +6,6 @@
 #include "TranslationSelfTest.h"
 
 #include "content/BookList.h"
-#include "content/ResultsFile.h"
 #include "content/TextFile.h"
 #include "modes/FullTextPage.h"
 #include "modes/TranslationPage.h"
@@ -30,16 +29,6 @@ void resetViews(MainState& state)
     ScrollView& full = state.fullText.scroll;
     full.page = {0, 0, full.frame.width - 300, 0};
     full.thumbTop = 255;
-}
-
-void loadResults(MainState& state)
-{
-    state.resultsItems.clear();
-    const auto text = readTextFile(state.folder.results(state.BookName));
-    if (!text)
-        return;
-    for (const ResultsEntry& entry : resultsEntries(text.value()))
-        state.resultsItems.append(entry.star.isNull() ? QString() : entry.star + entry.title);
 }
 
 } // namespace
@@ -100,7 +89,6 @@ bool openLesson(MainContext& context, bool reportMissing)
         lessonPlayer.setFile(audio);
 
     state.LessonTitle = lessonName(state, state.LessonNumber);
-    loadResults(state);
 
     state.lesson = std::move(lesson).value();
     state.SentenceCount = state.lesson.sentenceCount;

@@ -132,7 +132,6 @@ struct MainState
     int PreviousLessonNode = 0;
     QString LessonTitle;
     bool lessonOpen = false;  ///< a lesson has been loaded
-    QStringList resultsItems; ///< List3: the results entries of the book
 
     // Lesson model: SentenceRecord(i) is lesson.records[i - 1]
     Lesson lesson;
