@@ -8,6 +8,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format ccache
   # libraries
   qt6-base-dev qt6-multimedia-dev libqt6svg6 libmpg123-dev
+  # pitch and MFCC for the read-after voice comparison
+  libaubio-dev
   # Qt's own dialog texts in Chinese ("确定" instead of "OK")
   qt6-translations-l10n
   # tests and benchmarks

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <vector>
+
+namespace kelvaro {
+
+/// Every reading is analysed at this rate, mono, in frames of kVoiceFrameSeconds.
+constexpr int kVoiceRate = 16000;
+constexpr int kVoiceHop = 160; ///< samples per frame
+constexpr double kVoiceFrameSeconds = double(kVoiceHop) / kVoiceRate;
+constexpr int kVoiceMfccCoefficients = 13;
+
+/// Mono samples in -1..1 at a given rate.
+struct VoiceSignal
+{
+    std::vector<float> samples;
+    int rate = kVoiceRate;
+};
+
+/// One reading, analysed frame by frame (frame i covers i * kVoiceFrameSeconds onwards of the
+/// whole signal, before any trimming).
+struct VoiceTrack
+{
+    double seconds = 0;           ///< length of the whole signal
+    std::vector<float> envelope;  ///< peak |sample| per frame, 0..1: the waveform
+    std::vector<float> energyDb;  ///< RMS level per frame in dBFS
+    std::vector<float> pitchHz;   ///< 0 where the frame is unvoiced
+    std::vector<float> semitones; ///< relative to medianHz; NaN where unvoiced
+    std::vector<float> mfcc;      ///< frames x kVoiceMfccCoefficients, row-major
+    float medianHz = 0;           ///< median of the voiced frames; 0 when none is voiced
+    int speechBegin = 0;          ///< first frame after the leading silence
+    int speechEnd = 0;            ///< one past the last frame before the trailing silence
+
+    int frames() const { return int(envelope.size()); }
+    bool hasSpeech() const { return speechEnd > speechBegin; }
+};
+
+/// What differs most between the learner's reading and the lesson's.
+enum class VoiceAdvice {
+    Good,
+    TooSlow,
+    TooFast,
+    FlatIntonation,
+    MissingStress,
+    DifferentWords,
+    NoSpeech
+};
+
+/// The learner's take set against the lesson's reading.
+struct VoiceComparison
+{
+    VoiceTrack lesson;
+    VoiceTrack take;
+    /// Warping path over the speech ranges: (lesson frame, take frame), absolute frame
+    /// indices, both non-decreasing, from (speechBegin, speechBegin) to (speechEnd-1, speechEnd-1).
+    std::vector<std::pair<int, int>> path;
+    /// For every lesson frame the take frame aligned to it; -1 outside the lesson's speech.
+    std::vector<int> takeFrameAt;
+    /// The take's contour on the lesson's time axis (lesson frames); NaN where either is unvoiced.
+    std::vector<float> warpedTakeSemitones;
+    double alignmentCost = 0;    ///< mean normalised MFCC distance along the path
+    double pitchCorrelation = 0; ///< of the two contours over frames both voice, -1..1
+    double durationRatio = 1;    ///< take speech length / lesson speech length
+    int score = 0;               ///< 0..100
+    VoiceAdvice advice = VoiceAdvice::NoSpeech;
+    int stressFrame = -1; ///< lesson frame of the stressed syllable missed (MissingStress)
+};
+
+/// The signal as mono floats at its own rate: 16-bit interleaved samples, channels mixed.
+VoiceSignal voiceSignal(const std::vector<short>& interleaved, int channels, int rate);
+
+/// Analyses one reading (resampled to kVoiceRate when needed). Safe to call from any thread.
+VoiceTrack analyseVoice(const VoiceSignal& signal);
+
+/// Aligns the take to the lesson's reading and scores it. Safe to call from any thread.
+VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take);
+
+/// The one plain-Chinese line that tells the learner what differs most.
+QString voiceAdviceText(VoiceAdvice advice);
+
+} // namespace kelvaro
