@@ -45,6 +45,9 @@ public slots:
     void recordClicked();     ///< "录音"
     void recordStopClicked(); ///< "停止"
     void userVoiceClicked();  ///< "您的读音"
+    /// A click on the voice picture: that reading from that point (seconds into it).
+    void voiceLessonClicked(double seconds);
+    void voiceTakeClicked(double seconds);
     // Sentence browse menu
     void setRepeatCount(int mode, double count);
     void setRepeatPause(int mode, int milliseconds);

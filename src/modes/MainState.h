@@ -11,8 +11,12 @@
 #include "content/ProgramFolder.h"
 #include "content/Settings.h"
 
+#include "analysis/VoiceAnalysis.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 #include <array>
 
@@ -102,6 +106,12 @@ struct ReadAfterView
     bool UserVoiceCommandEnabled = false;  ///< "您的读音"
     // Without a microphone "录音" is disabled and the panel says why.
     bool microphoneMissing = false;
+
+    // The voice picture under the sentence: the lesson's reading, and the take set against it.
+    std::shared_ptr<const VoiceTrack> lessonVoice;     ///< null until the sentence is analysed
+    std::shared_ptr<const VoiceComparison> comparison; ///< null until a take of this sentence
+    double lessonCursor = -1; ///< seconds into the sentence being heard; -1 when none is
+    double takeCursor = -1;   ///< seconds into the take being heard; -1 when it is not
 };
 
 /// Geometry of the window and its panels in twips; follows the window mode.
@@ -131,7 +141,7 @@ struct MainState
     int PreviousLessonNumber = 0;
     int PreviousLessonNode = 0;
     QString LessonTitle;
-    bool lessonOpen = false;  ///< a lesson has been loaded
+    bool lessonOpen = false; ///< a lesson has been loaded
 
     // Lesson model: SentenceRecord(i) is lesson.records[i - 1]
     Lesson lesson;
