@@ -16,9 +16,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
 #include <array>
+#include <memory>
 
 namespace kelvaro {
 
