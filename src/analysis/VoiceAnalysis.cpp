@@ -1,12 +1,19 @@
 #include "VoiceAnalysis.h"
 
+#include "FrameLevels.h"
+#include "Mfcc.h"
+#include "PitchTrack.h"
+#include "Resampling.h"
+#include "SpeechBounds.h"
+#include "TimeWarp.h"
+#include "VoiceScore.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
 namespace kelvaro {
-
-// First cut: envelope, level and a straight alignment; pitch and MFCC come next.
 
 VoiceSignal voiceSignal(const std::vector<short>& interleaved, int channels, int rate)
 {
@@ -30,32 +37,26 @@ VoiceTrack analyseVoice(const VoiceSignal& signal)
     VoiceTrack track;
     if (signal.rate <= 0)
         return track;
-    const double step = double(signal.rate) / kVoiceRate;
-    const size_t count = size_t(double(signal.samples.size()) / step);
-    const int frames = int(count / kVoiceHop);
-    track.seconds = double(count) / kVoiceRate;
-    track.envelope.assign(size_t(frames), 0.0f);
-    track.energyDb.assign(size_t(frames), -120.0f);
-    track.pitchHz.assign(size_t(frames), 0.0f);
-    track.semitones.assign(size_t(frames), std::numeric_limits<float>::quiet_NaN());
-    track.mfcc.assign(size_t(frames) * kVoiceMfccCoefficients, 0.0f);
-    for (int f = 0; f < frames; ++f) {
-        double peak = 0, power = 0;
-        for (int i = 0; i < kVoiceHop; ++i) {
-            const double x = signal.samples[size_t(double(f * kVoiceHop + i) * step)];
-            peak = std::max(peak, std::abs(x));
-            power += x * x;
-        }
-        track.envelope[size_t(f)] = float(peak);
-        track.energyDb[size_t(f)] = float(10 * std::log10(power / kVoiceHop + 1e-12));
-    }
-    int begin = 0, end = frames;
-    while (begin < end && track.energyDb[size_t(begin)] < -40)
-        ++begin;
-    while (end > begin && track.energyDb[size_t(end - 1)] < -40)
-        --end;
-    track.speechBegin = begin;
-    track.speechEnd = end;
+    const std::vector<float> samples = resampled(signal.samples, signal.rate, kVoiceRate);
+    const int frames = int(samples.size() / kVoiceHop);
+    track.seconds = double(samples.size()) / kVoiceRate;
+
+    FrameLevels levels = frameLevels(samples, kVoiceHop, frames);
+    track.envelope = std::move(levels.envelope);
+    track.energyDb = std::move(levels.energyDb);
+    std::tie(track.speechBegin, track.speechEnd) = speechBounds(track.energyDb);
+
+    track.pitchHz = voicedPitch(pitchEstimates(samples, kVoiceRate, kVoiceHop, frames),
+                                track.energyDb, loudLevelDb(track.energyDb));
+    // Hum or voices in the background before and after the reading are not its tune.
+    for (int f = 0; f < frames; ++f)
+        if (f < track.speechBegin || f >= track.speechEnd)
+            track.pitchHz[size_t(f)] = 0;
+    track.medianHz = medianPitch(track.pitchHz);
+    track.semitones = semitonesFrom(track.pitchHz, track.medianHz);
+
+    track.mfcc = mfccFrames(samples, kVoiceRate, kVoiceHop, frames);
+    subtractCepstralMean(track.mfcc, track.speechBegin, track.speechEnd);
     return track;
 }
 
@@ -67,17 +68,54 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
     result.takeFrameAt.assign(size_t(lesson.frames()), -1);
     result.warpedTakeSemitones.assign(size_t(lesson.frames()),
                                       std::numeric_limits<float>::quiet_NaN());
-    if (!lesson.hasSpeech() || !take.hasSpeech())
+    const int lessonEnd = std::min(lesson.speechEnd, lesson.frames());
+    const int takeEnd = std::min(take.speechEnd, take.frames());
+    if (lessonEnd <= lesson.speechBegin || takeEnd <= take.speechBegin) {
+        result.advice = VoiceAdvice::NoSpeech;
         return result;
-    const int n = lesson.speechEnd - lesson.speechBegin;
-    const int m = take.speechEnd - take.speechBegin;
-    for (int i = 0; i < n; ++i) {
-        const int j = take.speechBegin + int(std::lround(double(i) * (m - 1) / std::max(1, n - 1)));
-        result.path.emplace_back(lesson.speechBegin + i, j);
-        result.takeFrameAt[size_t(lesson.speechBegin + i)] = j;
     }
+    const int lessonBegin = lesson.speechBegin;
+    const int takeBegin = take.speechBegin;
+    const int n = lessonEnd - lessonBegin;
+    const int m = takeEnd - takeBegin;
+
+    // Tracks built elsewhere may lack coefficients: such frames compare as silence.
+    static constexpr std::array<float, kVoiceMfccCoefficients> kNoCoefficients{};
+    auto row = [](const VoiceTrack& track, int frame) {
+        const size_t first = size_t(frame) * kVoiceMfccCoefficients;
+        return first + kVoiceMfccCoefficients <= track.mfcc.size() ? track.mfcc.data() + first
+                                                                   : kNoCoefficients.data();
+    };
+    const TimeWarp warp = timeWarp(n, m, [&](int i, int j) {
+        return cepstralDistance(row(lesson, lessonBegin + i), row(take, takeBegin + j));
+    });
+
+    std::vector<int> firstTake(size_t(n), -1), lastTake(size_t(n), -1);
+    for (const auto& [i, j] : warp.path) {
+        result.path.emplace_back(lessonBegin + i, takeBegin + j);
+        if (firstTake[size_t(i)] < 0)
+            firstTake[size_t(i)] = j;
+        lastTake[size_t(i)] = j;
+    }
+    // A lesson frame held while the take moves on stands for the middle of that stretch.
+    for (int i = 0; i < n; ++i) {
+        const int lessonFrame = lessonBegin + i;
+        const int takeFrame = takeBegin + (firstTake[size_t(i)] + lastTake[size_t(i)]) / 2;
+        result.takeFrameAt[size_t(lessonFrame)] = takeFrame;
+        if (size_t(lessonFrame) < lesson.semitones.size() &&
+            size_t(takeFrame) < take.semitones.size() &&
+            !std::isnan(lesson.semitones[size_t(lessonFrame)]))
+            result.warpedTakeSemitones[size_t(lessonFrame)] = take.semitones[size_t(takeFrame)];
+    }
+
+    result.alignmentCost = warp.meanDistance;
+    result.pitchCorrelation = contourCorrelation(lesson.semitones, result.warpedTakeSemitones);
     result.durationRatio = double(m) / n;
-    result.advice = VoiceAdvice::Good;
+    result.score = voiceScore(result.alignmentCost, result.pitchCorrelation, result.durationRatio);
+    result.stressFrame = missedStressFrame(result);
+    result.advice = voiceAdvice(result);
+    if (result.advice != VoiceAdvice::MissingStress)
+        result.stressFrame = -1;
     return result;
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+namespace kelvaro {
+
+/// kVoiceMfccCoefficients mel-frequency cepstral coefficients for each of `frames` frames of hop
+/// samples at `rate`, row-major, each frame's window centred on its middle. Coefficient 0 is the
+/// frame's overall log level.
+std::vector<float> mfccFrames(const std::vector<float>& samples, int rate, int hop, int frames);
+
+/// Subtracts from every frame the mean of each coefficient over frames [begin, end): the
+/// microphone's and the room's colouring drops out. Nothing changes when the range is empty.
+void subtractCepstralMean(std::vector<float>& mfcc, int begin, int end);
+
+/// How different two frames sound: the RMS difference of coefficients 1 to 8. Coefficient 0, the
+/// loudness, is left out so a quiet take can still match; the higher ones, which follow the
+/// speaker's own voice more than the words, too.
+float cepstralDistance(const float* a, const float* b);
+
+} // namespace kelvaro
