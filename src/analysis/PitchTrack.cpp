@@ -10,9 +10,9 @@ namespace kelvaro {
 
 namespace {
 
-constexpr int kWindow = 1024;              // 64 ms at 16 kHz: two periods of the lowest pitch
+constexpr int kWindow = 1024;             // 64 ms at 16 kHz: two periods of the lowest pitch
 constexpr float kVoicedConfidence = 0.5f; // below this the frame is noise or a transition
-constexpr float kVoicedBelowLoudDb = 30;   // quieter frames are breath and room
+constexpr float kVoicedBelowLoudDb = 30;  // quieter frames are breath and room
 constexpr float kVoicedFloorDb = -55;
 constexpr int kShortestVoicedRun = 3; // frames; shorter runs are detector flickers
 constexpr int kReferenceReach = 10;   // frames each side for the local pitch level

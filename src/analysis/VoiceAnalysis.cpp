@@ -55,8 +55,13 @@ VoiceTrack analyseVoice(const VoiceSignal& signal)
     track.medianHz = medianPitch(track.pitchHz);
     track.semitones = semitonesFrom(track.pitchHz, track.medianHz);
 
-    track.mfcc = mfccFrames(samples, kVoiceRate, kVoiceHop, frames);
-    subtractCepstralMean(track.mfcc, track.speechBegin, track.speechEnd);
+    std::vector<float> warps = {1.0f};
+    warps.insert(warps.end(), kVoiceSpectrumWarps.begin(), kVoiceSpectrumWarps.end());
+    std::vector<float> coefficients = mfccFrames(samples, kVoiceRate, kVoiceHop, frames, warps);
+    subtractCepstralMean(coefficients, frames, track.speechBegin, track.speechEnd);
+    const long block = long(frames) * kVoiceMfccCoefficients;
+    track.mfcc.assign(coefficients.begin(), coefficients.begin() + block);
+    track.warpedMfcc.assign(coefficients.begin() + block, coefficients.end());
     return track;
 }
 
@@ -81,14 +86,30 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
 
     // Tracks built elsewhere may lack coefficients: such frames compare as silence.
     static constexpr std::array<float, kVoiceMfccCoefficients> kNoCoefficients{};
-    auto row = [](const VoiceTrack& track, int frame) {
-        const size_t first = size_t(frame) * kVoiceMfccCoefficients;
-        return first + kVoiceMfccCoefficients <= track.mfcc.size() ? track.mfcc.data() + first
-                                                                   : kNoCoefficients.data();
+    auto row = [](const std::vector<float>& mfcc, size_t first) {
+        return first + kVoiceMfccCoefficients <= mfcc.size() ? mfcc.data() + first
+                                                             : kNoCoefficients.data();
     };
-    const TimeWarp warp = timeWarp(n, m, [&](int i, int j) {
-        return cepstralDistance(row(lesson, lessonBegin + i), row(take, takeBegin + j));
-    });
+    auto align = [&](const std::vector<float>& takeMfcc, size_t takeFirst) {
+        return timeWarp(n, m, [&](int i, int j) {
+            return cepstralDistance(
+                row(lesson.mfcc, size_t(lessonBegin + i) * kVoiceMfccCoefficients),
+                row(takeMfcc, takeFirst + size_t(takeBegin + j) * kVoiceMfccCoefficients));
+        });
+    };
+    // The take's own spectrum first, then stretched toward the lesson speaker's: the cheapest
+    // alignment is the one of the words, not of the voices.
+    TimeWarp warp = align(take.mfcc, 0);
+    const size_t block = size_t(take.frames()) * kVoiceMfccCoefficients;
+    for (size_t w = 0; w < kVoiceSpectrumWarps.size(); ++w) {
+        if ((w + 1) * block > take.warpedMfcc.size())
+            break;
+        TimeWarp warped = align(take.warpedMfcc, w * block);
+        if (warped.meanDistance < warp.meanDistance) {
+            warp = std::move(warped);
+            result.spectrumWarp = kVoiceSpectrumWarps[w];
+        }
+    }
 
     std::vector<int> firstTake(size_t(n), -1), lastTake(size_t(n), -1);
     for (const auto& [i, j] : warp.path) {

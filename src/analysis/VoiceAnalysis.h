@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -12,6 +13,10 @@ constexpr int kVoiceRate = 16000;
 constexpr int kVoiceHop = 160; ///< samples per frame
 constexpr double kVoiceFrameSeconds = double(kVoiceHop) / kVoiceRate;
 constexpr int kVoiceMfccCoefficients = 13;
+/// Stretches of the frequency axis tried on the take against the lesson's reading, so that a
+/// speaker with a shorter or longer vocal tract than the lesson's (a woman shadowing a man, a
+/// child) still matches the same words.
+constexpr std::array<float, 4> kVoiceSpectrumWarps = {0.84f, 0.92f, 1.09f, 1.19f};
 
 /// Mono samples in -1..1 at a given rate.
 struct VoiceSignal
@@ -30,9 +35,12 @@ struct VoiceTrack
     std::vector<float> pitchHz;   ///< 0 where the frame is unvoiced
     std::vector<float> semitones; ///< relative to medianHz; NaN where unvoiced
     std::vector<float> mfcc;      ///< frames x kVoiceMfccCoefficients, row-major
-    float medianHz = 0;           ///< median of the voiced frames; 0 when none is voiced
-    int speechBegin = 0;          ///< first frame after the leading silence
-    int speechEnd = 0;            ///< one past the last frame before the trailing silence
+    /// mfcc again with the frequency axis stretched by each of kVoiceSpectrumWarps:
+    /// warps x frames x kVoiceMfccCoefficients, row-major; may be empty.
+    std::vector<float> warpedMfcc;
+    float medianHz = 0;  ///< median of the voiced frames; 0 when none is voiced
+    int speechBegin = 0; ///< first frame after the leading silence
+    int speechEnd = 0;   ///< one past the last frame before the trailing silence
 
     int frames() const { return int(envelope.size()); }
     bool hasSpeech() const { return speechEnd > speechBegin; }
@@ -64,6 +72,7 @@ struct VoiceComparison
     double alignmentCost = 0;    ///< mean normalised MFCC distance along the path
     double pitchCorrelation = 0; ///< of the two contours over frames both voice, -1..1
     double durationRatio = 1;    ///< take speech length / lesson speech length
+    float spectrumWarp = 1;      ///< the stretch of the take's frequency axis that matched best
     int score = 0;               ///< 0..100
     VoiceAdvice advice = VoiceAdvice::NoSpeech;
     int stressFrame = -1; ///< lesson frame of the stressed syllable missed (MissingStress)
