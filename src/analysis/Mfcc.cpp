@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 namespace kelvaro {
 
@@ -24,10 +25,62 @@ struct AubioPvocDeleter
 {
     void operator()(aubio_pvoc_t* p) const { del_aubio_pvoc(p); }
 };
-struct AubioMfccDeleter
+/// One triangular mel band as weights over a run of spectrum bins.
+struct MelBand
 {
-    void operator()(aubio_mfcc_t* m) const { del_aubio_mfcc(m); }
+    int firstBin = 0;
+    std::vector<float> weights;
 };
+
+double hzToMel(double hz)
+{
+    return 2595 * std::log10(1 + hz / 700);
+}
+
+double melToHz(double mel)
+{
+    return 700 * (std::pow(10.0, mel / 2595) - 1);
+}
+
+/// kFilters bands evenly spaced in mel between the band limits times warp, each a triangle of
+/// unit area over the bins of a window of kWindow samples at rate. Sparse, because every frame
+/// goes through one bank per warp.
+std::vector<MelBand> melBands(int rate, float warp)
+{
+    const double low = hzToMel(kLowestBandHz * warp);
+    const double high = hzToMel(std::min(kHighestBandHz * warp, 0.49f * float(rate)));
+    std::vector<double> edges(kFilters + 2);
+    for (int k = 0; k < kFilters + 2; ++k)
+        edges[size_t(k)] = melToHz(low + (high - low) * k / (kFilters + 1));
+    const double binHz = double(rate) / kWindow;
+    std::vector<MelBand> bands(kFilters);
+    for (int k = 0; k < kFilters; ++k) {
+        const double left = edges[size_t(k)], centre = edges[size_t(k + 1)],
+                     right = edges[size_t(k + 2)];
+        const double height = 2 / (right - left);
+        MelBand& band = bands[size_t(k)];
+        band.firstBin = int(std::ceil(left / binHz));
+        for (int bin = band.firstBin; bin * binHz < right && bin <= kWindow / 2; ++bin) {
+            const double f = bin * binHz;
+            const double rise =
+                f < centre ? (f - left) / (centre - left) : (right - f) / (right - centre);
+            band.weights.push_back(float(height * std::max(0.0, rise)));
+        }
+    }
+    return bands;
+}
+
+/// The orthonormal DCT-II rows for the first kVoiceMfccCoefficients coefficients.
+std::vector<float> dctMatrix()
+{
+    std::vector<float> m(size_t(kVoiceMfccCoefficients) * kFilters);
+    for (int c = 0; c < kVoiceMfccCoefficients; ++c)
+        for (int k = 0; k < kFilters; ++k)
+            m[size_t(c * kFilters + k)] =
+                float(std::sqrt((c == 0 ? 1.0 : 2.0) / kFilters) *
+                      std::cos(std::numbers::pi * c * (2 * k + 1) / (2 * kFilters)));
+    return m;
+}
 
 /// The samples with a faint, fixed pseudo-random hiss added (the same every run).
 std::vector<float> dithered(const std::vector<float>& samples)
@@ -56,25 +109,32 @@ std::vector<float> mfccFrames(const std::vector<float>& samples, int rate, int h
         new_aubio_pvoc(uint_t(kWindow), uint_t(hop)));
     if (!pvoc)
         return mfcc;
-    // One filter bank per warp over the same spectrum.
-    std::vector<std::unique_ptr<aubio_mfcc_t, AubioMfccDeleter>> banks;
-    for (float warp : warps) {
-        banks.emplace_back(
-            new_aubio_mfcc(uint_t(kWindow), uint_t(kFilters), uint_t(n), uint_t(rate)));
-        if (!banks.back())
-            return mfcc;
-        const float top = std::min(kHighestBandHz * warp, 0.49f * float(rate));
-        aubio_mfcc_set_mel_coeffs(banks.back().get(), smpl_t(kLowestBandHz * warp), smpl_t(top));
-    }
+    std::vector<std::vector<MelBand>> banks;
+    for (float warp : warps)
+        banks.push_back(melBands(rate, warp));
+    const std::vector<float> dct = dctMatrix();
     AubioCvec spectrum(new_cvec(uint_t(kWindow)));
-    AubioFvec coefficients(new_fvec(uint_t(n)));
+    std::vector<float> logBands(kFilters);
     feedCentredFrames(dithered(samples), kWindow, hop, frames, [&](int frame, const fvec_t* in) {
         aubio_pvoc_do(pvoc.get(), in, spectrum.get());
         if (frame < 0)
             return;
+        const smpl_t* magnitude = spectrum->norm;
         for (size_t w = 0; w < banks.size(); ++w) {
-            aubio_mfcc_do(banks[w].get(), spectrum.get(), coefficients.get());
-            std::copy_n(coefficients->data, n, mfcc.begin() + long(w * block) + long(frame) * n);
+            for (int k = 0; k < kFilters; ++k) {
+                const MelBand& band = banks[w][size_t(k)];
+                float sum = 0;
+                for (size_t i = 0; i < band.weights.size(); ++i)
+                    sum += band.weights[i] * magnitude[size_t(band.firstBin) + i];
+                logBands[size_t(k)] = std::log10(std::max(sum, 1e-12f));
+            }
+            float* out = mfcc.data() + w * block + size_t(frame) * n;
+            for (int c = 0; c < n; ++c) {
+                float x = 0;
+                for (int k = 0; k < kFilters; ++k)
+                    x += dct[size_t(c * kFilters + k)] * logBands[size_t(k)];
+                out[c] = x;
+            }
         }
     });
     return mfcc;

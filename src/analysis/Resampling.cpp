@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 namespace kelvaro {
 
@@ -27,12 +28,9 @@ std::vector<float> kernelTable()
     return table;
 }
 
-} // namespace
-
-std::vector<float> resampled(const std::vector<float>& samples, int fromRate, int toRate)
+/// Resampling through the tabulated kernel, one output sample at a time: for any pair of rates.
+std::vector<float> resampledByTable(const std::vector<float>& samples, int fromRate, int toRate)
 {
-    if (fromRate <= 0 || toRate <= 0 || fromRate == toRate || samples.empty())
-        return samples;
     const std::vector<float> table = kernelTable();
     const double step = double(fromRate) / toRate; // input samples per output sample
     // Kernel argument per input sample: below 1 when downsampling, so the kernel widens.
@@ -56,6 +54,62 @@ std::vector<float> resampled(const std::vector<float>& samples, int fromRate, in
         }
         // Dividing by the weights keeps a steady level exact, also near the ends.
         out[n] = weights > 1e-9 ? float(sum / weights) : 0.0f;
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<float> resampled(const std::vector<float>& samples, int fromRate, int toRate)
+{
+    if (fromRate <= 0 || toRate <= 0 || fromRate == toRate || samples.empty())
+        return samples;
+    // The usual rates are small ratios (22050 -> 16000 is 320 / 441): every output sample then
+    // falls on one of `up` positions between input samples, whose weights are computed once.
+    const int common = std::gcd(fromRate, toRate);
+    const long up = toRate / common, down = fromRate / common;
+    if (up > 4096)
+        return resampledByTable(samples, fromRate, toRate);
+    const std::vector<float> table = kernelTable();
+    const double scale = kCutOffShare * std::min(1.0, double(up) / double(down));
+    const int reach = int(std::ceil(kZeroCrossings / scale));
+    const int taps = 2 * reach;
+    std::vector<float> weights(size_t(up) * size_t(taps));
+    for (long phase = 0; phase < up; ++phase) {
+        const double frac = double(phase) / double(up);
+        float* w = weights.data() + phase * taps;
+        double sum = 0;
+        for (int o = 0; o < taps; ++o) {
+            const double distance = std::abs(double(o - reach + 1) - frac);
+            const double pos = distance * scale * kTableSteps;
+            const size_t i = size_t(pos);
+            w[o] = i + 1 < table.size()
+                       ? float(table[i] + (table[i + 1] - table[i]) * (pos - double(i)))
+                       : 0.0f;
+            sum += w[o];
+        }
+        // A steady level comes out at its own level.
+        for (int o = 0; o < taps; ++o)
+            w[o] = float(w[o] / sum);
+    }
+    const size_t count = size_t(std::llround(double(samples.size()) * double(up) / double(down)));
+    const long size = long(samples.size());
+    std::vector<float> out(count);
+    for (size_t n = 0; n < count; ++n) {
+        const long position = long(n) * down;
+        const long base = position / up - reach + 1;
+        const float* w = weights.data() + (position % up) * taps;
+        float sum = 0;
+        if (base >= 0 && base + taps <= size) {
+            const float* x = samples.data() + base;
+            for (int o = 0; o < taps; ++o)
+                sum += w[o] * x[o];
+        } else {
+            for (int o = 0; o < taps; ++o)
+                if (base + o >= 0 && base + o < size)
+                    sum += w[o] * samples[size_t(base + o)];
+        }
+        out[n] = sum;
     }
     return out;
 }

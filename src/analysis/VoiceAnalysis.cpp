@@ -90,26 +90,32 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
         return first + kVoiceMfccCoefficients <= mfcc.size() ? mfcc.data() + first
                                                              : kNoCoefficients.data();
     };
-    auto align = [&](const std::vector<float>& takeMfcc, size_t takeFirst) {
-        return timeWarp(n, m, [&](int i, int j) {
+    // stride 2 aligns every other frame: enough to tell which spectrum stretch fits best.
+    auto align = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int stride) {
+        return timeWarp((n + stride - 1) / stride, (m + stride - 1) / stride, [&](int i, int j) {
             return cepstralDistance(
-                row(lesson.mfcc, size_t(lessonBegin + i) * kVoiceMfccCoefficients),
-                row(takeMfcc, takeFirst + size_t(takeBegin + j) * kVoiceMfccCoefficients));
+                row(lesson.mfcc, size_t(lessonBegin + i * stride) * kVoiceMfccCoefficients),
+                row(takeMfcc, takeFirst + size_t(takeBegin + j * stride) * kVoiceMfccCoefficients));
         });
     };
-    // The take's own spectrum first, then stretched toward the lesson speaker's: the cheapest
-    // alignment is the one of the words, not of the voices.
-    TimeWarp warp = align(take.mfcc, 0);
+    // The take's own spectrum, or stretched toward the lesson speaker's: the cheapest alignment
+    // is the one of the words, not of the voices.
+    const std::vector<float>* bestMfcc = &take.mfcc;
+    size_t bestFirst = 0;
+    double bestCost = align(take.mfcc, 0, 2).meanDistance;
     const size_t block = size_t(take.frames()) * kVoiceMfccCoefficients;
     for (size_t w = 0; w < kVoiceSpectrumWarps.size(); ++w) {
         if ((w + 1) * block > take.warpedMfcc.size())
             break;
-        TimeWarp warped = align(take.warpedMfcc, w * block);
-        if (warped.meanDistance < warp.meanDistance) {
-            warp = std::move(warped);
+        const double cost = align(take.warpedMfcc, w * block, 2).meanDistance;
+        if (cost < bestCost) {
+            bestCost = cost;
+            bestMfcc = &take.warpedMfcc;
+            bestFirst = w * block;
             result.spectrumWarp = kVoiceSpectrumWarps[w];
         }
     }
+    const TimeWarp warp = align(*bestMfcc, bestFirst, 1);
 
     std::vector<int> firstTake(size_t(n), -1), lastTake(size_t(n), -1);
     for (const auto& [i, j] : warp.path) {
