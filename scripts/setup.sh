@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs, skipping what is already there.
 # This is the only place package names are listed.
+#   --reference  also the reference tools that the voice analysis is checked against (Praat's
+#                pitch track on espeak-ng voices and on the recorded speech of alsa-utils);
+#                its test skips without them, so CI does without (Praat is 75 MB of GTK).
 set -euo pipefail
+
+REFERENCE=0
+for arg in "$@"; do
+  case "$arg" in
+    --reference) REFERENCE=1 ;;
+    *) echo "setup: unknown option $arg" >&2; exit 2 ;;
+  esac
+done
 
 PACKAGES=(
   # build
@@ -27,6 +38,9 @@ PACKAGES=(
   # the Debian package: dependencies from dpkg-shlibdeps, checks of the package and its desktop entry
   dpkg-dev fakeroot lintian desktop-file-utils
 )
+if ((REFERENCE)); then
+  PACKAGES+=(praat alsa-utils)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
