@@ -8,7 +8,7 @@ namespace kelvaro {
 
 namespace {
 
-constexpr float kBelowLoudDb = 35; // quieter than the loud level by this much is silence
+constexpr float kBelowLoudDb = 30; // quieter than the loud level by this much is silence
 constexpr float kAboveNoiseDb = 8; // speech stands this far above the background
 constexpr float kFloorDb = -60;    // nothing quieter than this is speech
 constexpr int kShortestSound = 4;  // frames in a row: shorter bursts are clicks
@@ -35,6 +35,15 @@ float loudLevelDb(const std::vector<float>& energyDb)
         loud = std::max(
             loud, *std::min_element(energyDb.begin() + f, energyDb.begin() + f + kShortestSound));
     return loud;
+}
+
+std::vector<bool> quietFrames(const std::vector<float>& energyDb)
+{
+    const float threshold = loudLevelDb(energyDb) - kBelowLoudDb;
+    std::vector<bool> quiet(energyDb.size());
+    for (size_t f = 0; f < energyDb.size(); ++f)
+        quiet[f] = energyDb[f] < threshold;
+    return quiet;
 }
 
 std::pair<int, int> speechBounds(const std::vector<float>& energyDb)

@@ -15,4 +15,8 @@ std::pair<int, int> speechBounds(const std::vector<float>& energyDb);
 /// click does not set it. kSilenceDb when it is shorter than that.
 float loudLevelDb(const std::vector<float>& energyDb);
 
+/// For each frame whether it is a pause: far below the reading's loud level (whatever hiss or
+/// room noise it holds).
+std::vector<bool> quietFrames(const std::vector<float>& energyDb);
+
 } // namespace kelvaro

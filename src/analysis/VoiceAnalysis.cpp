@@ -91,11 +91,25 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
                                                              : kNoCoefficients.data();
     };
     // stride 2 aligns every other frame: enough to tell which spectrum stretch fits best.
+    // Pauses are pauses whatever hiss they hold: two quiet frames match at no cost.
+    const std::vector<bool> lessonQuiet = quietFrames(lesson.energyDb);
+    const std::vector<bool> takeQuiet = quietFrames(take.energyDb);
+    auto bothQuiet = [&](int lessonFrame, int takeFrame) {
+        return size_t(lessonFrame) < lessonQuiet.size() && size_t(takeFrame) < takeQuiet.size() &&
+               lessonQuiet[size_t(lessonFrame)] && takeQuiet[size_t(takeFrame)];
+    };
+    auto distance = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int lessonFrame,
+                        int takeFrame) {
+        if (bothQuiet(lessonFrame, takeFrame))
+            return 0.0f;
+        return cepstralDistance(
+            row(lesson.mfcc, size_t(lessonFrame) * kVoiceMfccCoefficients),
+            row(takeMfcc, takeFirst + size_t(takeFrame) * kVoiceMfccCoefficients));
+    };
+    // stride 2 aligns every other frame: enough to tell which spectrum stretch fits best.
     auto align = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int stride) {
         return timeWarp((n + stride - 1) / stride, (m + stride - 1) / stride, [&](int i, int j) {
-            return cepstralDistance(
-                row(lesson.mfcc, size_t(lessonBegin + i * stride) * kVoiceMfccCoefficients),
-                row(takeMfcc, takeFirst + size_t(takeBegin + j * stride) * kVoiceMfccCoefficients));
+            return distance(takeMfcc, takeFirst, lessonBegin + i * stride, takeBegin + j * stride);
         });
     };
     // The take's own spectrum, or stretched toward the lesson speaker's: the cheapest alignment
@@ -135,7 +149,16 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
             result.warpedTakeSemitones[size_t(lessonFrame)] = take.semitones[size_t(takeFrame)];
     }
 
-    result.alignmentCost = warp.meanDistance;
+    // The cost of the words: over the pairs that are not both pauses.
+    double sum = 0;
+    int sounding = 0;
+    for (const auto& [i, j] : result.path) {
+        if (bothQuiet(i, j))
+            continue;
+        sum += distance(*bestMfcc, bestFirst, i, j);
+        ++sounding;
+    }
+    result.alignmentCost = sounding > 0 ? sum / sounding : 0;
     result.pitchCorrelation = contourCorrelation(lesson.semitones, result.warpedTakeSemitones);
     result.durationRatio = double(m) / n;
     result.score = voiceScore(result.alignmentCost, result.pitchCorrelation, result.durationRatio);

@@ -20,7 +20,7 @@ constexpr double kLessonMovesSemitones = 3; // a lesson reading that moves less 
 constexpr double kLowCorrelation = 0.2;
 constexpr float kStressWithinDb = 6;  // peaks this close to the loudest are stressed
 constexpr int kStressReach = 8;       // frames each side a peak tops
-constexpr int kTakeSearchReach = 5;   // frames each side of the aligned take frame
+constexpr int kTakeSearchReach = 3;   // frames each side of the aligned take stretch
 constexpr float kMissedStressDb = 15; // below the take's own loud level
 
 double percentileOf(std::vector<double> values, double share)
@@ -104,12 +104,16 @@ int missedStressFrame(const VoiceComparison& comparison)
         const int to = std::min(lesson.speechEnd, f + kStressReach + 1);
         if (*std::max_element(lessonLevels.begin() + from, lessonLevels.begin() + to) > level)
             continue;
-        const int j =
-            f < int(comparison.takeFrameAt.size()) ? comparison.takeFrameAt[size_t(f)] : -1;
-        if (j < 0)
-            continue;
-        const int takeFrom = std::max(take.speechBegin, j - kTakeSearchReach);
-        const int takeTo = std::min(take.speechEnd, j + kTakeSearchReach + 1);
+        // The take's stretch aligned to the lesson's syllable around the peak, and a little
+        // more, so the path's slop at a syllable's edge does not hide the take's vowel.
+        int takeFrom = take.speechEnd, takeTo = take.speechBegin;
+        for (int g = from; g < to && g < int(comparison.takeFrameAt.size()); ++g) {
+            const int j = comparison.takeFrameAt[size_t(g)];
+            if (j < 0)
+                continue;
+            takeFrom = std::min(takeFrom, std::max(take.speechBegin, j - kTakeSearchReach));
+            takeTo = std::max(takeTo, std::min(take.speechEnd, j + kTakeSearchReach + 1));
+        }
         if (takeFrom >= takeTo)
             continue;
         const float there =

@@ -74,7 +74,10 @@ TEST(EspeakCalibrationTest, TheSameSentenceScoresHighAndAnotherLowInAnyVoice)
             const VoiceComparison other = compareVoices(
                 lesson, spoken(dir, QString::fromUtf8(pair.other), take.voice, take.speed));
             EXPECT_GE(same.score, 70) << "cost " << same.alignmentCost;
-            EXPECT_NE(same.advice, VoiceAdvice::DifferentWords);
+            // Only the pace differs: no tune or stress fault may be found in another voice.
+            EXPECT_TRUE(same.advice == VoiceAdvice::Good || same.advice == VoiceAdvice::TooFast ||
+                        same.advice == VoiceAdvice::TooSlow)
+                << int(same.advice);
             EXPECT_LE(other.score, 40) << "cost " << other.alignmentCost;
             EXPECT_EQ(other.advice, VoiceAdvice::DifferentWords);
             lowestSame = std::min(lowestSame, same.score);
