@@ -10,6 +10,9 @@ namespace {
 
 constexpr double kBandShare = 0.4; // of the longer sequence, each side of the straight line
 constexpr int kNarrowestBand = 20;
+// Added to every step that holds one sequence while the other moves on: a syllable is spoken
+// at one pace, so the path does not park on a single frame while the other reads a whole vowel.
+constexpr double kHoldPenalty = 0.3;
 
 enum Step : uint8_t { Diagonal, FromAbove, FromLeft, Start };
 
@@ -59,11 +62,12 @@ TimeWarp timeWarp(int n, int m, const std::function<float(int, int)>& distance)
             }
             double best = at(i - 1, j - 1) + 2 * d;
             uint8_t from = Diagonal;
-            if (const double up = at(i - 1, j) + d; up < best) {
+            if (const double up = at(i - 1, j) + d + kHoldPenalty; up < best) {
                 best = up;
                 from = FromAbove;
             }
-            if (const double left = j > 0 ? at(i, j - 1) + d : kUnreachable; left < best) {
+            if (const double left = j > 0 ? at(i, j - 1) + d + kHoldPenalty : kUnreachable;
+                left < best) {
                 best = left;
                 from = FromLeft;
             }

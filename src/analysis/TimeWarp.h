@@ -16,10 +16,10 @@ struct TimeWarp
 };
 
 /// Dynamic time warping of sequences of lengths n and m under distance(i, j) >= 0, with the
-/// symmetric step weights (a diagonal step counts its distance twice, so the path is not drawn
-/// to the diagonal or away from it). The path is searched within a band around the straight
-/// line from corner to corner wide enough for any pause or hurry within a sentence. An empty
-/// sequence gives an empty path.
+/// symmetric step weights (a diagonal step counts its distance twice) and a small fixed charge
+/// on each step that holds one sequence, so long holds need a real gain in distance. The path is
+/// searched within a band around the straight line from corner to corner wide enough for any pause
+/// or hurry within a sentence. An empty sequence gives an empty path.
 TimeWarp timeWarp(int n, int m, const std::function<float(int, int)>& distance);
 
 } // namespace kelvaro

@@ -94,9 +94,11 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
     // Pauses are pauses whatever hiss they hold: two quiet frames match at no cost.
     const std::vector<bool> lessonQuiet = quietFrames(lesson.energyDb);
     const std::vector<bool> takeQuiet = quietFrames(take.energyDb);
+    auto quiet = [](const std::vector<bool>& flags, int frame) {
+        return size_t(frame) < flags.size() && flags[size_t(frame)];
+    };
     auto bothQuiet = [&](int lessonFrame, int takeFrame) {
-        return size_t(lessonFrame) < lessonQuiet.size() && size_t(takeFrame) < takeQuiet.size() &&
-               lessonQuiet[size_t(lessonFrame)] && takeQuiet[size_t(takeFrame)];
+        return quiet(lessonQuiet, lessonFrame) && quiet(takeQuiet, takeFrame);
     };
     auto distance = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int lessonFrame,
                         int takeFrame) {

@@ -185,7 +185,7 @@ TEST(VoiceScoreTest, AnotherSentenceCostsMoreAndScoresLowerThanTheSameOneReadDif
     const VoiceComparison other = compare(lesson, otherSentence());
     for (const Utterance& take : sameReadings) {
         const VoiceComparison same = compare(lesson, take);
-        EXPECT_GT(other.alignmentCost, 1.15 * same.alignmentCost);
+        EXPECT_GT(other.alignmentCost, 1.1 * same.alignmentCost);
         EXPECT_LT(other.score, same.score - 20);
     }
 }
