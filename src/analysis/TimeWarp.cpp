@@ -1,6 +1,7 @@
 #include "TimeWarp.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -90,6 +91,24 @@ TimeWarp timeWarp(int n, int m, const std::function<float(int, int)>& distance)
     }
     std::reverse(warp.path.begin(), warp.path.end());
     warp.meanDistance = sum / double(warp.path.size());
+    return warp;
+}
+
+TimeWarp straightWarp(int n, int m, const std::function<float(int, int)>& distance)
+{
+    TimeWarp warp;
+    if (n <= 0 || m <= 0)
+        return warp;
+    const int steps = std::max(n, m);
+    double sum = 0;
+    for (int k = 0; k < steps; ++k) {
+        const double share = steps == 1 ? 0.0 : double(k) / (steps - 1);
+        const int i = int(std::lround(share * (n - 1)));
+        const int j = int(std::lround(share * (m - 1)));
+        warp.path.emplace_back(i, j);
+        sum += distance(i, j);
+    }
+    warp.meanDistance = sum / steps;
     return warp;
 }
 

@@ -22,4 +22,8 @@ struct TimeWarp
 /// or hurry within a sentence. An empty sequence gives an empty path.
 TimeWarp timeWarp(int n, int m, const std::function<float(int, int)>& distance);
 
+/// The straight line from corner to corner in the same single steps, with its mean distance:
+/// for readings too unlike in length (or too long) to be worth warping.
+TimeWarp straightWarp(int n, int m, const std::function<float(int, int)>& distance);
+
 } // namespace kelvaro

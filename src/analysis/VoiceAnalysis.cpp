@@ -15,6 +15,13 @@
 
 namespace kelvaro {
 
+namespace {
+
+constexpr long kMostWarpCells = 6'000'000; // two minute-long readings
+constexpr int kWarpableRatio = 4;
+
+} // namespace
+
 VoiceSignal voiceSignal(const std::vector<short>& interleaved, int channels, int rate)
 {
     VoiceSignal signal;
@@ -114,24 +121,32 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
             return distance(takeMfcc, takeFirst, lessonBegin + i * stride, takeBegin + j * stride);
         });
     };
+    // Readings far apart in length (or very long) are not worth warping: the pace alone tells.
+    const bool warpable =
+        long(n) * long(m) <= kMostWarpCells && n <= kWarpableRatio * m && m <= kWarpableRatio * n;
     // The take's own spectrum, or stretched toward the lesson speaker's: the cheapest alignment
     // is the one of the words, not of the voices.
     const std::vector<float>* bestMfcc = &take.mfcc;
     size_t bestFirst = 0;
-    double bestCost = align(take.mfcc, 0, 2).meanDistance;
-    const size_t block = size_t(take.frames()) * kVoiceMfccCoefficients;
-    for (size_t w = 0; w < kVoiceSpectrumWarps.size(); ++w) {
-        if ((w + 1) * block > take.warpedMfcc.size())
-            break;
-        const double cost = align(take.warpedMfcc, w * block, 2).meanDistance;
-        if (cost < bestCost) {
-            bestCost = cost;
-            bestMfcc = &take.warpedMfcc;
-            bestFirst = w * block;
-            result.spectrumWarp = kVoiceSpectrumWarps[w];
+    if (warpable) {
+        double bestCost = align(take.mfcc, 0, 2).meanDistance;
+        const size_t block = size_t(take.frames()) * kVoiceMfccCoefficients;
+        for (size_t w = 0; w < kVoiceSpectrumWarps.size(); ++w) {
+            if ((w + 1) * block > take.warpedMfcc.size())
+                break;
+            const double cost = align(take.warpedMfcc, w * block, 2).meanDistance;
+            if (cost < bestCost) {
+                bestCost = cost;
+                bestMfcc = &take.warpedMfcc;
+                bestFirst = w * block;
+                result.spectrumWarp = kVoiceSpectrumWarps[w];
+            }
         }
     }
-    const TimeWarp warp = align(*bestMfcc, bestFirst, 1);
+    const TimeWarp warp =
+        warpable ? align(*bestMfcc, bestFirst, 1) : straightWarp(n, m, [&](int i, int j) {
+            return distance(take.mfcc, 0, lessonBegin + i, takeBegin + j);
+        });
 
     std::vector<int> firstTake(size_t(n), -1), lastTake(size_t(n), -1);
     for (const auto& [i, j] : warp.path) {

@@ -52,6 +52,20 @@ const char* adviceName(VoiceAdvice advice)
 
 } // namespace
 
+namespace {
+
+/// The path's steps advance one or both indices by one.
+void expectSingleSteps(const std::vector<std::pair<int, int>>& path)
+{
+    for (size_t k = 1; k < path.size(); ++k) {
+        const int di = path[k].first - path[k - 1].first;
+        const int dj = path[k].second - path[k - 1].second;
+        ASSERT_TRUE((di == 0 || di == 1) && (dj == 0 || dj == 1) && di + dj > 0) << "step " << k;
+    }
+}
+
+} // namespace
+
 TEST(TimeWarpTest, ThePathRunsCornerToCornerInSingleStepsWhateverTheShape)
 {
     const struct
@@ -59,21 +73,37 @@ TEST(TimeWarpTest, ThePathRunsCornerToCornerInSingleStepsWhateverTheShape)
         int n;
         int m;
     } cases[] = {{1, 1}, {1, 40}, {40, 1}, {3, 200}, {200, 3}, {50, 50}, {120, 300}};
+    // Distances that favour neither the diagonal nor the edges.
+    const auto distance = [](int i, int j) { return float((i * 7 + j * 13) % 5); };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.n << " x " << c.m);
-        // Distances that favour neither the diagonal nor the edges.
-        const TimeWarp warp =
-            timeWarp(c.n, c.m, [](int i, int j) { return float((i * 7 + j * 13) % 5); });
-        ASSERT_FALSE(warp.path.empty());
-        EXPECT_EQ(warp.path.front(), std::make_pair(0, 0));
-        EXPECT_EQ(warp.path.back(), std::make_pair(c.n - 1, c.m - 1));
-        for (size_t k = 1; k < warp.path.size(); ++k) {
-            const int di = warp.path[k].first - warp.path[k - 1].first;
-            const int dj = warp.path[k].second - warp.path[k - 1].second;
-            ASSERT_TRUE((di == 0 || di == 1) && (dj == 0 || dj == 1) && di + dj > 0) << k;
+        for (const TimeWarp& warp :
+             {timeWarp(c.n, c.m, distance), straightWarp(c.n, c.m, distance)}) {
+            ASSERT_FALSE(warp.path.empty());
+            EXPECT_EQ(warp.path.front(), std::make_pair(0, 0));
+            EXPECT_EQ(warp.path.back(), std::make_pair(c.n - 1, c.m - 1));
+            expectSingleSteps(warp.path);
         }
     }
-    EXPECT_TRUE(timeWarp(0, 5, [](int, int) { return 0.0f; }).path.empty());
+    EXPECT_TRUE(timeWarp(0, 5, distance).path.empty());
+    EXPECT_TRUE(straightWarp(5, 0, distance).path.empty());
+}
+
+TEST(TimeWarpTest, ATakeFarLongerThanTheSentenceIsJudgedWithoutWarping)
+{
+    // The learner read on through five sentences: not worth a warp, and no match.
+    const Utterance lesson = sampleSentence();
+    Utterance take = sampleSentence();
+    for (int k = 0; k < 4; ++k)
+        for (const Syllable& s : (k % 2 ? sampleSentence() : otherSentence()).syllables)
+            take.syllables.push_back(s);
+    const VoiceComparison c = compare(lesson, take);
+    EXPECT_GT(c.durationRatio, 4);
+    EXPECT_EQ(c.path.front(), std::make_pair(c.lesson.speechBegin, c.take.speechBegin));
+    EXPECT_EQ(c.path.back(), std::make_pair(c.lesson.speechEnd - 1, c.take.speechEnd - 1));
+    expectSingleSteps(c.path);
+    EXPECT_NE(c.advice, VoiceAdvice::Good);
+    EXPECT_LE(c.score, 70);
 }
 
 TEST(TimeWarpTest, ATimeStretchedReadingIsFollowedSyllableBySyllable)
