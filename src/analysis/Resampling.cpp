@@ -114,4 +114,29 @@ std::vector<float> resampled(const std::vector<float>& samples, int fromRate, in
     return out;
 }
 
+std::vector<float> withoutRumble(std::vector<float> samples, int rate)
+{
+    if (rate <= 0 || samples.empty())
+        return samples;
+    // Butterworth high-pass (bilinear transform) at kRumbleHz.
+    constexpr double kRumbleHz = 50;
+    const double k = std::tan(std::numbers::pi * kRumbleHz / rate);
+    const double q = std::numbers::sqrt2 / 2;
+    const double norm = 1 / (1 + k / q + k * k);
+    const double b0 = norm, b1 = -2 * norm, b2 = norm;
+    const double a1 = 2 * (k * k - 1) * norm, a2 = (1 - k / q + k * k) * norm;
+    // Starting from the first sample's level keeps a DC offset from ringing in at the start.
+    double x1 = samples[0], x2 = samples[0], y1 = 0, y2 = 0;
+    for (float& sample : samples) {
+        const double x = sample;
+        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = y;
+        sample = float(y);
+    }
+    return samples;
+}
+
 } // namespace kelvaro

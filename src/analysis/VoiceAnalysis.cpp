@@ -44,7 +44,8 @@ VoiceTrack analyseVoice(const VoiceSignal& signal)
     VoiceTrack track;
     if (signal.rate <= 0)
         return track;
-    const std::vector<float> samples = resampled(signal.samples, signal.rate, kVoiceRate);
+    const std::vector<float> samples =
+        withoutRumble(resampled(signal.samples, signal.rate, kVoiceRate), kVoiceRate);
     const int frames = int(samples.size() / kVoiceHop);
     track.seconds = double(samples.size()) / kVoiceRate;
 

@@ -27,14 +27,16 @@ TEST(SpeechBoundsTest, TheSilenceAtBothEndsIsTrimmedToWithinTwoFrames)
         const char* why;
         double lead;
         double trail;
-        double noiseDb; ///< background under the whole take; below -200 for none
-        bool click;     ///< a 3 ms click in the middle of the leading silence
+        double noiseDb;   ///< background under the whole take; below -200 for none
+        bool click;       ///< a 3 ms click in the middle of the leading silence
+        float offset = 0; ///< a microphone's DC offset
     } cases[] = {
         {"clean, short ends", 0.1, 0.1, -300, false},
         {"clean, long ends", 0.8, 1.2, -300, false},
         {"room noise 45 dB under the voice", 0.5, 0.5, -50, false},
         {"a click before the reading", 0.6, 0.4, -300, true},
         {"a click and room noise", 0.6, 0.4, -55, true},
+        {"a microphone's DC offset", 0.5, 0.5, -60, false, 0.05f},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -43,6 +45,8 @@ TEST(SpeechBoundsTest, TheSilenceAtBothEndsIsTrimmedToWithinTwoFrames)
         u.trailSeconds = c.trail;
         VoiceSignal signal = render(u, 22050);
         signal = mixed(signal, noise(double(signal.samples.size()) / 22050, c.noiseDb, 22050));
+        for (float& x : signal.samples)
+            x += c.offset;
         if (c.click)
             for (int i = 0; i < 66; ++i)
                 signal.samples[size_t(c.lead / 2 * 22050) + size_t(i)] += i % 2 ? 0.8f : -0.8f;
