@@ -163,6 +163,24 @@ void subtractCepstralMean(std::vector<float>& mfcc, int frames, int begin, int e
     }
 }
 
+std::vector<float> cepstralDeltas(const std::vector<float>& mfcc, int frames)
+{
+    constexpr int n = kVoiceMfccCoefficients;
+    std::vector<float> deltas(mfcc.size(), 0.0f);
+    if (frames <= 0)
+        return deltas;
+    const size_t block = size_t(frames) * n;
+    for (size_t first = 0; first + block <= mfcc.size(); first += block) {
+        const float* rows = mfcc.data() + first;
+        auto at = [&](int f, int c) { return rows[std::clamp(f, 0, frames - 1) * n + c]; };
+        for (int f = 0; f < frames; ++f)
+            for (int c = 0; c < n; ++c)
+                deltas[first + size_t(f * n + c)] =
+                    (at(f + 1, c) - at(f - 1, c) + 2 * (at(f + 2, c) - at(f - 2, c))) / 10;
+    }
+    return deltas;
+}
+
 float cepstralDistance(const float* a, const float* b)
 {
     float sum = 0;

@@ -16,6 +16,11 @@ std::vector<float> mfccFrames(const std::vector<float>& samples, int rate, int h
 /// out. Nothing changes when the range is empty.
 void subtractCepstralMean(std::vector<float>& mfcc, int frames, int begin, int end);
 
+/// The slope of each coefficient over time (a regression over two frames each side, within each
+/// block of `frames` rows; the ends held): how the sound moves, which a different voice or a
+/// synthetic one keeps better than the sound itself. Same layout as mfcc.
+std::vector<float> cepstralDeltas(const std::vector<float>& mfcc, int frames);
+
 /// How different two frames sound: the RMS difference of coefficients 1 to 8. Coefficient 0, the
 /// loudness, is left out so a quiet take can still match; the higher ones, which follow the
 /// speaker's own voice more than the words, too.

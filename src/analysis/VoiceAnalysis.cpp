@@ -98,7 +98,6 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
         return first + kVoiceMfccCoefficients <= mfcc.size() ? mfcc.data() + first
                                                              : kNoCoefficients.data();
     };
-    // stride 2 aligns every other frame: enough to tell which spectrum stretch fits best.
     // Pauses are pauses whatever hiss they hold: two quiet frames match at no cost.
     const std::vector<bool> lessonQuiet = quietFrames(lesson.energyDb);
     const std::vector<bool> takeQuiet = quietFrames(take.energyDb);
@@ -108,13 +107,19 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
     auto bothQuiet = [&](int lessonFrame, int takeFrame) {
         return quiet(lessonQuiet, lessonFrame) && quiet(takeQuiet, takeFrame);
     };
+    // Two frames differ by their sound and by how it moves.
+    const std::vector<float> lessonDeltas = cepstralDeltas(lesson.mfcc, lesson.frames());
+    const std::vector<float> takeDeltas = cepstralDeltas(take.mfcc, take.frames());
+    const std::vector<float> warpedDeltas = cepstralDeltas(take.warpedMfcc, take.frames());
     auto distance = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int lessonFrame,
                         int takeFrame) {
         if (bothQuiet(lessonFrame, takeFrame))
             return 0.0f;
-        return cepstralDistance(
-            row(lesson.mfcc, size_t(lessonFrame) * kVoiceMfccCoefficients),
-            row(takeMfcc, takeFirst + size_t(takeFrame) * kVoiceMfccCoefficients));
+        const size_t lessonRow = size_t(lessonFrame) * kVoiceMfccCoefficients;
+        const size_t takeRow = takeFirst + size_t(takeFrame) * kVoiceMfccCoefficients;
+        const std::vector<float>& deltas = &takeMfcc == &take.mfcc ? takeDeltas : warpedDeltas;
+        return cepstralDistance(row(lesson.mfcc, lessonRow), row(takeMfcc, takeRow)) +
+               cepstralDistance(row(lessonDeltas, lessonRow), row(deltas, takeRow));
     };
     // stride 2 aligns every other frame: enough to tell which spectrum stretch fits best.
     auto align = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int stride) {

@@ -10,8 +10,8 @@ namespace kelvaro {
 namespace {
 
 constexpr int kFewestSharedFrames = 10; // a syllable's vowel
-constexpr double kCostMidpoint = 0.83;  // the cost that halves the score
-constexpr double kCostSoftness = 0.035;
+constexpr double kCostMidpoint = 1.25;  // the cost that halves the score
+constexpr double kCostSoftness = 0.05;
 constexpr double kPaceSoftness = 0.35; // |ln ratio| that takes the pace part to 1/e
 constexpr double kSlowestRatio = 1.35;
 constexpr double kFastestRatio = 0.75;

@@ -28,6 +28,6 @@ int voiceScore(double alignmentCost, double pitchCorrelation, double durationRat
 VoiceAdvice voiceAdvice(const VoiceComparison& comparison);
 
 /// Alignment costs above this are another sentence (or mumbling).
-constexpr double kDifferentWordsCost = 0.85;
+constexpr double kDifferentWordsCost = 1.32;
 
 } // namespace kelvaro

@@ -63,6 +63,7 @@ TEST(EspeakCalibrationTest, TheSameSentenceScoresHighAndAnotherLowInAnyVoice)
     } takes[] = {{"en-us", 175}, {"en-us", 120}, {"en+f3", 130}, {"en+m3", 150}};
 
     int lowestSame = 100, highestOther = 0;
+    double costliestSame = 0, cheapestOther = 1e9;
     for (const auto& pair : pairs) {
         const VoiceTrack lesson = spoken(dir, QString::fromUtf8(pair.sentence), "en-us", 130);
         ASSERT_TRUE(lesson.hasSpeech()) << pair.sentence;
@@ -81,9 +82,12 @@ TEST(EspeakCalibrationTest, TheSameSentenceScoresHighAndAnotherLowInAnyVoice)
             EXPECT_LE(other.score, 40) << "cost " << other.alignmentCost;
             EXPECT_EQ(other.advice, VoiceAdvice::DifferentWords);
             lowestSame = std::min(lowestSame, same.score);
+            costliestSame = std::max(costliestSame, same.alignmentCost);
+            cheapestOther = std::min(cheapestOther, other.alignmentCost);
             highestOther = std::max(highestOther, other.score);
         }
     }
-    std::cout << "same sentence scores >= " << lowestSame << ", other sentences <= " << highestOther
+    std::cout << "same sentence: scores >= " << lowestSame << ", costs <= " << costliestSame
+              << "; other sentences: scores <= " << highestOther << ", costs >= " << cheapestOther
               << std::endl;
 }
