@@ -19,6 +19,8 @@ namespace {
 
 constexpr long kMostWarpCells = 6'000'000; // two minute-long readings
 constexpr int kWarpableRatio = 4;
+constexpr int kLowestRate = 4000;
+constexpr int kHighestRate = 384000;
 
 } // namespace
 
@@ -42,7 +44,8 @@ VoiceSignal voiceSignal(const std::vector<short>& interleaved, int channels, int
 VoiceTrack analyseVoice(const VoiceSignal& signal)
 {
     VoiceTrack track;
-    if (signal.rate <= 0)
+    // A rate no sound card gives is a broken signal; resampling it could take any memory.
+    if (signal.rate < kLowestRate || signal.rate > kHighestRate)
         return track;
     const std::vector<float> samples =
         withoutRumble(resampled(signal.samples, signal.rate, kVoiceRate), kVoiceRate);

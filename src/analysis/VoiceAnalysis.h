@@ -34,7 +34,8 @@ struct VoiceTrack
     std::vector<float> energyDb;  ///< RMS level per frame in dBFS
     std::vector<float> pitchHz;   ///< 0 where the frame is unvoiced
     std::vector<float> semitones; ///< relative to medianHz; NaN where unvoiced
-    std::vector<float> mfcc;      ///< frames x kVoiceMfccCoefficients, row-major
+    /// frames x kVoiceMfccCoefficients, row-major, less their mean over the speech range
+    std::vector<float> mfcc;
     /// mfcc again with the frequency axis stretched by each of kVoiceSpectrumWarps:
     /// warps x frames x kVoiceMfccCoefficients, row-major; may be empty.
     std::vector<float> warpedMfcc;
@@ -69,7 +70,10 @@ struct VoiceComparison
     std::vector<int> takeFrameAt;
     /// The take's contour on the lesson's time axis (lesson frames); NaN where either is unvoiced.
     std::vector<float> warpedTakeSemitones;
-    double alignmentCost = 0;    ///< mean normalised MFCC distance along the path
+    /// Mean distance of the MFCC frames and of their slopes along the path, leaving out the
+    /// pairs that are both pauses: about 1 for the same words in another voice, well above 1.3
+    /// for other words.
+    double alignmentCost = 0;
     double pitchCorrelation = 0; ///< of the two contours over frames both voice, -1..1
     double durationRatio = 1;    ///< take speech length / lesson speech length
     float spectrumWarp = 1;      ///< the stretch of the take's frequency axis that matched best
@@ -81,7 +85,8 @@ struct VoiceComparison
 /// The signal as mono floats at its own rate: 16-bit interleaved samples, channels mixed.
 VoiceSignal voiceSignal(const std::vector<short>& interleaved, int channels, int rate);
 
-/// Analyses one reading (resampled to kVoiceRate when needed). Safe to call from any thread.
+/// Analyses one reading (resampled to kVoiceRate when needed). A signal at a rate outside
+/// 4-384 kHz gives an empty track. Safe to call from any thread.
 VoiceTrack analyseVoice(const VoiceSignal& signal);
 
 /// Aligns the take to the lesson's reading and scores it. Safe to call from any thread.

@@ -69,6 +69,7 @@ TEST(SpeechBoundsTest, ATakeWithoutSpeechHasAnEmptyRange)
         {"digital silence", noise(2, -300)},
         {"steady hiss", noise(2, -70)},
         {"nothing at all", VoiceSignal{}},
+        {"a broken rate", VoiceSignal{noise(1, -10).samples, 1}},
         {"a single click", mixed(noise(1, -300), VoiceSignal{{0, 0.9f, -0.9f, 0.9f}, kVoiceRate})},
     };
     for (const auto& c : cases) {
