@@ -10,9 +10,11 @@ namespace kelvaro {
 
 namespace {
 
-constexpr int kWindow = 1024;             // 64 ms at 16 kHz: two periods of the lowest pitch
-constexpr float kVoicedConfidence = 0.5f; // below this the frame is noise or a transition
-constexpr float kVoicedBelowLoudDb = 30;  // quieter frames are breath and room
+constexpr int kWindow = 1024;                // 64 ms at 16 kHz: two periods of the lowest pitch
+constexpr float kVoicedConfidence = 0.5f;    // below this the frame is noise or a transition
+constexpr float kContinuedConfidence = 0.3f; // enough next to a voiced frame on its pitch
+constexpr float kContinuedSemitones = 1.5f;
+constexpr float kVoicedBelowLoudDb = 30; // quieter frames are breath and room
 constexpr float kVoicedFloorDb = -55;
 constexpr int kShortestVoicedRun = 3; // frames; shorter runs are detector flickers
 constexpr int kReferenceReach = 10;   // frames each side for the local pitch level
@@ -95,6 +97,20 @@ std::vector<float> voicedPitch(const std::vector<PitchEstimate>& estimates,
             e.hz <= kHighestPitchHz && level >= quietest)
             hz[size_t(f)] = e.hz;
     }
+    // A vowel's weaker edges: a less certain frame joins a voiced neighbour on the same pitch.
+    auto continues = [&](int f, int neighbour) {
+        const PitchEstimate& e = estimates[size_t(f)];
+        const float level = f < int(energyDb.size()) ? energyDb[size_t(f)] : -120.0f;
+        return hz[size_t(f)] == 0 && hz[size_t(neighbour)] > 0 &&
+               e.confidence >= kContinuedConfidence && level >= quietest && e.hz > 0 &&
+               std::abs(12 * std::log2(e.hz / hz[size_t(neighbour)])) < kContinuedSemitones;
+    };
+    for (int f = 1; f < frames; ++f)
+        if (continues(f, f - 1))
+            hz[size_t(f)] = estimates[size_t(f)].hz;
+    for (int f = frames - 2; f >= 0; --f)
+        if (continues(f, f + 1))
+            hz[size_t(f)] = estimates[size_t(f)].hz;
     for (const auto& [begin, end] : voicedRuns(hz))
         if (end - begin < kShortestVoicedRun)
             std::fill(hz.begin() + begin, hz.begin() + end, 0.0f);

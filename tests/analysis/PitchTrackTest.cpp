@@ -115,6 +115,23 @@ TEST(PitchTrackTest, OctaveSlipsArePulledBackAndFlickersDropped)
     }
 }
 
+TEST(PitchTrackTest, AnUnsureEdgeJoinsTheVowelOnlyOnItsPitch)
+{
+    std::vector<PitchEstimate> estimates(50, {0, 0});
+    for (int f = 10; f < 12; ++f)
+        estimates[size_t(f)] = {150, 0.35f}; // the vowel's soft onset
+    for (int f = 12; f < 30; ++f)
+        estimates[size_t(f)] = {150, 0.9f};
+    for (int f = 30; f < 32; ++f)
+        estimates[size_t(f)] = {190, 0.35f}; // four semitones off: not the same voice
+    for (int f = 40; f < 46; ++f)
+        estimates[size_t(f)] = {150, 0.35f}; // unsure all through, with no vowel beside it
+
+    const std::vector<float> hz = voicedPitch(estimates, std::vector<float>(50, -20.0f), -20);
+    for (int f = 0; f < 50; ++f)
+        EXPECT_EQ(hz[size_t(f)] > 0, f >= 10 && f < 30) << "frame " << f;
+}
+
 TEST(PitchTrackTest, QuietOrUncertainFramesAreUnvoiced)
 {
     const struct
