@@ -86,7 +86,9 @@ int missedStressFrame(const VoiceComparison& comparison)
 {
     const VoiceTrack& lesson = comparison.lesson;
     const VoiceTrack& take = comparison.take;
-    if (!lesson.hasSpeech() || !take.hasSpeech())
+    if (!lesson.hasSpeech() || !take.hasSpeech() ||
+        int(lesson.energyDb.size()) < lesson.speechEnd ||
+        int(take.energyDb.size()) < take.speechEnd)
         return -1;
     const std::vector<float> lessonLevels = smoothedLevels(lesson.energyDb);
     const std::vector<float> takeLevels = smoothedLevels(take.energyDb);

@@ -220,6 +220,24 @@ TEST(VoiceScoreTest, AnotherSentenceCostsMoreAndScoresLowerThanTheSameOneReadDif
     }
 }
 
+TEST(VoiceScoreTest, TracksMadeElsewhereWithOnlyAWaveformCompareWithoutHarm)
+{
+    // A picture's test draws tracks by hand: no levels, no pitch, no coefficients.
+    VoiceTrack lesson, take;
+    lesson.envelope.assign(120, 0.5f);
+    lesson.speechBegin = 10;
+    lesson.speechEnd = 110;
+    take.envelope.assign(90, 0.5f);
+    take.speechBegin = 5;
+    take.speechEnd = 95; // past its frames
+    const VoiceComparison c = compareVoices(lesson, take);
+    ASSERT_FALSE(c.path.empty());
+    EXPECT_EQ(c.path.front(), std::make_pair(10, 5));
+    EXPECT_EQ(c.path.back(), std::make_pair(109, 89));
+    EXPECT_EQ(c.stressFrame, -1);
+    EXPECT_EQ(c.takeFrameAt.size(), size_t(120));
+}
+
 TEST(VoiceScoreTest, ConcurrentAnalysesGiveTheSameResultAsOne)
 {
     const VoiceSignal lesson = render(sampleSentence(), 44100);
