@@ -120,3 +120,27 @@ TEST(ResamplingTest, ToneKeepsItsFrequencyAndLevelAndAliasesAreRemoved)
         }
     }
 }
+
+TEST(VoiceSignalTest, ChannelsAreMixedToOneAtTheSignalsOwnRate)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<short> interleaved;
+        int channels;
+        std::vector<float> mono;
+    } cases[] = {
+        {"mono", {16384, -32768, 0}, 1, {0.5f, -1.0f, 0.0f}},
+        {"stereo, the channels averaged", {16384, 0, -16384, -16384}, 2, {0.25f, -0.5f}},
+        {"an odd sample left over is dropped", {32767, 32767, 100}, 2, {32767 / 32768.0f}},
+        {"no channels", {1, 2, 3}, 0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const VoiceSignal signal = voiceSignal(c.interleaved, c.channels, 44100);
+        EXPECT_EQ(signal.rate, 44100);
+        ASSERT_EQ(signal.samples.size(), c.mono.size());
+        for (size_t i = 0; i < c.mono.size(); ++i)
+            EXPECT_FLOAT_EQ(signal.samples[i], c.mono[i]) << i;
+    }
+}
