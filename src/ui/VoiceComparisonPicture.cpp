@@ -1,0 +1,72 @@
+#include "VoiceComparisonPicture.h"
+
+#include "Fonts.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kelvaro {
+
+VoiceComparisonPicture::VoiceComparisonPicture(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("VoiceComparisonPicture"));
+    setFont(interfaceFont(9));
+    // The hand shows where a click plays a reading.
+    setMouseTracking(true);
+}
+
+void VoiceComparisonPicture::setReadings(std::shared_ptr<const VoiceTrack> lesson,
+                                         std::shared_ptr<const VoiceComparison> comparison)
+{
+    if (lesson == m_lesson && comparison == m_comparison)
+        return;
+    m_lesson = std::move(lesson);
+    m_comparison = std::move(comparison);
+    update();
+}
+
+void VoiceComparisonPicture::setCursors(double lessonSeconds, double takeSeconds)
+{
+    if (lessonSeconds == m_lessonCursor && takeSeconds == m_takeCursor)
+        return;
+    m_lessonCursor = lessonSeconds;
+    m_takeCursor = takeSeconds;
+    update();
+}
+
+VoicePicture VoiceComparisonPicture::picture() const
+{
+    return {m_lesson.get(), m_comparison.get(), m_lessonCursor, m_takeCursor};
+}
+
+VoicePictureLayout VoiceComparisonPicture::pictureLayout() const
+{
+    return layoutVoicePicture(QRectF(rect()), font(), picture());
+}
+
+void VoiceComparisonPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    paintVoicePicture(painter, QRectF(rect()), picture());
+}
+
+void VoiceComparisonPicture::mouseMoveEvent(QMouseEvent* event)
+{
+    const bool plays = hitVoicePicture(pictureLayout(), picture(), event->position()).reading !=
+                       VoicePictureHit::Reading::None;
+    setCursor(plays ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void VoiceComparisonPicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const VoicePictureHit hit = hitVoicePicture(pictureLayout(), picture(), event->position());
+    if (hit.reading == VoicePictureHit::Reading::Lesson)
+        emit lessonClicked(hit.seconds);
+    else if (hit.reading == VoicePictureHit::Reading::Take)
+        emit takeClicked(hit.seconds);
+}
+
+} // namespace kelvaro
