@@ -8,6 +8,8 @@
 #include "app/MainController.h"
 #include "modes/ReadAfter.h"
 
+#include <QStyle>
+
 namespace kelvaro {
 
 ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controller, QWidget* parent)
@@ -116,6 +118,10 @@ void ReadAfterPanel::refresh(const MainState& state)
     // The voice picture and the score; a cursor's move only redraws the picture.
     const VoiceComparison* comparison = state.readAfter.comparison.get();
     m_score->setText(comparison ? QString::number(comparison->score) : QStringLiteral("—"));
+    if (m_score->property("empty").toBool() != !comparison) {
+        m_score->setProperty("empty", !comparison); // the dash before a take is quiet
+        m_score->style()->polish(m_score);
+    }
     m_advice->setText(comparison ? voiceAdviceText(comparison->advice) : QString());
     m_picture->setReadings(state.readAfter.lessonVoice, state.readAfter.comparison);
     m_picture->setCursors(state.readAfter.lessonCursor, state.readAfter.takeCursor);

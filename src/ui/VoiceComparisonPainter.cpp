@@ -281,7 +281,19 @@ void paintVoicePicture(QPainter& painter, const QRectF& rect, const VoicePicture
         drawContour(painter, layout, picture.comparison->warpedTakeSemitones, theme::kLearnerVoice,
                     width);
     painter.restore();
+    painter.restore();
+    paintVoiceCursors(painter, rect, picture);
+}
 
+void paintVoiceCursors(QPainter& painter, const QRectF& rect, const VoicePicture& picture)
+{
+    if (picture.lessonCursor < 0 && picture.takeCursor < 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double width = lineWidth(rect);
+    const VoicePictureLayout layout = layoutVoicePicture(rect, painter.font(), picture);
+    const VoiceTrack* take = picture.takeTrack();
     if (picture.lessonCursor >= 0 && layout.lessonAxis.isValid()) {
         const double x = layout.lessonAxis.x(picture.lessonCursor);
         drawCursor(painter, x, layout.lessonStrip, theme::kLessonVoice, width);

@@ -63,6 +63,9 @@ VoicePictureLayout layoutVoicePicture(const QRectF& rect, const QFont& font,
 /// contours on the lesson's time, the cursors and the stress mark.
 void paintVoicePicture(QPainter& painter, const QRectF& rect, const VoicePicture& picture);
 
+/// Draws only the play cursors, over a picture drawn without them.
+void paintVoiceCursors(QPainter& painter, const QRectF& rect, const VoicePicture& picture);
+
 /// Which reading a point of the picture plays, and from where.
 struct VoicePictureHit
 {

@@ -22,6 +22,7 @@ void VoiceComparisonPicture::setReadings(std::shared_ptr<const VoiceTrack> lesso
         return;
     m_lesson = std::move(lesson);
     m_comparison = std::move(comparison);
+    m_drawnStale = true;
     update();
 }
 
@@ -46,9 +47,21 @@ VoicePictureLayout VoiceComparisonPicture::pictureLayout() const
 
 void VoiceComparisonPicture::paintEvent(QPaintEvent*)
 {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_drawnStale || m_drawn.size() != pixels) {
+        m_drawn = QPixmap(pixels);
+        m_drawn.setDevicePixelRatio(ratio);
+        m_drawn.fill(Qt::transparent);
+        QPainter still(&m_drawn);
+        still.setFont(font());
+        paintVoicePicture(still, QRectF(rect()), {m_lesson.get(), m_comparison.get(), -1, -1});
+        m_drawnStale = false;
+    }
     QPainter painter(this);
+    painter.drawPixmap(0, 0, m_drawn);
     painter.setFont(font());
-    paintVoicePicture(painter, QRectF(rect()), picture());
+    paintVoiceCursors(painter, QRectF(rect()), picture());
 }
 
 void VoiceComparisonPicture::mouseMoveEvent(QMouseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "VoiceComparisonPainter.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
@@ -41,6 +42,10 @@ private:
     std::shared_ptr<const VoiceComparison> m_comparison;
     double m_lessonCursor = -1;
     double m_takeCursor = -1;
+    // The picture without its cursors, drawn again only for new readings or a new size: a
+    // moving cursor then costs a copy and two lines.
+    QPixmap m_drawn;
+    bool m_drawnStale = true;
 };
 
 } // namespace kelvaro

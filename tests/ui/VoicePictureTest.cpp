@@ -226,6 +226,34 @@ TEST(VoiceComparisonPictureWidget, AClickPlaysTheReadingUnderItFromThatPoint)
     EXPECT_EQ(take.size(), 0);
 }
 
+TEST(VoiceComparisonPictureWidget, ANewTakeIsDrawnAtOnceAndTheCursorsComeAndGo)
+{
+    auto comparison = std::make_shared<const VoiceComparison>(slowTake());
+    auto lesson = std::make_shared<const VoiceTrack>(comparison->lesson);
+    VoiceComparisonPicture picture;
+    picture.resize(700, 300);
+    picture.setReadings(lesson, nullptr);
+    const auto colourAt = [&picture](QPointF point) {
+        return picture.grab().toImage().pixelColor(point.toPoint());
+    };
+    // On the take's strip, where its speech lies once there is one.
+    VoicePictureLayout layout = picture.pictureLayout();
+    EXPECT_FALSE(near(colourAt({layout.lessonAxis.x(1.0), layout.takeStrip.center().y() - 5}),
+                      theme::kLearnerVoice));
+    picture.setReadings(lesson, comparison);
+    layout = picture.pictureLayout();
+    EXPECT_TRUE(near(colourAt({layout.takeAxis.x(1.0), layout.takeStrip.center().y() - 5}),
+                     theme::kLearnerVoice));
+
+    // The lesson's cursor at 1.0 s over a quiet spot of the pitch panel, then gone again.
+    const QPointF quiet(layout.lessonAxis.x(1.0), layout.pitchY(-4.5));
+    ASSERT_TRUE(near(colourAt(quiet), Qt::white));
+    picture.setCursors(1.0, -1);
+    EXPECT_FALSE(near(colourAt(quiet), Qt::white));
+    picture.setCursors(-1, -1);
+    EXPECT_TRUE(near(colourAt(quiet), Qt::white));
+}
+
 class VoicePanelTest : public ::testing::Test
 {
 protected:
