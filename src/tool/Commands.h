@@ -12,5 +12,6 @@ int lookupCommand(const QStringList& args);
 int settingsCommand(const QStringList& args);
 int checkCommand(const QStringList& args);
 int segmentCommand(const QStringList& args);
+int compareCommand(const QStringList& args);
 
 } // namespace kelvaro::tool

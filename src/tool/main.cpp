@@ -5,19 +5,42 @@
 #include "content/Version.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
+
+namespace {
+
+// Only a drawn picture needs the GUI application (for its fonts); it runs on the offscreen
+// platform unless told otherwise, so the tool needs no display.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    bool picture = false;
+    for (int i = 2; i < argc; ++i)
+        picture = picture || std::strcmp(argv[i], "--png") == 0;
+    if (argc > 1 && std::strcmp(argv[1], "compare") == 0 && picture) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication& app = *application;
     using namespace kelvaro::tool;
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
         {QStringLiteral("text"), textCommand},         {QStringLiteral("write"), writeCommand},
         {QStringLiteral("lesson"), lessonCommand},     {QStringLiteral("lookup"), lookupCommand},
         {QStringLiteral("settings"), settingsCommand}, {QStringLiteral("check"), checkCommand},
-        {QStringLiteral("segment"), segmentCommand},
+        {QStringLiteral("segment"), segmentCommand},   {QStringLiteral("compare"), compareCommand},
     };
     const QString usage = QStringLiteral(
         "Usage: kelvaro-tool COMMAND ARGS\n"
@@ -33,6 +56,10 @@ int main(int argc, char** argv)
         "  check FOLDER               check a whole program folder\n"
         "  segment AUDIO START END OUT.wav\n"
         "                             what the player plays for START..END (seconds), as wav\n"
+        "  compare AUDIO START END TAKE.wav [--png OUT.png] [--json]\n"
+        "                             a take set against the reading of START..END: score,\n"
+        "                             advice, timing and pitch; --json with every frame,\n"
+        "                             --png the picture as the read-after panel draws it\n"
         "\n"
         "Options:\n"
         "  -h, --help                 show this help and exit\n"

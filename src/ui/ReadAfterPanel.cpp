@@ -3,9 +3,12 @@
 #include "ElementCanvas.h"
 #include "PanelParts.h"
 #include "Theme.h"
+#include "VoiceComparisonPicture.h"
 
 #include "app/MainController.h"
 #include "modes/ReadAfter.h"
+
+#include <QStyle>
 
 namespace kelvaro {
 
@@ -37,6 +40,21 @@ ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controlle
     connect(m_stop, &QPushButton::clicked, &controller, &MainController::recordStopClicked);
     connect(m_user, &QPushButton::clicked, &controller, &MainController::userVoiceClicked);
     m_chinese.resize(2);
+
+    // The voice picture: a click plays the reading under it from that point.
+    m_picture = new VoiceComparisonPicture(this);
+    m_score = makeLabel(QStringLiteral("VoiceScoreLabel"), QString(), this);
+    m_score->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    m_scoreUnit = makeLabel(QStringLiteral("VoiceScoreUnitLabel"), QStringLiteral("Muted"), this);
+    m_scoreUnit->setText(QStringLiteral("分"));
+    m_scoreUnit->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    m_advice = makeLabel(QStringLiteral("VoiceAdviceLabel"), QStringLiteral("Caption"), this);
+    m_advice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_advice->setWordWrap(true);
+    connect(m_picture, &VoiceComparisonPicture::lessonClicked, &controller,
+            &MainController::voiceLessonClicked);
+    connect(m_picture, &VoiceComparisonPicture::takeClicked, &controller,
+            &MainController::voiceTakeClicked);
 }
 
 void ReadAfterPanel::layoutChildren(const TwipRect& panel)
@@ -55,6 +73,29 @@ void ReadAfterPanel::layoutChildren(const TwipRect& panel)
         button->setGeometry(px({left, bottomRow, 1110, 420}));
         left += 1230;
     }
+    m_panel = panel;
+    placeVoicePicture();
+}
+
+void ReadAfterPanel::placeVoicePicture()
+{
+    constexpr int kScoreColumn = 2000;
+    constexpr int kLeastHeight = 1200; // below this the contours say nothing: no picture
+    const int top = m_sentenceBottom + 200;
+    const int bottom = m_panel.height - 1500 - 480 - 120; // the hint's top - 120
+    const TwipRect picture{450, top, m_panel.width - 900 - kScoreColumn, bottom - top};
+    m_room = picture.height >= kLeastHeight && picture.width > 0;
+    for (QWidget* part : {static_cast<QWidget*>(m_picture), static_cast<QWidget*>(m_score),
+                          static_cast<QWidget*>(m_advice)})
+        part->setVisible(m_room);
+    m_scoreUnit->setVisible(m_room && m_picture->picture().comparison);
+    if (!m_room)
+        return;
+    m_picture->setGeometry(px(picture));
+    const int column = picture.right() + 200;
+    m_score->setGeometry(px({column, top, 1150, 760}));
+    m_scoreUnit->setGeometry(px({column + 1190, top, 600, 700}));
+    m_advice->setGeometry(px({column, top + 860, kScoreColumn - 200, bottom - top - 860}));
 }
 
 void ReadAfterPanel::refresh(const MainState& state)
@@ -73,6 +114,23 @@ void ReadAfterPanel::refresh(const MainState& state)
                                : microphoneMissingNotice());
     m_stop->setEnabled(state.readAfter.RecordStopCommandEnabled);
     m_user->setEnabled(state.readAfter.UserVoiceCommandEnabled);
+
+    // The voice picture and the score; a cursor's move only redraws the picture.
+    const VoiceComparison* comparison = state.readAfter.comparison.get();
+    m_score->setText(comparison ? QString::number(comparison->score) : QStringLiteral("—"));
+    if (m_score->property("empty").toBool() != !comparison) {
+        m_score->setProperty("empty", !comparison); // the dash before a take is quiet
+        m_score->style()->polish(m_score);
+    }
+    m_advice->setText(comparison ? voiceAdviceText(comparison->advice) : QString());
+    m_picture->setReadings(state.readAfter.lessonVoice, state.readAfter.comparison);
+    m_picture->setCursors(state.readAfter.lessonCursor, state.readAfter.takeCursor);
+    m_scoreUnit->setVisible(m_room && comparison);
+    const int sentenceBottom = m_chinese[1].geometry.bottom();
+    if (sentenceBottom != m_sentenceBottom) {
+        m_sentenceBottom = sentenceBottom;
+        placeVoicePicture();
+    }
 }
 
 } // namespace kelvaro

@@ -7,6 +7,7 @@ class QPushButton;
 namespace kelvaro {
 
 class ElementCanvas;
+class VoiceComparisonPicture;
 
 /// Read-after: the sentence, the lesson's reading, the learner's recording and its playback.
 class ReadAfterPanel : public ModePanel
@@ -28,6 +29,15 @@ private:
     QPushButton* m_stop;
     QPushButton* m_user;
     QLabel* m_hint;
+    // The voice picture under the sentence and the score beside it.
+    void placeVoicePicture();
+    VoiceComparisonPicture* m_picture;
+    QLabel* m_score;
+    QLabel* m_scoreUnit;
+    QLabel* m_advice;
+    TwipRect m_panel;
+    int m_sentenceBottom = 0; ///< of the Chinese line, in twips
+    bool m_room = false;      ///< the panel is tall enough for the picture
 };
 
 } // namespace kelvaro

@@ -24,6 +24,9 @@ QPushButton.Command:pressed { background: #dceaf6; }
 QPushButton.Command:disabled { color: #a7b1bc; border-color: #d5dde6; background: #f3f5f7; }
 QLabel.Caption { color: #222b36; font-size: 10pt; }
 QLabel.Muted { color: #6b7785; font-size: 9.5pt; }
+QLabel#VoiceScoreLabel { color: #222b36; font-size: 26pt; font-weight: bold; }
+QLabel#VoiceScoreLabel[empty="true"] { color: #c9d3de; font-weight: normal; }
+QLabel#VoiceScoreUnitLabel { padding-bottom: 4px; }
 QLabel.LessonTitle { color: #2b4c6f; font-size: 12pt; font-weight: bold; }
 QPlainTextEdit#SenNoteText {
     background: #fffdf3; border: 1px solid #e3d9a8; border-radius: 4px; color: #4a4230; font-size: 10.5pt;
