@@ -16,12 +16,13 @@ namespace {
 constexpr int kCursorIntervalMs = 40;
 
 /// Exactly the samples the lesson player plays for the stretch, analysed; null when the
-/// recording cannot be read (the tab then shows no picture and says nothing).
+/// recording cannot be read or holds nothing of the stretch (the tab then shows no picture
+/// and says nothing).
 std::shared_ptr<const VoiceTrack> analyseLessonCut(const QString& path, double start, double end)
 {
     const Result<PcmSound> sound = renderSegment(path, start, end);
-    if (!sound || !sound.value().format.valid())
-        return nullptr;
+    if (!sound || !sound.value().format.valid() || sound.value().frames() == 0)
+        return nullptr; // also a sentence past the end of a recording cut short
     const PcmSound& pcm = sound.value();
     return std::make_shared<const VoiceTrack>(
         analyseVoice(voiceSignal(pcm.samples, pcm.format.channels, pcm.format.rate)));
@@ -165,9 +166,10 @@ bool voiceCursorTick(MainContext& context)
     if (state.ModeIndex == kReadAfterMode) {
         const MediaPlayer& player = context.ports.lessonPlayer;
         if (player.isPlaying() && state.SentenceCount > 0) {
+            // A seek lands on a whole sample: a hair before the start still counts as the start.
             const double into = player.position() - sentenceStart(state);
-            if (into >= 0 && into <= sentenceLength(state))
-                lesson = into;
+            if (into > -0.005 && into <= sentenceLength(state))
+                lesson = std::max(0.0, into);
         }
         take = std::max(-1.0, context.ports.recorder.playbackPosition());
     }

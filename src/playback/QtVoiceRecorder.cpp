@@ -1,5 +1,6 @@
 #include "QtVoiceRecorder.h"
 
+#include "AudioFormat.h"
 #include "PcmConversion.h"
 
 #include <QAudioDevice>
@@ -109,7 +110,7 @@ void QtVoiceRecorder::playFrom(double seconds)
     const qint64 frame = qMax(1, format.bytesPerFrame());
     const qint64 frames = m_played.size() / frame;
     const qint64 first =
-        qBound<qint64>(0, qint64(seconds * format.sampleRate()), qMax<qint64>(0, frames - 1));
+        qBound<qint64>(0, framesAt(seconds, format.sampleRate()), qMax<qint64>(0, frames - 1));
     m_playback.seek(first * frame);
     m_playedFrom = double(first) / format.sampleRate();
     m_sink = std::make_unique<QAudioSink>(output, format);

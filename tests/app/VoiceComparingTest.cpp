@@ -4,9 +4,12 @@
 #include "app/MainController.h"
 #include "app/ModeSwitching.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
 
@@ -188,20 +191,46 @@ TEST_F(VoiceComparingTest, AComparisonOverTakenByANewTakeOrAnotherSentenceIsDrop
     EXPECT_EQ(shell.recorder.calls(), QStringList{"play"});
 }
 
-TEST_F(VoiceComparingTest, WithoutTheRecordingThereIsNoPictureAndNoMessage)
+TEST(VoiceComparingRecording, AMissingOrBadRecordingGivesNoPictureAndNoMessage)
 {
-    ASSERT_TRUE(shell.folder.remove(QStringLiteral("Sound/Kelvaro/1.mp3")));
-    shell.background.runPending();
-    EXPECT_EQ(view().lessonVoice, nullptr);
-    recordTake(tone(1.0));
-    shell.background.runPending();
-    EXPECT_EQ(view().comparison, nullptr);
-    EXPECT_EQ(view().lessonVoice, nullptr);
-    EXPECT_TRUE(shell.dialogs.messages().isEmpty());
-    // The next sentence tries again, as quietly.
-    controller->nextSentence();
-    EXPECT_EQ(shell.background.runPending(), 1);
-    EXPECT_EQ(view().lessonVoice, nullptr);
+    const QString recording = QStringLiteral("Sound/Kelvaro/1.mp3");
+    struct Case
+    {
+        const char* what;
+        std::function<bool(TestFolder&)> spoil;
+    };
+    const Case cases[] = {
+        {"missing", [&](TestFolder& f) { return f.remove(recording); }},
+        {"not audio", [&](TestFolder& f) { return f.writeBytes(recording, "ID3 but no frames"); }},
+        {"cut short",
+         [&](TestFolder& f) {
+             QFile file(f.path(recording));
+             return file.open(QIODevice::ReadOnly) && f.writeBytes(recording, file.read(400));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ShellFixture shell;
+        ASSERT_TRUE(c.spoil(shell.folder));
+        Settings settings = defaultSettings();
+        settings.modeIndex = kReadAfterMode;
+        ASSERT_TRUE(shell.writeSettings(settings));
+        MainController controller(shell.context());
+        ASSERT_TRUE(controller.startUp());
+        const ReadAfterView& view = shell.state().readAfter;
+        shell.background.runPending();
+        EXPECT_EQ(view.lessonVoice, nullptr);
+        controller.recordClicked();
+        shell.recorder.setTake(tone(1.0));
+        controller.recordStopClicked();
+        shell.background.runPending();
+        EXPECT_EQ(view.comparison, nullptr);
+        // The next sentence tries again, as quietly.
+        controller.nextSentence();
+        EXPECT_EQ(shell.background.runPending(), 1);
+        EXPECT_EQ(view.lessonVoice, nullptr);
+        EXPECT_TRUE(shell.dialogs.messages().isEmpty());
+    }
 }
 
 TEST_F(VoiceComparingTest, TheLessonCursorFollowsTheReadingInsideTheSentenceAndThenStops)
