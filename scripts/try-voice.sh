@@ -10,8 +10,9 @@
 #                             [--other-take WAV | --other TEXT] [--folder DIR]
 # Defaults: display 92, build/try-voice.png, and the first sentence of the demo's lesson 1
 # ("Good morning, Lily!") spoken by espeak-ng in another voice and speed than the lesson's.
-# Needs Xvfb, xdotool, ImageMagick's import, pulseaudio, pactl, paplay, espeak-ng; the player
-# built (cmake --build build). The player's own messages go to build/try-voice.log.
+# Needs Xvfb, xdotool, ImageMagick's import, pulseaudio, pactl, paplay, parec, espeak-ng; the
+# player built (cmake --build build). The player's own messages go to build/try-voice.log.
+# kelvaro-tool compare's analysis of what the microphone heard is printed after each take.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,7 +37,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-for tool in Xvfb xdotool import pulseaudio pactl paplay espeak-ng; do
+for tool in Xvfb xdotool import pulseaudio pactl paplay parec espeak-ng iconv; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
 [ -x build/bin/kelvaro-player ] || { echo "build the player first" >&2; exit 1; }
@@ -110,21 +111,35 @@ click() { # x y, in the window at 96 DPI
   xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
 
+click 89 115 # lesson 1 in the tree: its first sentence, whatever was open last time
+sleep 1
 click 562 62 # the tab "跟读对比"
 sleep 1
 click 248 476 # "标准读音"
 # The take starts once the reading is over.
 sleep 4
 
+# The sentence the takes are compared with: the first of lesson 1.
+times=$(iconv -f GB18030 -t UTF-8 "$folder/Book/Kelvaro/1.dat" | awk -F'#' 'NR == 1 { print $3, $4 }')
+recording="$folder/Sound/Kelvaro/1.mp3"
+
 record() { # WAV SHOT
   click 349 476 # "录音"
+  # What the microphone hears, for kelvaro-tool compare.
+  parec --device=mic --file-format=wav --format=s16le --rate=16000 --channels=1 "$work/heard.wav" &
+  local listener=$!
   sleep 0.5
   paplay --device=voice "$1"
   sleep 0.3
   click 451 476 # "停止"
+  kill "$listener"; wait "$listener" 2>/dev/null || true
   sleep 1.5
   import -window root "$2"
   echo "screenshot: $2"
+  # The same analysis from the command line (the player's own take may start a little later).
+  if build/bin/kelvaro-tool compare "$recording" $times "$work/heard.wav" >"$work/compare.txt" 2>&1; then
+    sed 's/^/  /' "$work/compare.txt"
+  fi
   # "您的读音", and a look while it plays: the cursor over the take.
   click 552 476
   sleep 0.8
