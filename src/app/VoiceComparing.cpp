@@ -87,8 +87,10 @@ void followVoiceSentence(MainContext& context)
         ++jobs.takeGeneration;
         jobs.shownCut = cut;
     }
+    // One analysis at a time: when the learner moves on quickly, the one under way finishes
+    // and then the sentence shown by then is analysed, not every sentence passed on the way.
     if (state.ModeIndex != kReadAfterMode || cut.isEmpty() || view.lessonVoice ||
-        jobs.pendingCut == cut)
+        !jobs.pendingCut.isEmpty())
         return;
     jobs.pendingCut = cut;
     const QString path = lessonAudio(state);
@@ -98,10 +100,13 @@ void followVoiceSentence(MainContext& context)
         [&context, cut, path, start, end]() -> BackgroundWork::Continuation {
             std::shared_ptr<const VoiceTrack> track = analyseLessonCut(path, start, end);
             return [&context, cut, track] {
-                if (context.voiceJobs.pendingCut == cut)
-                    context.voiceJobs.pendingCut.clear();
+                context.voiceJobs.pendingCut.clear();
+                if (!stillShown(context, cut)) {
+                    followVoiceSentence(context); // the sentence shown now
+                    return;
+                }
                 ReadAfterView& view = context.state.readAfter;
-                if (!track || view.lessonVoice || !stillShown(context, cut))
+                if (!track || view.lessonVoice)
                     return;
                 view.lessonVoice = track;
                 context.notifyChanged();
