@@ -57,6 +57,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The real window and real sound, whatever the test settings of this shell say.
+unset QT_QPA_PLATFORM QT_AUDIO_BACKEND
 # The display: started here unless it already runs.
 export DISPLAY=":$display"
 if [ ! -e "/tmp/.X11-unix/X$display" ]; then
