@@ -92,8 +92,8 @@ void BM_OpenLesson(benchmark::State& state)
     const QtTextMeasurer measurer(shell.screen.logicalDpi());
     MainContext context(shell.folder.root(),
                         Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
-                              shell.desktop, shell.screen, measurer, shell.recorder,
-                              shell.feedback});
+                              shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback,
+                              shell.background});
     // Start-up opens the remembered lesson 1 once: fonts and caches are warm from here on.
     if (!startUp(context) || context.state.SentenceCount != sentences) {
         state.SkipWithError("start-up did not open the lesson");
@@ -140,9 +140,9 @@ struct KeyWordShell
 {
     explicit KeyWordShell(int sentences)
         : measurer(shell.screen.logicalDpi()),
-          context(shell.folder.root(),
-                  Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
-                        shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback})
+          context(shell.folder.root(), Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer,
+                                             shell.dialogs, shell.desktop, shell.screen, measurer,
+                                             shell.recorder, shell.feedback, shell.background})
     {
         ok = shell.folder.isValid() &&
              shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
@@ -228,8 +228,8 @@ public:
     TwipScale scale{shell.screen.logicalDpi()};
     MainContext context{shell.folder.root(),
                         Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
-                              shell.desktop, shell.screen, measurer, shell.recorder,
-                              shell.feedback}};
+                              shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback,
+                              shell.background}};
     MainController controller{context};
     MainWindow window{controller, scale};
     bool ok = false;
@@ -292,9 +292,9 @@ struct DictationWindow
 {
     explicit DictationWindow(int sentences, int words)
         : measurer(shell.screen.logicalDpi()),
-          context(shell.folder.root(),
-                  Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
-                        shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback})
+          context(shell.folder.root(), Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer,
+                                             shell.dialogs, shell.desktop, shell.screen, measurer,
+                                             shell.recorder, shell.feedback, shell.background})
     {
         Settings settings = defaultSettings();
         settings.modeIndex = kSentenceBrowseMode;

@@ -53,8 +53,8 @@ void BM_ShowResults(benchmark::State& state)
     const QtTextMeasurer measurer(shell.screen.logicalDpi());
     MainContext context(shell.folder.root(),
                         Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
-                              shell.desktop, shell.screen, measurer, shell.recorder,
-                              shell.feedback});
+                              shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback,
+                              shell.background});
     if (!shell.folder.isValid() || !writeBook(shell, 184) ||
         !shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
                                  passedHalfLesson(sentences)) ||

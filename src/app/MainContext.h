@@ -3,6 +3,7 @@
 #include "modes/MainState.h"
 
 #include "content/Dictionary.h"
+#include "ports/BackgroundWork.h"
 #include "ports/Dialogs.h"
 #include "ports/MediaPlayer.h"
 #include "ports/Screen.h"
@@ -26,6 +27,7 @@ struct Ports
     const TextMeasurer& measurer;
     VoiceRecorder& recorder; ///< MMControl1
     SoundEffects& feedback;
+    BackgroundWork& background; ///< analysis of the read-after readings
 };
 
 /// Where the keyboard focus should go; the window applies it.
@@ -51,6 +53,16 @@ struct Timers
     Timer* Timer7 = nullptr; ///< free spelling pause
     Timer* WinTimer = nullptr;
     Timer* SetFocusTimer = nullptr;
+    Timer* VoiceCursorTimer = nullptr; ///< moves the read-after picture's play cursors
+};
+
+/// What the read-after analyses in the background belong to, so that a result that comes
+/// back after the learner moved on is dropped.
+struct VoiceJobs
+{
+    QString shownCut;       ///< the cut of the sentence shown; readAfter's pictures are of it
+    QString pendingCut;     ///< the cut being analysed now; empty when none is
+    int takeGeneration = 0; ///< a new take or another sentence makes a comparison under way stale
 };
 
 /// Everything the window's operations work on: the state, the dictionary, the ports, the timers.
@@ -62,6 +74,7 @@ struct MainContext
     Dictionary dictionary;
     Ports ports;
     Timers timers;
+    VoiceJobs voiceJobs;
     FocusTarget focus = FocusTarget::None;
     bool quitRequested = false; ///< start-up could not continue
     /// Called after a timer handler changed the state, so the window draws it again.

@@ -6,6 +6,7 @@
 #include "ModeSwitching.h"
 #include "SentenceDisplay.h"
 #include "StartUp.h"
+#include "VoiceComparing.h"
 #include "WindowModes.h"
 #include "WordCueActions.h"
 #include "WordTools.h"
@@ -171,6 +172,8 @@ namespace kelvaro {
 void MainController::recordClicked()
 {
     startRecording(m_context.state, m_context.ports.recorder);
+    if (!m_context.state.readAfter.microphoneMissing)
+        voiceTakeStarted(m_context);
     done();
 }
 
@@ -178,12 +181,14 @@ void MainController::recordStopClicked()
 {
     stopRecording(m_context.state, m_context.ports.recorder);
     pausePlayers(m_context);
+    compareTake(m_context);
     done();
 }
 
 void MainController::userVoiceClicked()
 {
     playRecording(m_context.ports.recorder);
+    followVoiceCursors(m_context);
 }
 
 void MainController::setRepeatCount(int mode, double count)

@@ -2,6 +2,7 @@
 
 #include "ContinuousReading.h"
 #include "Dictation.h"
+#include "VoiceComparing.h"
 #include "modes/Recall.h"
 
 namespace kelvaro {
@@ -61,6 +62,8 @@ void showModePanel(MainContext& context)
     // Entering the dictation test starts the sentence's words afresh.
     if (state.ModeIndex == kDictationTestMode)
         resetDictationSentence(context);
+    // Entering read-after analyses the sentence's reading for its picture.
+    followVoiceSentence(context);
 }
 
 void focusForMode(MainContext& context)

@@ -9,6 +9,7 @@
 #include "Dictation.h"
 #include "FillInActions.h"
 #include "RepeatScheduler.h"
+#include "VoiceComparing.h"
 
 #include "content/TextRules.h"
 
@@ -50,11 +51,18 @@ void showSentence(MainContext& context)
     updateNavigationGroups(state);
     // Every sentence shown gets its fill-in blank (or the note that it has no key word).
     refreshFillIn(context);
+    // Read-after: the pictures follow the sentence.
+    followVoiceSentence(context);
     // Last: a sentence without words may be scored and move on at once.
     showDictationSentence(context);
 }
 
 void playSentence(MainContext& context)
+{
+    playSentenceFrom(context, leadingNumber(context.state.SentenceStart));
+}
+
+void playSentenceFrom(MainContext& context, double seconds)
 {
     // Every reading starts a sequence of its own: a pause still counting from an earlier one
     // (a tree click, a cell, a speaker, "朗读" or F7 during the pause) must not start this
@@ -62,11 +70,13 @@ void playSentence(MainContext& context)
     cancelPendingPause(context);
     // The end fence was set when the sentence was shown.
     MediaPlayer& player = context.ports.lessonPlayer;
-    player.setPosition(leadingNumber(context.state.SentenceStart));
+    player.setPosition(seconds);
     player.play();
     context.timers.ReadTimer->setEnabled(true);
     // A reading started by hand ends the hold of continuous reading ("继续朗读").
     context.state.fullText.readingHold = ReadingHold::None;
+    // Read-after: the cursor follows the reading over its picture.
+    followVoiceCursors(context);
 }
 
 void pausePlayers(MainContext& context)

@@ -12,6 +12,8 @@ void playSentenceForMode(MainContext& context);
 
 /// The lesson player to SentenceStart, playing, ReadTimer on.
 void playSentence(MainContext& context);
+/// The same from seconds into the recording (a point inside the current sentence).
+void playSentenceFrom(MainContext& context, double seconds);
 
 /// Pauses the lesson player and stops the reading timers.
 void pausePlayers(MainContext& context);

@@ -4,6 +4,7 @@
 #include "ModeSwitching.h"
 #include "RepeatScheduler.h"
 #include "SentenceDisplay.h"
+#include "VoiceComparing.h"
 #include "WindowModes.h"
 #include "WordSpeaking.h"
 
@@ -37,7 +38,7 @@ void createTimers(MainContext& context)
     Timers& t = context.timers;
     TimerFactory& factory = context.ports.timers;
     for (Timer** timer : {&t.ReadTimer, &t.Timer1, &t.Timer3, &t.Timer4, &t.Timer5, &t.Timer6,
-                          &t.Timer7, &t.WinTimer, &t.SetFocusTimer})
+                          &t.Timer7, &t.WinTimer, &t.SetFocusTimer, &t.VoiceCursorTimer})
         *timer = factory.createTimer();
     t.ReadTimer->setInterval(10);
     t.Timer1->setInterval(10);
@@ -46,6 +47,7 @@ void createTimers(MainContext& context)
 
     installRepeatScheduler(context);
     installWordTimer(context);
+    installVoiceComparing(context);
     t.WinTimer->setHandler([&context] {
         context.timers.WinTimer->setEnabled(false);
         if (context.state.options.windowMaximised == QLatin1String("1"))

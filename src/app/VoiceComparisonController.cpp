@@ -1,16 +1,20 @@
 // The voice picture's handlers of the window.
 #include "MainController.h"
 
+#include "VoiceComparing.h"
+
 namespace kelvaro {
 
 void MainController::voiceLessonClicked(double seconds)
 {
-    (void)seconds;
+    playLessonVoiceFrom(m_context, seconds);
+    done();
 }
 
 void MainController::voiceTakeClicked(double seconds)
 {
-    (void)seconds;
+    playTakeFrom(m_context, seconds);
+    done();
 }
 
 } // namespace kelvaro

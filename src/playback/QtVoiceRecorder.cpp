@@ -1,5 +1,6 @@
 #include "QtVoiceRecorder.h"
 
+#include "AudioFormat.h"
 #include "PcmConversion.h"
 
 #include <QAudioDevice>
@@ -87,6 +88,11 @@ void QtVoiceRecorder::stop()
 
 void QtVoiceRecorder::playFromStart()
 {
+    playFrom(0);
+}
+
+void QtVoiceRecorder::playFrom(double seconds)
+{
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
     if (output.isNull() || m_take.isEmpty())
         return;
@@ -100,8 +106,29 @@ void QtVoiceRecorder::playFromStart()
     m_playback.setBuffer(&m_played);
     if (!m_playback.open(QIODevice::ReadOnly))
         return;
+    // Whole frames of the output's format, never past the end.
+    const qint64 frame = qMax(1, format.bytesPerFrame());
+    const qint64 frames = m_played.size() / frame;
+    const qint64 first =
+        qBound<qint64>(0, framesAt(seconds, format.sampleRate()), qMax<qint64>(0, frames - 1));
+    m_playback.seek(first * frame);
+    m_playedFrom = double(first) / format.sampleRate();
     m_sink = std::make_unique<QAudioSink>(output, format);
     m_sink->start(&m_playback);
+}
+
+double QtVoiceRecorder::playbackPosition() const
+{
+    if (!m_sink || m_sink->state() != QAudio::ActiveState)
+        return -1;
+    const double length = double(m_take.size() / 2) / takeFormat().sampleRate();
+    return qMin(length, m_playedFrom + double(m_sink->processedUSecs()) / 1e6);
+}
+
+std::vector<short> QtVoiceRecorder::take() const
+{
+    const auto* samples = reinterpret_cast<const short*>(m_take.constData());
+    return std::vector<short>(samples, samples + m_take.size() / qsizetype(sizeof(short)));
 }
 
 } // namespace kelvaro

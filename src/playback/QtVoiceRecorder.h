@@ -14,7 +14,7 @@ class QAudioSink;
 namespace kelvaro {
 
 /// One take from the default microphone into memory (16 kHz mono, converted from whatever
-/// format the device records in), played back from its start on the default output in a
+/// format the device records in), played back from any point on the default output in a
 /// format it takes. Without a microphone or an output nothing happens.
 class QtVoiceRecorder : public VoiceRecorder
 {
@@ -26,6 +26,9 @@ public:
     void record() override;
     void stop() override;
     void playFromStart() override;
+    void playFrom(double seconds) override;
+    double playbackPosition() const override;
+    std::vector<short> take() const override;
     bool microphoneAvailable() const override;
 
 private:
@@ -35,6 +38,7 @@ private:
     QByteArray m_played; ///< the take in the output's format
     QBuffer m_recording;
     QBuffer m_playback;
+    double m_playedFrom = 0; ///< seconds into the take where the playback started
     std::unique_ptr<QAudioSource> m_source;
     std::unique_ptr<QAudioSink> m_sink;
 };

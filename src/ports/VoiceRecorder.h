@@ -2,11 +2,13 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kelvaro {
 
 /// The read-after recorder: one take from the default microphone, kept in memory and played
-/// back from its start. The file it is opened on is never written. Failures are silent; a
-/// missing microphone is told by microphoneAvailable().
+/// back from its start or from any point. The file it is opened on is never written. Failures are
+/// silent; a missing microphone is told by microphoneAvailable().
 class VoiceRecorder
 {
 public:
@@ -18,6 +20,12 @@ public:
     virtual void stop() = 0;
     /// Plays the take from its start.
     virtual void playFromStart() = 0;
+    /// Plays the take from seconds into it.
+    virtual void playFrom(double seconds) = 0;
+    /// Seconds into the take being heard; -1 when it is not playing.
+    virtual double playbackPosition() const = 0;
+    /// The take as 16 kHz mono 16-bit samples; empty when there is none.
+    virtual std::vector<short> take() const = 0;
     /// Whether there is a microphone to record from.
     virtual bool microphoneAvailable() const { return true; }
 };

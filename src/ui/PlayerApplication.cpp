@@ -3,6 +3,7 @@
 #include "DesktopSoundEffects.h"
 #include "Fonts.h"
 #include "MainWindow.h"
+#include "QtBackgroundWork.h"
 #include "QtDesktopPorts.h"
 #include "QtTimer.h"
 #include "SignalCloser.h"
@@ -22,9 +23,10 @@ struct PlayerApplication::Parts
 {
     Parts(const QString& folder, Dialogs* chosenDialogs, VoiceRecorder* chosenRecorder)
         : screen(), measurer(screen.logicalDpi()), scale(screen.logicalDpi()),
-          context(folder, Ports{timers, lessonPlayer, wordPlayer,
-                                chosenDialogs ? *chosenDialogs : dialogs, desktop, screen, measurer,
-                                chosenRecorder ? *chosenRecorder : recorder, soundEffects}),
+          context(folder,
+                  Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
+                        desktop, screen, measurer, chosenRecorder ? *chosenRecorder : recorder,
+                        soundEffects, background}),
           controller(context), window(controller, scale)
     {
     }
@@ -43,6 +45,9 @@ struct PlayerApplication::Parts
     MainController controller;
     MainWindow window;
     SignalCloser signalCloser;
+    // Last, so it goes first: it waits for a job still running and drops the results not yet
+    // delivered, which would otherwise reach a context already gone.
+    QtBackgroundWork background;
 };
 
 PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dialogs,

@@ -6,7 +6,8 @@
 
 namespace kelvaro {
 
-/// Records the commands the window sends to the recorder.
+/// Records the commands the window sends to the recorder ("playFrom <s>" as QString::number
+/// gives s). The take and the playback position are whatever the test sets.
 class FakeVoiceRecorder : public VoiceRecorder
 {
 public:
@@ -15,6 +16,14 @@ public:
     void record() override { m_calls << QStringLiteral("record"); }
     void stop() override { m_calls << QStringLiteral("stop"); }
     void playFromStart() override { m_calls << QStringLiteral("play"); }
+    void playFrom(double seconds) override
+    {
+        m_calls << QStringLiteral("playFrom ") + QString::number(seconds);
+    }
+    double playbackPosition() const override { return m_position; }
+    std::vector<short> take() const override { return m_take; }
+    void setTake(std::vector<short> take) { m_take = std::move(take); }
+    void setPlaybackPosition(double seconds) { m_position = seconds; }
     bool microphoneAvailable() const override { return m_microphone; }
     void setMicrophoneAvailable(bool available) { m_microphone = available; }
     const QStringList& calls() const { return m_calls; }
@@ -23,6 +32,8 @@ public:
 private:
     QStringList m_calls;
     bool m_microphone = true;
+    std::vector<short> m_take;
+    double m_position = -1;
 };
 
 /// Records the feedback sounds asked for (the file names).

@@ -22,10 +22,12 @@ MainContext& ShellFixture::restart()
         timer->setEnabled(false);
         timer->setHandler({});
     }
+    // Nor may the old context's background work.
+    background.clear();
     m_context.reset();
-    m_context = std::make_unique<MainContext>(folder.root(),
-                                              Ports{timers, lessonPlayer, wordPlayer, dialogs,
-                                                    desktop, screen, measurer, recorder, feedback});
+    m_context = std::make_unique<MainContext>(
+        folder.root(), Ports{timers, lessonPlayer, wordPlayer, dialogs, desktop, screen, measurer,
+                             recorder, feedback, background});
     return *m_context;
 }
 

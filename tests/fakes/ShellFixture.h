@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeBackgroundWork.h"
 #include "FakeClock.h"
 #include "FakeDesktop.h"
 #include "FakeDialogs.h"
@@ -37,6 +38,7 @@ public:
     FakeTextMeasurer measurer;
     FakeVoiceRecorder recorder;
     FakeSoundEffects feedback;
+    FakeBackgroundWork background;
 
     /// The context on the folder; made on first use.
     MainContext& context();

@@ -1,6 +1,7 @@
 // The lesson player on a real sound device: a PulseAudio null sink whose monitor is
 // recorded. What was recorded must be the sentence, whole, and nothing of its neighbours.
 #include "AudioTestFiles.h"
+#include "NullSinkServer.h"
 
 #include "playback/LessonPlayer.h"
 #include "playback/QtAudioOutput.h"
@@ -24,59 +25,6 @@ namespace kelvaro {
 namespace {
 
 constexpr int kRate = 44100;
-
-// A private sound server with one null sink, gone with the object.
-class NullSinkServer
-{
-public:
-    NullSinkServer()
-    {
-        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        if (pulseaudio.isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
-            m_why = "pulseaudio and parec are not installed";
-            return;
-        }
-        m_socket = m_dir.filePath(QStringLiteral("native"));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), m_dir.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
-        m_server.setProcessEnvironment(environment);
-        // It exits by itself once idle, should this test die before stopping it.
-        m_server.start(
-            pulseaudio,
-            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-             QStringLiteral("--exit-idle-time=5"), QStringLiteral("--use-pid-file=no"),
-             QStringLiteral("--system=no"), QStringLiteral("-L"),
-             QStringLiteral("module-null-sink sink_name=lesson rate=%1 channels=1 format=s16le")
-                 .arg(kRate),
-             QStringLiteral("-L"),
-             QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 10000 && m_server.state() != QProcess::NotRunning &&
-               !QFile::exists(m_socket))
-            QThread::msleep(20);
-        if (!QFile::exists(m_socket))
-            m_why =
-                "the sound server did not start: " + m_server.readAllStandardError().toStdString();
-    }
-    ~NullSinkServer()
-    {
-        m_server.terminate();
-        m_server.waitForFinished(5000);
-    }
-    bool ok() const { return m_why.empty(); }
-    const std::string& why() const { return m_why; }
-    QString address() const { return QStringLiteral("unix:") + m_socket; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_socket;
-    QProcess m_server;
-    std::string m_why;
-};
 
 void processEventsFor(int ms)
 {
@@ -108,7 +56,9 @@ TEST(DeviceRecording, TheSinkHearsTheWholeSentenceAndNothingOfItsNeighbours)
     const QString mp3 = test::mp3File(recording);
     if (mp3.isEmpty())
         GTEST_SKIP() << "lame is not installed: no test recordings";
-    NullSinkServer server;
+    NullSinkServer server({QStringLiteral("module-null-sink sink_name=lesson rate=%1 channels=1 "
+                                          "format=s16le")
+                               .arg(kRate)});
     if (!server.ok())
         GTEST_SKIP() << server.why();
     qputenv("PULSE_SERVER", server.address().toUtf8());
