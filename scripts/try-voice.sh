@@ -3,8 +3,9 @@
 # a private PulseAudio server with two null sinks (the player's output, and a "voice" sink whose
 # monitor, remapped as an ordinary source, is the default microphone), the player on an X
 # display, the read-after tab, "录音", a spoken recording played into the voice sink, "停止",
-# a screenshot, then "您的读音" and a screenshot while it plays. With --other, the same with a
-# take of another sentence.
+# a screenshot, then "您的读音" and a screenshot while it plays, then a click in the middle of
+# the lesson's waveform and a screenshot while the lesson's reading plays from there. With
+# --other, the same with a take of another sentence.
 #
 # Usage: scripts/try-voice.sh [--display N] [--out SHOT.png] [--take WAV | --say TEXT]
 #                             [--other-take WAV | --other TEXT] [--folder DIR]
@@ -148,6 +149,12 @@ record() { # WAV SHOT
   import -window root "${2%.png}-playing.png"
   echo "screenshot: ${2%.png}-playing.png"
   sleep 2.5
+  # A click in the middle of the lesson's waveform: the lesson's reading from there on.
+  click 440 245
+  sleep 0.3
+  import -window root "${2%.png}-clicked.png"
+  echo "screenshot: ${2%.png}-clicked.png"
+  sleep 1.5
 }
 record "$take" "$out"
 if [ -n "$other_take" ]; then
