@@ -33,8 +33,8 @@ inline QByteArray bytes(const uint8_t* data, size_t size)
     return QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-/// An input holding a file's content, then after its last NUL byte an argument. The seeds are
-/// plain files, so they are all content.
+/// A fuzz input split in two: the bytes before its last NUL are a file's content, the bytes
+/// after it the value handed to the reader with it. A seed with no NUL is content only.
 struct FileAndArgument
 {
     QByteArray content;
