@@ -50,7 +50,8 @@ const VoiceSignal& takeSignal()
 void BM_VoiceComparisonWhole(benchmark::State& state)
 {
     for (auto _ : state) {
-        VoiceComparison c = compareVoices(analyseVoice(lessonSignal()), analyseVoice(takeSignal()));
+        VoiceComparison c = compareVoices(analyseVoice(lessonSignal(), VoiceReading::Lesson),
+                                          analyseVoice(takeSignal()));
         benchmark::DoNotOptimize(c.score);
     }
 }
@@ -59,7 +60,7 @@ BENCHMARK(BM_VoiceComparisonWhole)->Unit(benchmark::kMillisecond);
 void BM_VoiceAnalyseLessonCut(benchmark::State& state)
 {
     for (auto _ : state) {
-        VoiceTrack t = analyseVoice(lessonSignal());
+        VoiceTrack t = analyseVoice(lessonSignal(), VoiceReading::Lesson);
         benchmark::DoNotOptimize(t.medianHz);
     }
 }
@@ -76,7 +77,7 @@ BENCHMARK(BM_VoiceAnalyseTake)->Unit(benchmark::kMillisecond);
 
 void BM_VoiceCompareTracks(benchmark::State& state)
 {
-    const VoiceTrack lesson = analyseVoice(lessonSignal());
+    const VoiceTrack lesson = analyseVoice(lessonSignal(), VoiceReading::Lesson);
     const VoiceTrack take = analyseVoice(takeSignal());
     for (auto _ : state) {
         VoiceComparison c = compareVoices(lesson, take);

@@ -41,7 +41,7 @@ VoiceSignal voiceSignal(const std::vector<short>& interleaved, int channels, int
     return signal;
 }
 
-VoiceTrack analyseVoice(const VoiceSignal& signal)
+VoiceTrack analyseVoice(const VoiceSignal& signal, VoiceReading reading)
 {
     VoiceTrack track;
     // A rate no sound card gives is a broken signal; resampling it could take any memory.
@@ -67,7 +67,8 @@ VoiceTrack analyseVoice(const VoiceSignal& signal)
     track.semitones = semitonesFrom(track.pitchHz, track.medianHz);
 
     std::vector<float> warps = {1.0f};
-    warps.insert(warps.end(), kVoiceSpectrumWarps.begin(), kVoiceSpectrumWarps.end());
+    if (reading == VoiceReading::Take)
+        warps.insert(warps.end(), kVoiceSpectrumWarps.begin(), kVoiceSpectrumWarps.end());
     std::vector<float> coefficients = mfccFrames(samples, kVoiceRate, kVoiceHop, frames, warps);
     subtractCepstralMean(coefficients, frames, track.speechBegin, track.speechEnd);
     const long block = long(frames) * kVoiceMfccCoefficients;

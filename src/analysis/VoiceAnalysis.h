@@ -37,7 +37,7 @@ struct VoiceTrack
     /// frames x kVoiceMfccCoefficients, row-major, less their mean over the speech range
     std::vector<float> mfcc;
     /// mfcc again with the frequency axis stretched by each of kVoiceSpectrumWarps:
-    /// warps x frames x kVoiceMfccCoefficients, row-major; may be empty.
+    /// warps x frames x kVoiceMfccCoefficients, row-major; empty for the lesson's reading.
     std::vector<float> warpedMfcc;
     float medianHz = 0;  ///< median of the voiced frames; 0 when none is voiced
     int speechBegin = 0; ///< first frame after the leading silence
@@ -85,9 +85,13 @@ struct VoiceComparison
 /// The signal as mono floats at its own rate: 16-bit interleaved samples, channels mixed.
 VoiceSignal voiceSignal(const std::vector<short>& interleaved, int channels, int rate);
 
+/// Which side of a comparison a reading stands on. Only the take is matched with its spectrum
+/// stretched (kVoiceSpectrumWarps), so only a take's analysis fills warpedMfcc.
+enum class VoiceReading { Lesson, Take };
+
 /// Analyses one reading (resampled to kVoiceRate when needed). A signal at a rate outside
 /// 4-384 kHz gives an empty track. Safe to call from any thread.
-VoiceTrack analyseVoice(const VoiceSignal& signal);
+VoiceTrack analyseVoice(const VoiceSignal& signal, VoiceReading reading = VoiceReading::Take);
 
 /// Aligns the take to the lesson's reading and scores it. Safe to call from any thread.
 VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take);

@@ -24,8 +24,8 @@ std::shared_ptr<const VoiceTrack> analyseLessonCut(const QString& path, double s
     if (!sound || !sound.value().format.valid() || sound.value().frames() == 0)
         return nullptr; // also a sentence past the end of a recording cut short
     const PcmSound& pcm = sound.value();
-    return std::make_shared<const VoiceTrack>(
-        analyseVoice(voiceSignal(pcm.samples, pcm.format.channels, pcm.format.rate)));
+    return std::make_shared<const VoiceTrack>(analyseVoice(
+        voiceSignal(pcm.samples, pcm.format.channels, pcm.format.rate), VoiceReading::Lesson));
 }
 
 QString lessonAudio(const MainState& state)

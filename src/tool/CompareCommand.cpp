@@ -206,7 +206,8 @@ int compareCommand(const QStringList& args)
         return writeErr(take.error()), kRefused;
 
     const VoiceTrack lessonTrack =
-        analyseVoice(voiceSignal(lesson->samples, lesson->format.channels, lesson->format.rate));
+        analyseVoice(voiceSignal(lesson->samples, lesson->format.channels, lesson->format.rate),
+                     VoiceReading::Lesson);
     const VoiceTrack takeTrack =
         analyseVoice(voiceSignal(take->samples, take->format.channels, take->format.rate));
     const VoiceComparison comparison = compareVoices(lessonTrack, takeTrack);

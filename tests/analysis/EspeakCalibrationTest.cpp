@@ -15,7 +15,8 @@ using namespace kelvaro;
 namespace {
 
 /// A reading of text by espeak-ng, analysed; an empty track when espeak-ng failed.
-VoiceTrack spoken(const QTemporaryDir& dir, const QString& text, const QString& voice, int speed)
+VoiceTrack spoken(const QTemporaryDir& dir, const QString& text, const QString& voice, int speed,
+                  VoiceReading reading = VoiceReading::Take)
 {
     static int count = 0;
     const QString path = dir.filePath(QStringLiteral("%1.wav").arg(++count));
@@ -28,7 +29,8 @@ VoiceTrack spoken(const QTemporaryDir& dir, const QString& text, const QString& 
     const Result<PcmSound> sound = readWav(path);
     if (!sound)
         return {};
-    return analyseVoice(voiceSignal(sound->samples, sound->format.channels, sound->format.rate));
+    return analyseVoice(voiceSignal(sound->samples, sound->format.channels, sound->format.rate),
+                        reading);
 }
 
 } // namespace
@@ -65,7 +67,8 @@ TEST(EspeakCalibrationTest, TheSameSentenceScoresHighAndAnotherLowInAnyVoice)
     int lowestSame = 100, highestOther = 0;
     double costliestSame = 0, cheapestOther = 1e9;
     for (const auto& pair : pairs) {
-        const VoiceTrack lesson = spoken(dir, QString::fromUtf8(pair.sentence), "en-us", 130);
+        const VoiceTrack lesson =
+            spoken(dir, QString::fromUtf8(pair.sentence), "en-us", 130, VoiceReading::Lesson);
         ASSERT_TRUE(lesson.hasSpeech()) << pair.sentence;
         for (const auto& take : takes) {
             SCOPED_TRACE(testing::Message()

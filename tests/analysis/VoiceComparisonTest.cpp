@@ -26,7 +26,8 @@ int syllableMiddle(const Utterance& u, int i)
 
 VoiceComparison compare(const Utterance& lesson, const Utterance& take)
 {
-    return compareVoices(analyseVoice(render(lesson, 22050)), analyseVoice(render(take)));
+    return compareVoices(analyseVoice(render(lesson, 22050), VoiceReading::Lesson),
+                         analyseVoice(render(take)));
 }
 
 const char* adviceName(VoiceAdvice advice)
@@ -242,11 +243,14 @@ TEST(VoiceScoreTest, ConcurrentAnalysesGiveTheSameResultAsOne)
 {
     const VoiceSignal lesson = render(sampleSentence(), 44100);
     const VoiceSignal take = render(stretched(transposed(sampleSentence(), 1.5), 1.2));
-    const VoiceComparison alone = compareVoices(analyseVoice(lesson), analyseVoice(take));
+    const VoiceComparison alone =
+        compareVoices(analyseVoice(lesson, VoiceReading::Lesson), analyseVoice(take));
     std::vector<VoiceComparison> results(4);
     std::vector<std::thread> threads;
     for (VoiceComparison& r : results)
-        threads.emplace_back([&] { r = compareVoices(analyseVoice(lesson), analyseVoice(take)); });
+        threads.emplace_back([&] {
+            r = compareVoices(analyseVoice(lesson, VoiceReading::Lesson), analyseVoice(take));
+        });
     for (std::thread& t : threads)
         t.join();
     for (const VoiceComparison& r : results) {

@@ -39,10 +39,11 @@ protected:
     {
         const auto lesson = renderSegment(kRecording, 0.1, 2.2);
         const auto recorded = readWav(kTake);
-        return compareVoices(analyseVoice(voiceSignal(lesson->samples, lesson->format.channels,
-                                                      lesson->format.rate)),
-                             analyseVoice(voiceSignal(recorded->samples, recorded->format.channels,
-                                                      recorded->format.rate)));
+        return compareVoices(
+            analyseVoice(voiceSignal(lesson->samples, lesson->format.channels, lesson->format.rate),
+                         VoiceReading::Lesson),
+            analyseVoice(
+                voiceSignal(recorded->samples, recorded->format.channels, recorded->format.rate)));
     }
 
     static QStringList args(const QStringList& options = {})
