@@ -217,4 +217,25 @@ QString voiceAdviceText(VoiceAdvice advice)
     return {};
 }
 
+const char* voiceAdviceName(VoiceAdvice advice)
+{
+    switch (advice) {
+    case VoiceAdvice::Good:
+        return "good";
+    case VoiceAdvice::TooSlow:
+        return "tooSlow";
+    case VoiceAdvice::TooFast:
+        return "tooFast";
+    case VoiceAdvice::FlatIntonation:
+        return "flatIntonation";
+    case VoiceAdvice::MissingStress:
+        return "missingStress";
+    case VoiceAdvice::DifferentWords:
+        return "differentWords";
+    case VoiceAdvice::NoSpeech:
+        return "noSpeech";
+    }
+    return "";
+}
+
 } // namespace kelvaro

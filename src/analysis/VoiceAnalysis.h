@@ -99,4 +99,7 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take);
 /// The one plain-Chinese line that tells the learner what differs most.
 QString voiceAdviceText(VoiceAdvice advice);
 
+/// The advice's name for machines and logs ("good", "tooSlow", ...), as kelvaro-tool prints it.
+const char* voiceAdviceName(VoiceAdvice advice);
+
 } // namespace kelvaro

@@ -27,27 +27,6 @@ constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 420;
 constexpr int kScoreWidth = 210;
 
-const char* adviceName(VoiceAdvice advice)
-{
-    switch (advice) {
-    case VoiceAdvice::Good:
-        return "good";
-    case VoiceAdvice::TooSlow:
-        return "tooSlow";
-    case VoiceAdvice::TooFast:
-        return "tooFast";
-    case VoiceAdvice::FlatIntonation:
-        return "flatIntonation";
-    case VoiceAdvice::MissingStress:
-        return "missingStress";
-    case VoiceAdvice::DifferentWords:
-        return "differentWords";
-    case VoiceAdvice::NoSpeech:
-        return "noSpeech";
-    }
-    return "";
-}
-
 // Share of the speech frames that are voiced.
 double voicedShare(const VoiceTrack& track)
 {
@@ -93,7 +72,7 @@ QJsonObject comparisonJson(const VoiceComparison& c)
         path.append(QJsonArray{lesson, take});
     return {
         {QStringLiteral("score"), c.score},
-        {QStringLiteral("advice"), QLatin1String(adviceName(c.advice))},
+        {QStringLiteral("advice"), QLatin1String(voiceAdviceName(c.advice))},
         {QStringLiteral("adviceText"), voiceAdviceText(c.advice)},
         {QStringLiteral("durationRatio"), c.durationRatio},
         {QStringLiteral("pitchCorrelation"), c.pitchCorrelation},

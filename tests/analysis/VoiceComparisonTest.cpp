@@ -30,31 +30,6 @@ VoiceComparison compare(const Utterance& lesson, const Utterance& take)
                          analyseVoice(render(take)));
 }
 
-const char* adviceName(VoiceAdvice advice)
-{
-    switch (advice) {
-    case VoiceAdvice::Good:
-        return "Good";
-    case VoiceAdvice::TooSlow:
-        return "TooSlow";
-    case VoiceAdvice::TooFast:
-        return "TooFast";
-    case VoiceAdvice::FlatIntonation:
-        return "FlatIntonation";
-    case VoiceAdvice::MissingStress:
-        return "MissingStress";
-    case VoiceAdvice::DifferentWords:
-        return "DifferentWords";
-    case VoiceAdvice::NoSpeech:
-        return "NoSpeech";
-    }
-    return "?";
-}
-
-} // namespace
-
-namespace {
-
 /// The path's steps advance one or both indices by one.
 void expectSingleSteps(const std::vector<std::pair<int, int>>& path)
 {
@@ -150,7 +125,7 @@ TEST(TimeWarpTest, AVoiceAnOctaveAwayFollowsTheSameTune)
         }
         EXPECT_GT(shared, 100);
         EXPECT_GE(close, shared * 9 / 10);
-        EXPECT_EQ(c.advice, VoiceAdvice::Good) << adviceName(c.advice);
+        EXPECT_EQ(c.advice, VoiceAdvice::Good) << voiceAdviceName(c.advice);
     }
 }
 
@@ -191,7 +166,7 @@ TEST(VoiceScoreTest, TheAdviceNamesWhatDiffersMost)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         const VoiceComparison result = compare(c.lesson, c.take);
-        EXPECT_STREQ(adviceName(result.advice), adviceName(c.advice))
+        EXPECT_STREQ(voiceAdviceName(result.advice), voiceAdviceName(c.advice))
             << "cost " << result.alignmentCost << " correlation " << result.pitchCorrelation
             << " ratio " << result.durationRatio;
         EXPECT_GE(result.score, c.lowestScore);
