@@ -1,6 +1,7 @@
 #include "SpeechBounds.h"
 
 #include "FrameLevels.h"
+#include "Percentile.h"
 
 #include <algorithm>
 
@@ -14,15 +15,6 @@ constexpr float kFloorDb = -60;    // nothing quieter than this is speech
 constexpr int kShortestSound = 4;  // frames in a row: shorter bursts are clicks
 constexpr float kNoisePercentile = 0.1f;
 constexpr float kNoiseReachDb = 20; // the background never lifts the threshold above loud - this
-
-float percentile(std::vector<float> values, float share)
-{
-    if (values.empty())
-        return kSilenceDb;
-    const size_t k = std::min(values.size() - 1, size_t(share * float(values.size() - 1) + 0.5f));
-    std::nth_element(values.begin(), values.begin() + long(k), values.end());
-    return values[k];
-}
 
 } // namespace
 
@@ -50,7 +42,7 @@ std::pair<int, int> speechBounds(const std::vector<float>& energyDb)
 {
     const int frames = int(energyDb.size());
     const float loud = loudLevelDb(energyDb);
-    const float noise = percentile(energyDb, kNoisePercentile);
+    const float noise = percentile(energyDb, kNoisePercentile, kSilenceDb);
     const float overNoise = std::min(noise + kAboveNoiseDb, loud - kNoiseReachDb);
     const float threshold = std::max({loud - kBelowLoudDb, overNoise, kFloorDb});
     if (loud < threshold)

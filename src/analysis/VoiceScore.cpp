@@ -1,5 +1,6 @@
 #include "VoiceScore.h"
 
+#include "Percentile.h"
 #include "SpeechBounds.h"
 
 #include <algorithm>
@@ -22,13 +23,6 @@ constexpr float kStressWithinDb = 6;  // peaks this close to the loudest are str
 constexpr int kStressReach = 8;       // frames each side a peak tops
 constexpr int kTakeSearchReach = 3;   // frames each side of the aligned take stretch
 constexpr float kMissedStressDb = 15; // below the take's own loud level
-
-double percentileOf(std::vector<double> values, double share)
-{
-    const size_t k = size_t(share * double(values.size() - 1) + 0.5);
-    std::nth_element(values.begin(), values.begin() + long(k), values.end());
-    return values[k];
-}
 
 /// A five-frame moving average of the levels, so a syllable is one hump.
 std::vector<float> smoothedLevels(const std::vector<float>& energyDb)
@@ -73,13 +67,13 @@ double contourCorrelation(const std::vector<float>& a, const std::vector<float>&
 
 double semitoneSpread(const VoiceTrack& track)
 {
-    std::vector<double> voiced;
+    std::vector<float> voiced;
     for (int f = track.speechBegin; f < track.speechEnd && f < int(track.semitones.size()); ++f)
         if (!std::isnan(track.semitones[size_t(f)]))
             voiced.push_back(track.semitones[size_t(f)]);
     if (int(voiced.size()) < kFewestSharedFrames)
         return 0;
-    return percentileOf(voiced, 0.9) - percentileOf(voiced, 0.1);
+    return double(percentile(voiced, 0.9, 0)) - double(percentile(voiced, 0.1, 0));
 }
 
 int missedStressFrame(const VoiceComparison& comparison)
