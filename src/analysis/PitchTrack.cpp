@@ -1,6 +1,7 @@
 #include "PitchTrack.h"
 
 #include "AubioFrames.h"
+#include "FrameLevels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,19 +91,20 @@ std::vector<float> voicedPitch(const std::vector<PitchEstimate>& estimates,
     const int frames = int(estimates.size());
     std::vector<float> hz(size_t(frames), 0.0f);
     const float quietest = std::max(loudDb - kVoicedBelowLoudDb, kVoicedFloorDb);
+    auto loudEnough = [&](int f) {
+        return (f < int(energyDb.size()) ? energyDb[size_t(f)] : kSilenceDb) >= quietest;
+    };
     for (int f = 0; f < frames; ++f) {
         const PitchEstimate& e = estimates[size_t(f)];
-        const float level = f < int(energyDb.size()) ? energyDb[size_t(f)] : -120.0f;
         if (e.confidence >= kVoicedConfidence && e.hz >= kLowestPitchHz &&
-            e.hz <= kHighestPitchHz && level >= quietest)
+            e.hz <= kHighestPitchHz && loudEnough(f))
             hz[size_t(f)] = e.hz;
     }
     // A vowel's weaker edges: a less certain frame joins a voiced neighbour on the same pitch.
     auto continues = [&](int f, int neighbour) {
         const PitchEstimate& e = estimates[size_t(f)];
-        const float level = f < int(energyDb.size()) ? energyDb[size_t(f)] : -120.0f;
         return hz[size_t(f)] == 0 && hz[size_t(neighbour)] > 0 &&
-               e.confidence >= kContinuedConfidence && level >= quietest && e.hz > 0 &&
+               e.confidence >= kContinuedConfidence && loudEnough(f) && e.hz > 0 &&
                std::abs(12 * std::log2(e.hz / hz[size_t(neighbour)])) < kContinuedSemitones;
     };
     for (int f = 1; f < frames; ++f)
