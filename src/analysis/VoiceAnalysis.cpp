@@ -111,24 +111,29 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
     auto bothQuiet = [&](int lessonFrame, int takeFrame) {
         return quiet(lessonQuiet, lessonFrame) && quiet(takeQuiet, takeFrame);
     };
-    // Two frames differ by their sound and by how it moves.
+    // Two frames differ by their sound and by how it moves. The take's side is one block of its
+    // coefficients: its own spectrum's, or one of the stretched ones.
+    struct TakeSpectrum
+    {
+        const std::vector<float>* mfcc;
+        const std::vector<float>* deltas;
+        size_t first; ///< of the block
+    };
     const std::vector<float> lessonDeltas = cepstralDeltas(lesson.mfcc, lesson.frames());
     const std::vector<float> takeDeltas = cepstralDeltas(take.mfcc, take.frames());
     const std::vector<float> warpedDeltas = cepstralDeltas(take.warpedMfcc, take.frames());
-    auto distance = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int lessonFrame,
-                        int takeFrame) {
+    auto distance = [&](const TakeSpectrum& spectrum, int lessonFrame, int takeFrame) {
         if (bothQuiet(lessonFrame, takeFrame))
             return 0.0f;
         const size_t lessonRow = size_t(lessonFrame) * kVoiceMfccCoefficients;
-        const size_t takeRow = takeFirst + size_t(takeFrame) * kVoiceMfccCoefficients;
-        const std::vector<float>& deltas = &takeMfcc == &take.mfcc ? takeDeltas : warpedDeltas;
-        return cepstralDistance(row(lesson.mfcc, lessonRow), row(takeMfcc, takeRow)) +
-               cepstralDistance(row(lessonDeltas, lessonRow), row(deltas, takeRow));
+        const size_t takeRow = spectrum.first + size_t(takeFrame) * kVoiceMfccCoefficients;
+        return cepstralDistance(row(lesson.mfcc, lessonRow), row(*spectrum.mfcc, takeRow)) +
+               cepstralDistance(row(lessonDeltas, lessonRow), row(*spectrum.deltas, takeRow));
     };
     // stride 2 aligns every other frame: enough to tell which spectrum stretch fits best.
-    auto align = [&](const std::vector<float>& takeMfcc, size_t takeFirst, int stride) {
+    auto align = [&](const TakeSpectrum& spectrum, int stride) {
         return timeWarp((n + stride - 1) / stride, (m + stride - 1) / stride, [&](int i, int j) {
-            return distance(takeMfcc, takeFirst, lessonBegin + i * stride, takeBegin + j * stride);
+            return distance(spectrum, lessonBegin + i * stride, takeBegin + j * stride);
         });
     };
     // Readings far apart in length (or very long) are not worth warping: the pace alone tells.
@@ -136,27 +141,25 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
         long(n) * long(m) <= kMostWarpCells && n <= kWarpableRatio * m && m <= kWarpableRatio * n;
     // The take's own spectrum, or stretched toward the lesson speaker's: the cheapest alignment
     // is the one of the words, not of the voices.
-    const std::vector<float>* bestMfcc = &take.mfcc;
-    size_t bestFirst = 0;
+    TakeSpectrum best{&take.mfcc, &takeDeltas, 0};
     if (warpable) {
-        double bestCost = align(take.mfcc, 0, 2).meanDistance;
+        double bestCost = align(best, 2).meanDistance;
         const size_t block = size_t(take.frames()) * kVoiceMfccCoefficients;
         for (size_t w = 0; w < kVoiceSpectrumWarps.size(); ++w) {
             if ((w + 1) * block > take.warpedMfcc.size())
                 break;
-            const double cost = align(take.warpedMfcc, w * block, 2).meanDistance;
+            const TakeSpectrum warped{&take.warpedMfcc, &warpedDeltas, w * block};
+            const double cost = align(warped, 2).meanDistance;
             if (cost < bestCost) {
                 bestCost = cost;
-                bestMfcc = &take.warpedMfcc;
-                bestFirst = w * block;
+                best = warped;
                 result.spectrumWarp = kVoiceSpectrumWarps[w];
             }
         }
     }
-    const TimeWarp warp =
-        warpable ? align(*bestMfcc, bestFirst, 1) : straightWarp(n, m, [&](int i, int j) {
-            return distance(take.mfcc, 0, lessonBegin + i, takeBegin + j);
-        });
+    const TimeWarp warp = warpable ? align(best, 1) : straightWarp(n, m, [&](int i, int j) {
+        return distance(best, lessonBegin + i, takeBegin + j);
+    });
 
     std::vector<int> firstTake(size_t(n), -1), lastTake(size_t(n), -1);
     for (const auto& [i, j] : warp.path) {
@@ -182,7 +185,7 @@ VoiceComparison compareVoices(const VoiceTrack& lesson, const VoiceTrack& take)
     for (const auto& [i, j] : result.path) {
         if (bothQuiet(i, j))
             continue;
-        sum += distance(*bestMfcc, bestFirst, i, j);
+        sum += distance(best, i, j);
         ++sounding;
     }
     result.alignmentCost = sounding > 0 ? sum / sounding : 0;
