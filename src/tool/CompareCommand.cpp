@@ -160,14 +160,10 @@ int compareCommand(const QStringList& args)
     }
     if (positional.size() != 4)
         return writeErr(usage), kUsage;
-    bool startOk = false;
-    bool endOk = false;
-    const double start = positional[1].toDouble(&startOk);
-    const double end = positional[2].toDouble(&endOk);
-    if (!startOk || !endOk || !std::isfinite(start) || !std::isfinite(end)) {
-        writeErr(QStringLiteral("START and END are seconds, as decimal numbers.\n") + usage);
+    const auto stretch = readStretch(positional[1], positional[2], usage);
+    if (!stretch)
         return kUsage;
-    }
+    const auto [start, end] = *stretch;
     if (start < 0 || start >= end) {
         writeErr(QStringLiteral("START must be at least 0 and lie before END.\n") + usage);
         return kUsage;

@@ -12,14 +12,10 @@ int segmentCommand(const QStringList& args)
     const QString usage = QStringLiteral("usage: kelvaro-tool segment AUDIO START END OUT.wav");
     if (args.size() != 4)
         return writeErr(usage), kUsage;
-    bool startOk = false;
-    bool endOk = false;
-    const double start = args[1].toDouble(&startOk);
-    const double end = args[2].toDouble(&endOk);
-    if (!startOk || !endOk) {
-        writeErr(QStringLiteral("START and END are seconds, as decimal numbers.\n") + usage);
+    const auto stretch = readStretch(args[1], args[2], usage);
+    if (!stretch)
         return kUsage;
-    }
+    const auto [start, end] = *stretch;
     const auto sound = renderSegment(args[0], start, end);
     if (!sound)
         return writeErr(sound.error()), kRefused;

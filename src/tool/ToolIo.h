@@ -4,7 +4,10 @@
 #include <QJsonDocument>
 #include <QString>
 
+#include <cmath>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace kelvaro::tool {
 
@@ -30,6 +33,22 @@ inline void writeErr(const QString& text)
 inline void writeJson(const QJsonDocument& document)
 {
     writeOut(document.toJson(QJsonDocument::Indented));
+}
+
+/// START and END of a stretch of a recording as typed, in seconds; nothing (and the reason with
+/// usage written) when either is not a finite decimal number.
+inline std::optional<std::pair<double, double>>
+readStretch(const QString& start, const QString& end, const QString& usage)
+{
+    bool startOk = false;
+    bool endOk = false;
+    const double from = start.toDouble(&startOk);
+    const double to = end.toDouble(&endOk);
+    if (!startOk || !endOk || !std::isfinite(from) || !std::isfinite(to)) {
+        writeErr(QStringLiteral("START and END are seconds, as decimal numbers.\n") + usage);
+        return std::nullopt;
+    }
+    return std::pair{from, to};
 }
 
 } // namespace kelvaro::tool
