@@ -1,9 +1,7 @@
-#include "analysis/VoiceAnalysis.h"
-#include "playback/WavFile.h"
+#include "RecordedSpeech.h"
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -11,6 +9,7 @@
 #include <iostream>
 
 using namespace kelvaro;
+using namespace kelvaro::test;
 
 namespace {
 
@@ -20,17 +19,9 @@ VoiceTrack spoken(const QTemporaryDir& dir, const QString& text, const QString& 
 {
     static int count = 0;
     const QString path = dir.filePath(QStringLiteral("%1.wav").arg(++count));
-    QProcess espeak;
-    espeak.start(QStringLiteral("espeak-ng"),
-                 {QStringLiteral("-v"), voice, QStringLiteral("-s"), QString::number(speed),
-                  QStringLiteral("-w"), path, QStringLiteral("--"), text});
-    if (!espeak.waitForFinished(30000) || espeak.exitCode() != 0)
+    if (!speakWithEspeak(text, voice, speed, path))
         return {};
-    const Result<PcmSound> sound = readWav(path);
-    if (!sound)
-        return {};
-    return analyseVoice(voiceSignal(sound->samples, sound->format.channels, sound->format.rate),
-                        reading);
+    return analysedWav(path, reading);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "analysis/VoiceAnalysis.h"
-#include "playback/WavFile.h"
+#include "RecordedSpeech.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,7 @@
 #include <cstdio>
 
 using namespace kelvaro;
+using namespace kelvaro::test;
 
 namespace {
 
@@ -48,11 +48,7 @@ Agreement agreementWithPraat(const QString& script, const QString& wav)
     praat.start(QStringLiteral("praat"), {QStringLiteral("--run"), script, wav});
     if (!praat.waitForFinished(60000) || praat.exitCode() != 0)
         return a;
-    const Result<PcmSound> sound = readWav(wav);
-    if (!sound)
-        return a;
-    const VoiceTrack track =
-        analyseVoice(voiceSignal(sound->samples, sound->format.channels, sound->format.rate));
+    const VoiceTrack track = analysedWav(wav);
     for (const QByteArray& line : praat.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split(' ');
         if (fields.size() != 2)
@@ -97,12 +93,10 @@ TEST(PraatAgreementTest, PitchAgreesWithPraatWithinASemitoneOnNineFramesInTen)
         for (const char* voice : voices) {
             const QString wav =
                 dir.filePath(QStringLiteral("espeak-%1.wav").arg(QString::fromLatin1(voice)));
-            QProcess::execute(
-                QStringLiteral("espeak-ng"),
-                {QStringLiteral("-v"), QString::fromLatin1(voice), QStringLiteral("-w"), wav,
-                 QStringLiteral("Excuse me, is there a bank near here? Yes, there's one on Green "
-                                "Street. How do I get there?")});
-            files << wav;
+            if (speakWithEspeak(QStringLiteral("Excuse me, is there a bank near here? Yes, "
+                                               "there's one on Green Street. How do I get there?"),
+                                QString::fromLatin1(voice), 0, wav))
+                files << wav;
         }
     }
     const QDir alsa(QStringLiteral("/usr/share/sounds/alsa"));
