@@ -9,15 +9,6 @@
 using namespace kelvaro;
 using namespace kelvaro::test;
 
-namespace {
-
-int frameAt(double seconds)
-{
-    return int(std::lround(seconds / kVoiceFrameSeconds));
-}
-
-} // namespace
-
 TEST(SpeechBoundsTest, TheSilenceAtBothEndsIsTrimmedToWithinTwoFrames)
 {
     const struct

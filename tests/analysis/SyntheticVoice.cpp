@@ -97,6 +97,11 @@ double syllableStart(const Utterance& utterance, int i)
     return t;
 }
 
+int frameAt(double seconds)
+{
+    return int(std::lround(seconds / kVoiceFrameSeconds));
+}
+
 VoiceSignal noise(double seconds, double levelDb, int rate, unsigned seed)
 {
     VoiceSignal signal;

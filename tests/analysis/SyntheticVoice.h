@@ -46,6 +46,9 @@ Utterance otherSentence();
 /// Second s of the utterance: when its syllable i starts (i == size: where the last pause ends).
 double syllableStart(const Utterance& utterance, int i);
 
+/// The analysis frame nearest to a time in seconds.
+int frameAt(double seconds);
+
 /// White noise of the given length and RMS level in dBFS, from a fixed seed.
 VoiceSignal noise(double seconds, double levelDb, int rate = kVoiceRate, unsigned seed = 1);
 

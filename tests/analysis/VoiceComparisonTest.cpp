@@ -13,11 +13,6 @@ using namespace kelvaro::test;
 
 namespace {
 
-int frameAt(double seconds)
-{
-    return int(std::lround(seconds / kVoiceFrameSeconds));
-}
-
 /// The middle of syllable i in frames.
 int syllableMiddle(const Utterance& u, int i)
 {
