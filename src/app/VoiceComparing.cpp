@@ -204,9 +204,8 @@ void playTakeFrom(MainContext& context, double seconds)
 {
     if (!context.state.readAfter.UserVoiceCommandEnabled)
         return; // no take yet
-    const std::vector<short> take = context.ports.recorder.take();
-    const double length = double(take.size()) / kVoiceRate;
-    context.ports.recorder.playFrom(std::clamp(std::isnan(seconds) ? 0.0 : seconds, 0.0, length));
+    VoiceRecorder& recorder = context.ports.recorder;
+    recorder.playFrom(std::clamp(std::isnan(seconds) ? 0.0 : seconds, 0.0, recorder.takeSeconds()));
     followVoiceCursors(context);
 }
 

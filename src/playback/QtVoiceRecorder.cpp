@@ -121,8 +121,12 @@ double QtVoiceRecorder::playbackPosition() const
 {
     if (!m_sink || m_sink->state() != QAudio::ActiveState)
         return -1;
-    const double length = double(m_take.size() / 2) / takeFormat().sampleRate();
-    return qMin(length, m_playedFrom + double(m_sink->processedUSecs()) / 1e6);
+    return qMin(takeSeconds(), m_playedFrom + double(m_sink->processedUSecs()) / 1e6);
+}
+
+double QtVoiceRecorder::takeSeconds() const
+{
+    return double(m_take.size() / qsizetype(sizeof(short))) / takeFormat().sampleRate();
 }
 
 std::vector<short> QtVoiceRecorder::take() const

@@ -29,6 +29,7 @@ public:
     void playFrom(double seconds) override;
     double playbackPosition() const override;
     std::vector<short> take() const override;
+    double takeSeconds() const override;
     bool microphoneAvailable() const override;
 
 private:

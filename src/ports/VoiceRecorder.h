@@ -26,6 +26,8 @@ public:
     virtual double playbackPosition() const = 0;
     /// The take as 16 kHz mono 16-bit samples; empty when there is none.
     virtual std::vector<short> take() const = 0;
+    /// The take's length in seconds; 0 when there is none.
+    virtual double takeSeconds() const = 0;
     /// Whether there is a microphone to record from.
     virtual bool microphoneAvailable() const { return true; }
 };

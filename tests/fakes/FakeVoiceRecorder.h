@@ -22,6 +22,7 @@ public:
     }
     double playbackPosition() const override { return m_position; }
     std::vector<short> take() const override { return m_take; }
+    double takeSeconds() const override { return double(m_take.size()) / 16000; } // 16 kHz mono
     void setTake(std::vector<short> take) { m_take = std::move(take); }
     void setPlaybackPosition(double seconds) { m_position = seconds; }
     bool microphoneAvailable() const override { return m_microphone; }
