@@ -3,9 +3,9 @@
 #include "LessonTexts.h"
 #include "ShellFixture.h"
 
+#include "app/CommandTable.h"
 #include "app/ContinuousReading.h"
 #include "app/Dictation.h"
-#include "app/KeyCommands.h"
 #include "app/LessonOpening.h"
 #include "app/MainController.h"
 #include "app/ModeSwitching.h"
@@ -164,7 +164,7 @@ void BM_EnterPracticeMode(benchmark::State& state)
         state.SkipWithError("start-up did not open the key-word lesson");
         return;
     }
-    const int mode = int(state.range(0));
+    const Mode mode = Mode(state.range(0));
     for (auto _ : state) {
         tabClicked(s.context, mode);
         s.shell.lessonPlayer.clearCalls();
@@ -172,8 +172,8 @@ void BM_EnterPracticeMode(benchmark::State& state)
 }
 BENCHMARK(BM_EnterPracticeMode)
     ->ArgName("mode")
-    ->Arg(kRecallMode)
-    ->Arg(kFillInMode)
+    ->Arg(modeNumber(Mode::Recall))
+    ->Arg(modeNumber(Mode::FillIn))
     ->Unit(benchmark::kMicrosecond);
 
 /// One PageDown in the fill-in: the next key word, in the next sentence (Home at the end).
@@ -184,7 +184,7 @@ void BM_KeyWordStep(benchmark::State& state)
         state.SkipWithError("start-up did not open the key-word lesson");
         return;
     }
-    tabClicked(s.context, kFillInMode);
+    tabClicked(s.context, Mode::FillIn);
     for (auto _ : state) {
         if (!keyPressed(s.context, WindowKey::PageDown))
             keyPressed(s.context, WindowKey::Home);
@@ -203,10 +203,10 @@ BENCHMARK(BM_KeyWordStep)->Unit(benchmark::kMillisecond);
 class PagesWindow
 {
 public:
-    explicit PagesWindow(int mode)
+    explicit PagesWindow(Mode mode)
     {
         Settings settings = defaultSettings();
-        settings.modeIndex = mode;
+        settings.modeIndex = modeNumber(mode);
         settings.all = {1, 10};
         ok = shell.folder.isValid() &&
              shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
@@ -239,20 +239,20 @@ public:
 /// the new panel painted.
 void BM_SwitchToPage(benchmark::State& state)
 {
-    const int mode = int(state.range(0));
-    PagesWindow pages(kSentenceBrowseMode);
+    const Mode mode = Mode(state.range(0));
+    PagesWindow pages(Mode::SentenceBrowse);
     if (!pages.ok) {
         state.SkipWithError("the lesson did not open");
         return;
     }
     // In the middle of the lesson, so the pages are scrolled.
     pages.context.state.CurrentSentence = 1000;
-    pages.controller.nextSentence();
+    pages.controller.perform(Command::NextSentence);
     for (auto _ : state) {
         pages.controller.tabClicked(mode);
         pages.paint();
         state.PauseTiming();
-        pages.controller.tabClicked(kSentenceBrowseMode);
+        pages.controller.tabClicked(Mode::SentenceBrowse);
         state.ResumeTiming();
     }
 }
@@ -262,19 +262,19 @@ BENCHMARK(BM_SwitchToPage)->ArgName("mode")->Arg(1)->Arg(3)->Unit(benchmark::kMi
 /// read, the page follows it, and the window is drawn and painted again.
 void BM_FollowScrollStep(benchmark::State& state)
 {
-    PagesWindow pages(kFullTextMode);
+    PagesWindow pages(Mode::FullText);
     if (!pages.ok) {
         state.SkipWithError("the lesson did not open");
         return;
     }
     MainContext& context = pages.context;
-    const RepeatFamily& fullText = *repeatFamily(kFullTextMode);
+    const RepeatFamily& fullText = *repeatFamily(Mode::FullText);
     int moves = 0;
     for (auto _ : state) {
         if (!context.state.fullText.readingRuns) {
             state.PauseTiming();
-            pages.controller.tabClicked(kFullTextMode);
-            pages.controller.allReadClicked();
+            pages.controller.tabClicked(Mode::FullText);
+            pages.controller.perform(Command::ReadAll);
             state.ResumeTiming();
         }
         const int top = context.state.fullText.scroll.page.top;
@@ -297,7 +297,7 @@ struct DictationWindow
                                              shell.recorder, shell.feedback, shell.background})
     {
         Settings settings = defaultSettings();
-        settings.modeIndex = kSentenceBrowseMode;
+        settings.modeIndex = modeNumber(Mode::SentenceBrowse);
         settings.writeMode = QStringLiteral("2");
         ok = shell.folder.isValid() &&
              shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
@@ -341,7 +341,7 @@ void BM_DictationKeystroke(benchmark::State& state)
         return;
     }
     MainContext& context = window.context;
-    tabClicked(context, kDictationTestMode);
+    tabClicked(context, Mode::DictationTest);
     // Every word but the last ended, the last one only typed: the sentence is never scored.
     QString keys;
     const ElementArray& wordSlots = context.state.sentence.WriteWordLabel;
@@ -377,9 +377,9 @@ void BM_EnterDictationTest(benchmark::State& state)
     MainContext& context = window.context;
     for (auto _ : state) {
         state.PauseTiming();
-        tabClicked(context, kSentenceBrowseMode);
+        tabClicked(context, Mode::SentenceBrowse);
         state.ResumeTiming();
-        tabClicked(context, kDictationTestMode);
+        tabClicked(context, Mode::DictationTest);
         window.redraw();
     }
 }

@@ -65,7 +65,7 @@ public:
     VoiceWindow()
     {
         Settings settings = defaultSettings();
-        settings.modeIndex = kReadAfterMode;
+        settings.modeIndex = modeNumber(Mode::ReadAfter);
         QFile recording(demoRecording());
         ok = shell.folder.isValid() && recording.open(QIODevice::ReadOnly) &&
              shell.folder.writeBytes(QStringLiteral("Sound/Kelvaro/1.mp3"), recording.readAll()) &&
@@ -84,11 +84,11 @@ public:
     /// "录音", the take, "停止", and the job run to its end.
     void recordAndCompare(bool lessonReady)
     {
-        controller.recordClicked();
+        controller.perform(Command::Record);
         shell.recorder.setTake(take);
         if (!lessonReady)
             context.state.readAfter.lessonVoice.reset();
-        controller.recordStopClicked();
+        controller.perform(Command::StopRecording);
         shell.background.runPending();
     }
 
@@ -146,7 +146,7 @@ void BM_ReadAfterCursorTick(benchmark::State& state)
         voice.shell.recorder.setPlaybackPosition(at);
         voiceCursorTick(voice.context);
         voice.window.refresh();
-        const QPixmap picture = voice.window.panel(kReadAfterMode)->grab();
+        const QPixmap picture = voice.window.panel(Mode::ReadAfter)->grab();
         benchmark::DoNotOptimize(picture.cacheKey());
     }
 }

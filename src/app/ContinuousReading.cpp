@@ -22,7 +22,7 @@ void stopReading(MainContext& context)
     endContinuousReading(state);
     // Nothing started before the stop may go on reading or step on.
     pausePlayers(context);
-    context.timers.Timer5->setEnabled(false);
+    context.timers.fullTextPauseTimer->setEnabled(false);
     state.CurrentSentence = 1;
     showSentence(context);
     for (int s = 1; s < state.translation.SenLine.size(); ++s)
@@ -38,7 +38,7 @@ void startReading(MainContext& context)
     FullTextView& view = state.fullText;
     view.readingRuns = true;
     view.readingHold = ReadingHold::None;
-    context.timers.Timer5->setEnabled(false);
+    context.timers.fullTextPauseTimer->setEnabled(false);
     state.CurrentSentence = 1;
     showSentence(context);
     // The first sentence is read even with the count 0.
@@ -54,7 +54,7 @@ void resumeReading(MainContext& context)
     const ReadingHold hold = view.readingHold;
     view.readingHold = ReadingHold::None;
     if (hold == ReadingHold::Pause) {
-        context.timers.Timer5->setEnabled(true);
+        context.timers.fullTextPauseTimer->setEnabled(true);
     } else if (view.heldSentence == state.CurrentSentence) {
         // ResumePlayers: on from the paused position, still fenced at the sentence's end.
         context.ports.lessonPlayer.play();
@@ -94,7 +94,7 @@ void holdContinuousReading(MainContext& context)
     FullTextView& view = state.fullText;
     if (!view.readingRuns || view.readingHold != ReadingHold::None)
         return;
-    Timer* pause = context.timers.Timer5;
+    Timer* pause = context.timers.fullTextPauseTimer;
     if (pause->isEnabled()) {
         pause->setEnabled(false);
         view.readingHold = ReadingHold::Pause;
@@ -140,7 +140,7 @@ void continuousReadingStep(MainContext& context)
     // A count of 0, or one lowered below the readings done, reads nothing more: the buttons
     // must not say "停止朗读" then.
     if (view.readingRuns && !context.timers.ReadTimer->isEnabled() &&
-        !context.timers.Timer5->isEnabled())
+        !context.timers.fullTextPauseTimer->isEnabled())
         endContinuousReading(state);
 
     const int cell = view.SentenceCellOffset;
@@ -161,7 +161,7 @@ void readChosenSentence(MainContext& context, int s)
 {
     if (s < 1 || s > context.state.SentenceCount)
         return;
-    context.timers.Timer5->setEnabled(false);
+    context.timers.fullTextPauseTimer->setEnabled(false);
     goToSentence(context, s, true);
 }
 

@@ -21,7 +21,7 @@ void playFeedback(MainContext& context, const char* fileName)
 void focusWordBox(MainContext& context)
 {
     const MainState& state = context.state;
-    if (state.ModeIndex == kDictationTestMode && state.dictation.WriteWordTextVisible)
+    if (state.ModeIndex == Mode::DictationTest && state.dictation.WriteWordTextVisible)
         context.focus = FocusTarget::WriteWordText;
 }
 
@@ -29,7 +29,7 @@ void focusWordBox(MainContext& context)
 // the learner is sitting the test (other modes show the sentence without scoring it).
 void advanceOrEvaluate(MainContext& context)
 {
-    if (!advanceToNextWord(context.state) && context.state.ModeIndex == kDictationTestMode)
+    if (!advanceToNextWord(context.state) && context.state.ModeIndex == Mode::DictationTest)
         evaluateSentence(context);
 }
 
@@ -132,9 +132,9 @@ void dictationReadAloud(MainContext& context)
 void selectFreeSpelling(MainContext& context)
 {
     MainState& state = context.state;
-    state.ModeIndex = kFreeSpellingMode;
-    state.TabVisible[kDictationTestMode] = false;
-    state.TabVisible[kFreeSpellingMode] = true;
+    state.ModeIndex = Mode::FreeSpelling;
+    state.TabVisible[Mode::DictationTest] = false;
+    state.TabVisible[Mode::FreeSpelling] = true;
     state.options.writeMode = QStringLiteral("1");
     context.focus = FocusTarget::WriteText;
 }
@@ -142,9 +142,9 @@ void selectFreeSpelling(MainContext& context)
 void selectDictationTest(MainContext& context)
 {
     MainState& state = context.state;
-    state.ModeIndex = kDictationTestMode;
-    state.TabVisible[kFreeSpellingMode] = false;
-    state.TabVisible[kDictationTestMode] = true;
+    state.ModeIndex = Mode::DictationTest;
+    state.TabVisible[Mode::FreeSpelling] = false;
+    state.TabVisible[Mode::DictationTest] = true;
     state.options.writeMode = QStringLiteral("2");
     focusWordBox(context);
 }

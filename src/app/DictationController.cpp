@@ -19,48 +19,6 @@ void MainController::dictationKeyPressed()
         done();
 }
 
-void MainController::dictationFirst()
-{
-    dictationFirstSentence(m_context);
-    done();
-}
-
-void MainController::dictationBack()
-{
-    dictationPreviousSentence(m_context);
-    done();
-}
-
-void MainController::dictationNext()
-{
-    dictationNextSentence(m_context);
-    done();
-}
-
-void MainController::dictationReadAloud()
-{
-    kelvaro::dictationReadAloud(m_context);
-    done();
-}
-
-void MainController::dictationRedo()
-{
-    resetDictationSentence(m_context);
-    done();
-}
-
-void MainController::progressiveHint()
-{
-    kelvaro::progressiveHint(m_context);
-    done();
-}
-
-void MainController::directHint()
-{
-    kelvaro::directHint(m_context);
-    done();
-}
-
 void MainController::selectFreeSpelling()
 {
     kelvaro::selectFreeSpelling(m_context);
@@ -100,42 +58,6 @@ bool MainController::spellingKeyPressed(bool enter, const QString& text)
 void MainController::spellingTextEdited(const QString& text)
 {
     freeSpellingTextEdited(m_context, text);
-}
-
-void MainController::spellingFirst()
-{
-    spellingFirstSentence(m_context);
-    done();
-}
-
-void MainController::spellingBack()
-{
-    spellingPreviousSentence(m_context);
-    done();
-}
-
-void MainController::spellingNext()
-{
-    spellingNextSentence(m_context);
-    done();
-}
-
-void MainController::spellingReadAloud()
-{
-    kelvaro::spellingReadAloud(m_context);
-    done();
-}
-
-void MainController::cueEnglish()
-{
-    kelvaro::cueEnglish(m_context);
-    done();
-}
-
-void MainController::cueChinese()
-{
-    kelvaro::cueChinese(m_context);
-    done();
 }
 
 void MainController::englishLineClicked()

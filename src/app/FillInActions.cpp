@@ -17,7 +17,7 @@ void playFeedback(MainContext& context, const char* file)
 
 bool fillInShown(const MainContext& context)
 {
-    return context.state.ModeIndex == kFillInMode;
+    return context.state.ModeIndex == Mode::FillIn;
 }
 
 // The lookup the hint keys start with: the blank's word, as the popup shows it.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FocusTarget.h"
+#include "ModeRooms.h"
+
 #include "modes/MainState.h"
 
 #include "content/Dictionary.h"
@@ -19,40 +22,29 @@ namespace kelvaro {
 struct Ports
 {
     TimerFactory& timers;
-    MediaPlayer& lessonPlayer; ///< WindowsMediaPlayer1
-    MediaPlayer& wordPlayer;   ///< WindowsMediaPlayer2
+    MediaPlayer& lessonPlayer;
+    MediaPlayer& wordPlayer;
     Dialogs& dialogs;
     Desktop& desktop;
     Screen& screen;
     const TextMeasurer& measurer;
-    VoiceRecorder& recorder; ///< MMControl1
+    VoiceRecorder& recorder;
     SoundEffects& feedback;
     BackgroundWork& background; ///< analysis of the read-after readings
-};
-
-/// Where the keyboard focus should go; the window applies it.
-enum class FocusTarget {
-    None,
-    TranslationKeys,
-    FullTextKeys,
-    WriteText,
-    WriteWordText,
-    CurrentWordWriteText,
-    Tree
 };
 
 /// The window's timers.
 struct Timers
 {
-    Timer* ReadTimer = nullptr;
-    Timer* Timer1 = nullptr; ///< word recording delay
-    Timer* Timer3 = nullptr; ///< sentence browse pause
-    Timer* Timer4 = nullptr; ///< dictation test pause
-    Timer* Timer5 = nullptr; ///< full text pause
-    Timer* Timer6 = nullptr; ///< recall pause
-    Timer* Timer7 = nullptr; ///< free spelling pause
-    Timer* WinTimer = nullptr;
-    Timer* SetFocusTimer = nullptr;
+    Timer* ReadTimer = nullptr;        ///< watches a reading for the sentence's end
+    Timer* wordDelayTimer = nullptr;   ///< speaks a looked-up word a moment later
+    Timer* browsePauseTimer = nullptr; ///< the pauses between readings, one per repeat family
+    Timer* dictationPauseTimer = nullptr;
+    Timer* fullTextPauseTimer = nullptr;
+    Timer* recallPauseTimer = nullptr;
+    Timer* spellingPauseTimer = nullptr;
+    Timer* maximiseTimer = nullptr;    ///< maximises a window remembered maximised, once shown
+    Timer* SetFocusTimer = nullptr;    ///< gives the mode its focus once the window is shown
     Timer* VoiceCursorTimer = nullptr; ///< moves the read-after picture's play cursors
 };
 
@@ -75,6 +67,7 @@ struct MainContext
     Ports ports;
     Timers timers;
     VoiceJobs voiceJobs;
+    ModeRooms rooms; ///< each tab's own steps
     FocusTarget focus = FocusTarget::None;
     bool quitRequested = false; ///< start-up could not continue
     /// Called after a timer handler changed the state, so the window draws it again.

@@ -18,6 +18,8 @@
 #include "modes/Recall.h"
 #include "modes/TranslationPage.h"
 
+#include <utility>
+
 namespace kelvaro {
 
 MainController::MainController(MainContext& context, QObject* parent)
@@ -50,36 +52,21 @@ void MainController::treeNodeClicked(int node)
     done();
 }
 
-void MainController::tabClicked(int k)
+void MainController::tabClicked(Mode mode)
 {
-    kelvaro::tabClicked(m_context, k);
+    kelvaro::tabClicked(m_context, mode);
     done();
 }
 
-void MainController::firstSentence()
+void MainController::perform(Command command)
 {
-    kelvaro::firstSentence(m_context);
+    performCommand(m_context, command);
     done();
 }
 
-void MainController::previousSentence()
+FocusTarget MainController::takeFocusRequest()
 {
-    if (m_context.state.backGroupEnabled)
-        kelvaro::previousSentence(m_context);
-    done();
-}
-
-void MainController::nextSentence()
-{
-    if (m_context.state.nextGroupEnabled)
-        kelvaro::nextSentence(m_context);
-    done();
-}
-
-void MainController::readAloud()
-{
-    kelvaro::readAloud(m_context);
-    done();
+    return std::exchange(m_context.focus, FocusTarget::None);
 }
 
 void MainController::toggleSentenceChinese()
@@ -169,35 +156,13 @@ void MainController::toggleFullTextChinese()
 
 namespace kelvaro {
 
-void MainController::recordClicked()
-{
-    startRecording(m_context.state, m_context.ports.recorder);
-    if (!m_context.state.readAfter.microphoneMissing)
-        voiceTakeStarted(m_context);
-    done();
-}
-
-void MainController::recordStopClicked()
-{
-    stopRecording(m_context.state, m_context.ports.recorder);
-    pausePlayers(m_context);
-    compareTake(m_context);
-    done();
-}
-
-void MainController::userVoiceClicked()
-{
-    playRecording(m_context.ports.recorder);
-    followVoiceCursors(m_context);
-}
-
-void MainController::setRepeatCount(int mode, double count)
+void MainController::setRepeatCount(Mode mode, double count)
 {
     kelvaro::setRepeatCount(m_context, mode, count);
     done();
 }
 
-void MainController::setRepeatPause(int mode, int milliseconds)
+void MainController::setRepeatPause(Mode mode, int milliseconds)
 {
     kelvaro::setRepeatPause(m_context, mode, milliseconds);
     done();
@@ -368,12 +333,6 @@ void MainController::recallBackgroundClicked()
     done();
 }
 
-void MainController::resetRecall()
-{
-    kelvaro::resetRecall(m_context.state);
-    done();
-}
-
 void MainController::toggleRecallChinese()
 {
     kelvaro::toggleRecallChinese(m_context.state);
@@ -383,46 +342,6 @@ void MainController::toggleRecallChinese()
 } // namespace kelvaro
 
 namespace kelvaro {
-
-void MainController::firstKeyWord()
-{
-    kelvaro::firstKeyWord(m_context);
-    done();
-}
-
-void MainController::previousKeyWord()
-{
-    if (m_context.state.fillIn.Command5Enabled)
-        stepKeyWord(m_context, false);
-    done();
-}
-
-void MainController::nextKeyWord()
-{
-    if (m_context.state.fillIn.Command1Enabled)
-        stepKeyWord(m_context, true);
-    done();
-}
-
-void MainController::readBlankWord()
-{
-    kelvaro::readBlankWord(m_context);
-    done();
-}
-
-void MainController::readFillInSentence()
-{
-    kelvaro::readAloud(m_context);
-    if (m_context.state.fillIn.CurrentWordWriteText.visible)
-        m_context.focus = FocusTarget::CurrentWordWriteText;
-    done();
-}
-
-void MainController::fillInAnswer()
-{
-    kelvaro::fillInAnswer(m_context);
-    done();
-}
 
 void MainController::fillInTextEdited(const QString& text)
 {
@@ -450,18 +369,6 @@ namespace kelvaro {
 
 // Whole-lesson pages
 
-void MainController::allReadClicked()
-{
-    kelvaro::allReadClicked(m_context);
-    done();
-}
-
-void MainController::pauseReadClicked()
-{
-    kelvaro::pauseReadClicked(m_context);
-    done();
-}
-
 void MainController::fullTextCellDoubleClicked(int index)
 {
     kelvaro::fullTextCellDoubleClicked(m_context, index);
@@ -488,12 +395,6 @@ void MainController::translationLineDoubleClicked(int sentence)
 void MainController::chooseRevealMode(int mode)
 {
     kelvaro::chooseRevealMode(m_context, mode);
-    done();
-}
-
-void MainController::resetTranslation()
-{
-    kelvaro::resetTranslation(m_context);
     done();
 }
 

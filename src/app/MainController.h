@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyCommands.h"
+#include "CommandTable.h"
 #include "MainContext.h"
 #include "ModeSwitching.h"
 #include "TranslationSelfTest.h"
@@ -24,13 +24,14 @@ public:
     bool startUp();
     Status shutDown();
 
+    /// Where the window should move the keyboard focus now (once; None when nowhere).
+    FocusTarget takeFocusRequest();
+
 public slots:
     void treeNodeClicked(int node);
-    void tabClicked(int k);
-    void firstSentence();
-    void previousSentence();
-    void nextSentence();
-    void readAloud();
+    void tabClicked(kelvaro::Mode mode);
+    /// A panel's command button (the keys perform the same commands).
+    void perform(kelvaro::Command command);
     void toggleSentenceChinese();
     void keyPressed(kelvaro::WindowKey key);
     void keyReleased();
@@ -42,15 +43,12 @@ public slots:
     /// A click on the speaker icon of translation line or full-text line s.
     void sentenceSpeakerClicked(int sentence);
     // Read-after
-    void recordClicked();     ///< "录音"
-    void recordStopClicked(); ///< "停止"
-    void userVoiceClicked();  ///< "您的读音"
     /// A click on the voice picture: that reading from that point (seconds into it).
     void voiceLessonClicked(double seconds);
     void voiceTakeClicked(double seconds);
     // Sentence browse menu
-    void setRepeatCount(int mode, double count);
-    void setRepeatPause(int mode, int milliseconds);
+    void setRepeatCount(kelvaro::Mode mode, double count);
+    void setRepeatPause(kelvaro::Mode mode, int milliseconds);
     void setPlayMode(int playMode);
     /// A press and release on a speaker icon of the translation page: the click sounds.
     void speakerPressed(int sentence);
@@ -80,8 +78,6 @@ public slots:
     /// The window now stands at topLeft (screen pixels); nothing is drawn again.
     void windowMoved(QPoint topLeft);
     // Whole-lesson pages: continuous reading, the translation self-test, the thumbs
-    void allReadClicked();   ///< AllReadCommand "全文朗读" / "停止朗读"
-    void pauseReadClicked(); ///< PauseReadCommand "暂停朗读" / "继续朗读"
     /// A double click on full-text cell index.
     void fullTextCellDoubleClicked(int index);
     /// A mouse button pressed or released on a side of translation line s.
@@ -89,20 +85,12 @@ public slots:
     void translationLineReleased(int sentence, kelvaro::TranslationSide side);
     void translationLineDoubleClicked(int sentence);
     void chooseRevealMode(int mode); ///< RS1..RS3
-    void resetTranslation();         ///< ResetCommand "恢复"
     /// A scroll thumb dragged to thumbTop twips below its up button.
     void translationThumbDragged(int thumbTop);
     void fullTextThumbDragged(int thumbTop);
     // Dictation (the handlers are in DictationController.cpp)
     void dictationTextChanged(const QString& text); ///< the learner changed WriteWordText
     void dictationKeyPressed();                     ///< a key in WriteWordText, before it lands
-    void dictationFirst();                          ///< "首句" of the dictation test
-    void dictationBack();                           ///< "上一句"
-    void dictationNext();                           ///< "下一句"
-    void dictationReadAloud();                      ///< "朗读"
-    void dictationRedo();                           ///< "重做"
-    void progressiveHint();                         ///< F5
-    void directHint();                              ///< F6
     void selectFreeSpelling();                      ///< "自由拼写模式"
     void selectDictationTest();                     ///< "听写测试模式"
     void setPassMark(int passMark);                 ///< "设置过关分数"
@@ -111,12 +99,6 @@ public slots:
     /// A key typed in WriteText before it lands; returns whether it is swallowed (Enter).
     bool spellingKeyPressed(bool enter, const QString& text);
     void spellingTextEdited(const QString& text);
-    void spellingFirst();
-    void spellingBack();
-    void spellingNext();
-    void spellingReadAloud();
-    void cueEnglish(); ///< "F8提示英文"
-    void cueChinese(); ///< "F9提示中文"
     void englishLineClicked();
     void chineseLineClicked();
     void toggleWriteEnglishCheck(); ///< "英文："
@@ -133,15 +115,8 @@ public slots:
     void recallWordHovered(int k);
     /// A click on the empty part of the recall panel: the card hides.
     void recallBackgroundClicked();
-    void resetRecall();         ///< "重置"
     void toggleRecallChinese(); ///< "显示中文" / "隐藏中文" of the recall menu
     // Word fill-in
-    void firstKeyWord();       ///< "首词"
-    void previousKeyWord();    ///< "上一词"
-    void nextKeyWord();        ///< "下一词"
-    void readBlankWord();      ///< "读词"
-    void readFillInSentence(); ///< "读句"
-    void fillInAnswer();       ///< "填写"
     /// The learner changed the text of the blank's box.
     void fillInTextEdited(const QString& text);
     /// Space in the blank's box; true when it was taken (the bubble was showing).

@@ -2,45 +2,26 @@
 
 #include "ContinuousReading.h"
 #include "Dictation.h"
-#include "VoiceComparing.h"
-#include "modes/Recall.h"
+#include "ModeRoom.h"
+#include "ModeTable.h"
 
 namespace kelvaro {
 
-QString tabCaption(int k)
-{
-    switch (k) {
-    case kFullTextMode:
-        return QStringLiteral("全文浏览");
-    case kSentenceBrowseMode:
-        return QStringLiteral("句子浏览");
-    case kTranslationMode:
-        return QStringLiteral("英汉互译");
-    case kDictationTestMode:
-        return QStringLiteral("听写练习");
-    case kReadAfterMode:
-        return QStringLiteral("跟读对比");
-    case kFreeSpellingMode:
-        return QStringLiteral("听写练习");
-    case kRecallMode:
-        return QStringLiteral("句子回想");
-    case kFillInMode:
-        return QStringLiteral("单词填空");
-    default:
-        return {};
-    }
-}
-
-void tabClicked(MainContext& context, int k)
+void tabClicked(MainContext& context, Mode mode)
 {
     MainState& state = context.state;
-    state.ModeIndex = k;
+    // The room catches up before it becomes current, as it would have while hidden; then the
+    // tab it leaves is told.
+    context.rooms.catchUp(context, mode);
+    context.rooms[state.ModeIndex].leave(context);
+    state.ModeIndex = mode;
     showModePanel(context);
     focusForMode(context);
     state.CurrentReadCount = 0;
     Timers& t = context.timers;
-    for (Timer* timer : {t.Timer3, t.Timer4, t.Timer5, t.Timer6, t.Timer7, t.ReadTimer})
-        timer->setEnabled(false);
+    for (const RepeatFamily& family : kRepeatFamilies)
+        (t.*(family.pauseTimer))->setEnabled(false);
+    t.ReadTimer->setEnabled(false);
     context.ports.lessonPlayer.pause();
     // Nothing reads any more: the full-text buttons go back to rest.
     endContinuousReading(state);
@@ -49,60 +30,36 @@ void tabClicked(MainContext& context, int k)
 void showModePanel(MainContext& context)
 {
     MainState& state = context.state;
-    if (state.ModeIndex == 5 || state.ModeIndex < 1 || state.ModeIndex > 9)
-        state.ModeIndex = kFullTextMode;
-    // The window shows the panel of ModeIndex; entering recall covers its words again.
-    if (state.ModeIndex == kRecallMode)
-        resetRecall(state);
     // The word popup and hint card close.
     state.wordPopup.visible = false;
     state.cue.visible = false;
     context.state.sentence.NoneNotePictureVisible =
         state.senChineseShown() && state.sentence.SenNoteText.caption.isEmpty();
-    // Entering the dictation test starts the sentence's words afresh.
-    if (state.ModeIndex == kDictationTestMode)
-        resetDictationSentence(context);
-    // Entering read-after analyses the sentence's reading for its picture.
-    followVoiceSentence(context);
+    context.rooms.catchUp(context, state.ModeIndex);
+    context.rooms[state.ModeIndex].enter(context);
 }
 
 void focusForMode(MainContext& context)
 {
-    switch (context.state.ModeIndex) {
-    case kFullTextMode:
-        context.focus = FocusTarget::FullTextKeys;
-        break;
-    case kTranslationMode:
-        context.focus = FocusTarget::TranslationKeys;
-        break;
-    case kFreeSpellingMode:
-        context.focus = FocusTarget::WriteText;
-        break;
-    case kDictationTestMode:
-        context.focus = FocusTarget::WriteWordText;
-        break;
-    case kFillInMode:
-        context.focus = FocusTarget::CurrentWordWriteText;
-        break;
-    default:
-        break;
-    }
+    const FocusTarget target = modeRow(context.state.ModeIndex).focus;
+    if (target != FocusTarget::None)
+        context.focus = target;
 }
 
 void applyWriteMode(MainContext& context)
 {
     MainState& state = context.state;
-    state.TabVisible.fill(true);
-    state.TabVisible[0] = false;
-    state.TabVisible[5] = false;
+    state.TabVisible.fill(false);
+    for (const ModeRow& row : kModeTable)
+        state.TabVisible[row.mode] = true;
     if (state.options.writeMode == QLatin1String("2")) {
-        if (state.ModeIndex == kFreeSpellingMode)
-            state.ModeIndex = kDictationTestMode;
-        state.TabVisible[kFreeSpellingMode] = false;
+        if (state.ModeIndex == Mode::FreeSpelling)
+            state.ModeIndex = Mode::DictationTest;
+        state.TabVisible[Mode::FreeSpelling] = false;
     } else {
-        if (state.ModeIndex == kDictationTestMode)
-            state.ModeIndex = kFreeSpellingMode;
-        state.TabVisible[kDictationTestMode] = false;
+        if (state.ModeIndex == Mode::DictationTest)
+            state.ModeIndex = Mode::FreeSpelling;
+        state.TabVisible[Mode::DictationTest] = false;
     }
 }
 

@@ -1,19 +1,16 @@
 #include "RepeatScheduler.h"
 
 #include "ContinuousReading.h"
+#include "ModeTable.h"
 #include "SentenceDisplay.h"
 
 #include "content/TextRules.h"
 
 namespace kelvaro {
 
-const RepeatFamily* repeatFamily(int mode)
+const RepeatFamily* repeatFamily(Mode mode)
 {
-    for (const RepeatFamily& family : kRepeatFamilies) {
-        if (family.mode == mode)
-            return &family;
-    }
-    return nullptr;
+    return modeRow(mode).repeat;
 }
 
 bool readTimerTick(MainContext& context)
@@ -33,7 +30,7 @@ void pauseTimerTick(MainContext& context, const RepeatFamily& family)
     MainState& state = context.state;
     (context.timers.*(family.pauseTimer))->setEnabled(false);
     const double count = (state.options.*(family.option)).count;
-    if (family.mode == kFullTextMode) {
+    if (family.mode == Mode::FullText) {
         if (state.CurrentReadCount < count) {
             // Showing the sentence again resets the count; this reading continues the sequence.
             const int readings = state.CurrentReadCount;
@@ -46,7 +43,7 @@ void pauseTimerTick(MainContext& context, const RepeatFamily& family)
     }
     if (state.CurrentReadCount < count)
         playSentence(context);
-    if (family.mode == kSentenceBrowseMode && state.options.playMode != 0 &&
+    if (family.mode == Mode::SentenceBrowse && state.options.playMode != 0 &&
         state.CurrentReadCount == count) {
         if (state.CurrentSentence < state.SentenceCount)
             nextSentence(context);
@@ -74,13 +71,13 @@ void installRepeatScheduler(MainContext& context)
     }
 }
 
-void setRepeatCount(MainContext& context, int mode, double count)
+void setRepeatCount(MainContext& context, Mode mode, double count)
 {
     if (const RepeatFamily* family = repeatFamily(mode))
         (context.state.options.*(family->option)).count = count;
 }
 
-void setRepeatPause(MainContext& context, int mode, int milliseconds)
+void setRepeatPause(MainContext& context, Mode mode, int milliseconds)
 {
     if (const RepeatFamily* family = repeatFamily(mode)) {
         (context.state.options.*(family->option)).pauseMs = milliseconds;

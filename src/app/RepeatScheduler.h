@@ -10,22 +10,22 @@ namespace kelvaro {
 /// option that holds its count and pause, and the timer that waits the pause.
 struct RepeatFamily
 {
-    int mode;
+    Mode mode;
     RepeatOption Settings::*option;
     Timer* Timers::*pauseTimer;
     const char* prefix; ///< the menus' name prefix of the family (SenModeRead…, SenReadTime…)
 };
 
 inline constexpr std::array<RepeatFamily, 5> kRepeatFamilies = {{
-    {kSentenceBrowseMode, &Settings::sen, &Timers::Timer3, "Sen"},
-    {kDictationTestMode, &Settings::write, &Timers::Timer4, "Write"},
-    {kFullTextMode, &Settings::all, &Timers::Timer5, "All"},
-    {kRecallMode, &Settings::click, &Timers::Timer6, "Click"},
-    {kFreeSpellingMode, &Settings::pen, &Timers::Timer7, "Pen"},
+    {Mode::SentenceBrowse, &Settings::sen, &Timers::browsePauseTimer, "Sen"},
+    {Mode::DictationTest, &Settings::write, &Timers::dictationPauseTimer, "Write"},
+    {Mode::FullText, &Settings::all, &Timers::fullTextPauseTimer, "All"},
+    {Mode::Recall, &Settings::click, &Timers::recallPauseTimer, "Click"},
+    {Mode::FreeSpelling, &Settings::pen, &Timers::spellingPauseTimer, "Pen"},
 }};
 
 /// The family of a mode; nullptr for the modes that never repeat (3, 6, 9).
-const RepeatFamily* repeatFamily(int mode);
+const RepeatFamily* repeatFamily(Mode mode);
 
 /// Installs the reading watcher and the pause timers' handlers, with the pauses of the options.
 void installRepeatScheduler(MainContext& context);
@@ -38,10 +38,10 @@ bool readTimerTick(MainContext& context);
 void pauseTimerTick(MainContext& context, const RepeatFamily& family);
 
 /// The menus' count item: the mode's repeat count.
-void setRepeatCount(MainContext& context, int mode, double count);
+void setRepeatCount(MainContext& context, Mode mode, double count);
 
 /// The menus' pause item: the mode's pause in milliseconds.
-void setRepeatPause(MainContext& context, int mode, int milliseconds);
+void setRepeatPause(MainContext& context, Mode mode, int milliseconds);
 
 /// Stops a pending pause of the current mode (a new sequence starts by hand).
 void cancelPendingPause(MainContext& context);

@@ -19,7 +19,7 @@ namespace {
 void focusWordBoxIfShown(MainContext& context)
 {
     const MainState& state = context.state;
-    if (state.ModeIndex == kDictationTestMode && state.dictation.WriteWordTextVisible)
+    if (state.ModeIndex == Mode::DictationTest && state.dictation.WriteWordTextVisible)
         context.focus = FocusTarget::WriteWordText;
 }
 

@@ -1,13 +1,11 @@
 #include "SentenceDisplay.h"
 
 #include "modes/FullTextPage.h"
-#include "modes/Recall.h"
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
 #include "modes/WordCueHints.h"
 
-#include "Dictation.h"
-#include "FillInActions.h"
+#include "ModeTable.h"
 #include "RepeatScheduler.h"
 #include "VoiceComparing.h"
 
@@ -41,20 +39,16 @@ void showSentence(MainContext& context)
     clearWordCue(state);
     state.StartSentence = state.CurrentSentence;
     fillSentenceTexts(state, context.ports.measurer);
-    fillRecallChinese(state);
     underlineCurrentSentence(state);
     state.wordPopup.visible = false;
-    if (state.ModeIndex != kTranslationMode)
+    if (state.ModeIndex != Mode::Translation)
         centreTranslationView(state);
-    if (state.ModeIndex != kFullTextMode)
+    if (state.ModeIndex != Mode::FullText)
         centreFullTextView(state);
     updateNavigationGroups(state);
-    // Every sentence shown gets its fill-in blank (or the note that it has no key word).
-    refreshFillIn(context);
-    // Read-after: the pictures follow the sentence.
-    followVoiceSentence(context);
-    // Last: a sentence without words may be scored and move on at once.
-    showDictationSentence(context);
+    // Last, the tab shown follows the sentence (the others catch up when entered): a dictation
+    // sentence without words may be scored and move on at once.
+    context.rooms.sentenceShown(context, state.ModeIndex);
 }
 
 void playSentence(MainContext& context)
@@ -91,34 +85,9 @@ void playSentenceForMode(MainContext& context)
     state.CurrentReadCount = 0;
     if (state.SentenceCount == 0)
         return;
-    const Settings& o = state.options;
-    bool plays = false;
-    switch (state.ModeIndex) {
-    case kFullTextMode:
-        plays = o.all.count > 0;
-        break;
-    case kSentenceBrowseMode:
-        plays = o.sen.count > 0;
-        break;
-    case kTranslationMode:
-        plays = true;
-        break;
-    case kDictationTestMode:
-        plays = o.write.count > 0;
-        break;
-    case kReadAfterMode:
-        plays = true;
-        break;
-    case kFreeSpellingMode:
-        plays = o.pen.count > 0;
-        break;
-    case kRecallMode:
-        plays = o.click.count > 0;
-        break;
-    default:
-        plays = false;
-        break;
-    }
+    const ModeRow& row = modeRow(state.ModeIndex);
+    const bool plays =
+        row.repeat ? (state.options.*(row.repeat->option)).count > 0 : row.readsWithoutCount;
     if (plays)
         playSentence(context);
 }

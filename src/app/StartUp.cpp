@@ -37,19 +37,21 @@ void createTimers(MainContext& context)
 {
     Timers& t = context.timers;
     TimerFactory& factory = context.ports.timers;
-    for (Timer** timer : {&t.ReadTimer, &t.Timer1, &t.Timer3, &t.Timer4, &t.Timer5, &t.Timer6,
-                          &t.Timer7, &t.WinTimer, &t.SetFocusTimer, &t.VoiceCursorTimer})
+    for (Timer** timer :
+         {&t.ReadTimer, &t.wordDelayTimer, &t.browsePauseTimer, &t.dictationPauseTimer,
+          &t.fullTextPauseTimer, &t.recallPauseTimer, &t.spellingPauseTimer, &t.maximiseTimer,
+          &t.SetFocusTimer, &t.VoiceCursorTimer})
         *timer = factory.createTimer();
     t.ReadTimer->setInterval(10);
-    t.Timer1->setInterval(10);
-    t.WinTimer->setInterval(10);
+    t.wordDelayTimer->setInterval(10);
+    t.maximiseTimer->setInterval(10);
     t.SetFocusTimer->setInterval(100);
 
     installRepeatScheduler(context);
     installWordTimer(context);
     installVoiceComparing(context);
-    t.WinTimer->setHandler([&context] {
-        context.timers.WinTimer->setEnabled(false);
+    t.maximiseTimer->setHandler([&context] {
+        context.timers.maximiseTimer->setEnabled(false);
         if (context.state.options.windowMaximised == QLatin1String("1"))
             maximiseWindow(context);
         context.notifyChanged();
@@ -115,7 +117,7 @@ bool startUp(MainContext& context)
     state.LessonNode = int(state.options.lessonNode);
     state.PreviousLessonNode = state.LessonNode;
     state.StartSentence = int(state.options.startSentence);
-    state.ModeIndex = saneModeIndex(state.options.modeIndex);
+    state.ModeIndex = modeFromNumber(saneModeIndex(state.options.modeIndex));
 
     const QString listPath = state.folder.bookList(builtInBookName());
     const auto names = loadBookList(listPath);
@@ -152,7 +154,7 @@ bool startUp(MainContext& context)
         centreFullTextView(state);
     }
     updateScrollControls(state.translation.scroll);
-    context.timers.WinTimer->setEnabled(true);
+    context.timers.maximiseTimer->setEnabled(true);
     context.timers.SetFocusTimer->setEnabled(true);
     applyWriteMode(context);
     return true;
@@ -164,7 +166,7 @@ Status shutDown(MainContext& context)
     Settings& o = state.options;
     o.lessonNode = state.LessonNode;
     o.startSentence = state.StartSentence;
-    o.modeIndex = state.ModeIndex;
+    o.modeIndex = modeNumber(state.ModeIndex);
     o.mainPictureTop = state.translation.scroll.page.top;
     o.moveImageTop = state.translation.scroll.thumbTop;
     o.windowMaximised = state.geometry.maximised ? QStringLiteral("1") : QStringLiteral("0");

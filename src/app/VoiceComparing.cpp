@@ -89,7 +89,7 @@ void followVoiceSentence(MainContext& context)
     }
     // One analysis at a time: when the learner moves on quickly, the one under way finishes
     // and then the sentence shown by then is analysed, not every sentence passed on the way.
-    if (state.ModeIndex != kReadAfterMode || cut.isEmpty() || view.lessonVoice ||
+    if (state.ModeIndex != Mode::ReadAfter || cut.isEmpty() || view.lessonVoice ||
         !jobs.pendingCut.isEmpty())
         return;
     jobs.pendingCut = cut;
@@ -159,7 +159,7 @@ void compareTake(MainContext& context)
 void followVoiceCursors(MainContext& context)
 {
     Timer* timer = context.timers.VoiceCursorTimer;
-    if (context.state.ModeIndex == kReadAfterMode && !timer->isEnabled())
+    if (context.state.ModeIndex == Mode::ReadAfter && !timer->isEnabled())
         timer->setEnabled(true);
 }
 
@@ -168,7 +168,7 @@ bool voiceCursorTick(MainContext& context)
     MainState& state = context.state;
     double lesson = -1;
     double take = -1;
-    if (state.ModeIndex == kReadAfterMode) {
+    if (state.ModeIndex == Mode::ReadAfter) {
         const MediaPlayer& player = context.ports.lessonPlayer;
         if (player.isPlaying() && state.SentenceCount > 0) {
             // A seek lands on a whole sample: a hair before the start still counts as the start.

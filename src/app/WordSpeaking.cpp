@@ -4,12 +4,12 @@ namespace kelvaro {
 
 void readWord(MainContext& context)
 {
-    context.timers.Timer1->setEnabled(true);
+    context.timers.wordDelayTimer->setEnabled(true);
 }
 
 void speakPendingWord(MainContext& context)
 {
-    context.timers.Timer1->setEnabled(false);
+    context.timers.wordDelayTimer->setEnabled(false);
     const QString word = context.state.wordPopup.WordEnglishTextLabel;
     if (word.isEmpty())
         return;
@@ -22,8 +22,8 @@ void speakPendingWord(MainContext& context)
 
 void installWordTimer(MainContext& context)
 {
-    context.timers.Timer1->setInterval(10);
-    context.timers.Timer1->setHandler([&context] { speakPendingWord(context); });
+    context.timers.wordDelayTimer->setInterval(10);
+    context.timers.wordDelayTimer->setHandler([&context] { speakPendingWord(context); });
 }
 
 } // namespace kelvaro

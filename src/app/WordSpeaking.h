@@ -8,10 +8,11 @@ namespace kelvaro {
 /// finishes showing the popup (and pausing or moving the lesson player) first.
 void readWord(MainContext& context);
 
-/// Timer1 has fired: the word player plays the recording of the popup's word from its start.
+/// wordDelayTimer has fired: the word player plays the recording of the popup's word from its
+/// start.
 void speakPendingWord(MainContext& context);
 
-/// Installs Timer1's handler (one-shot, 10 ms).
+/// Installs wordDelayTimer's handler (one-shot, 10 ms).
 void installWordTimer(MainContext& context);
 
 } // namespace kelvaro

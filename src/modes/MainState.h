@@ -2,6 +2,7 @@
 
 #include "DictationView.h"
 #include "FillInView.h"
+#include "Mode.h"
 #include "ResultsView.h"
 #include "ScrollView.h"
 #include "ViewElement.h"
@@ -20,18 +21,6 @@
 #include <memory>
 
 namespace kelvaro {
-
-/// The practice modes (ModeIndex values); 5 is never offered.
-enum Mode {
-    kFullTextMode = 1,
-    kSentenceBrowseMode = 2,
-    kTranslationMode = 3,
-    kDictationTestMode = 4,
-    kReadAfterMode = 6,
-    kFreeSpellingMode = 7,
-    kRecallMode = 8,
-    kFillInMode = 9,
-};
 
 /// The sentence browse panel's elements.
 struct SentenceBrowseView
@@ -152,12 +141,12 @@ struct MainState
     QString SentenceStart, SentenceEnd, SentenceNote, SentenceDone;
 
     // Mode and options
-    int ModeIndex = kFullTextMode;
+    Mode ModeIndex = Mode::FullText;
     Settings options; ///< the option values of the menus, as the settings file keeps them
     int CurrentReadCount = 0;
     bool CtrlHeld = false;
-    int ClickedWordNumber = 0;         ///< the word (segment) of the current sentence last clicked
-    std::array<bool, 10> TabVisible{}; ///< TabImage(1..9)
+    int ClickedWordNumber = 0; ///< the word (segment) of the current sentence last clicked
+    ModeFlags TabVisible;      ///< the tabs offered
 
     // Focus follows the mouse: mouse moves counted over each area
     int translationMoves = 0;

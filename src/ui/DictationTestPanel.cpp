@@ -107,14 +107,13 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
     m_redo = makeCommand(QStringLiteral("WriteRestCommand"), QStringLiteral("重做"), this);
     m_progressiveHint = makeCommand(QStringLiteral("Command2"), QStringLiteral("渐进提示"), this);
     m_directHint = makeCommand(QStringLiteral("Command3"), QStringLiteral("直接提示"), this);
-    connect(m_first, &QPushButton::clicked, &controller, &MainController::dictationFirst);
-    connect(m_back, &QPushButton::clicked, &controller, &MainController::dictationBack);
-    connect(m_next, &QPushButton::clicked, &controller, &MainController::dictationNext);
-    connect(m_read, &QPushButton::clicked, &controller, &MainController::dictationReadAloud);
-    connect(m_redo, &QPushButton::clicked, &controller, &MainController::dictationRedo);
-    connect(m_progressiveHint, &QPushButton::clicked, &controller,
-            &MainController::progressiveHint);
-    connect(m_directHint, &QPushButton::clicked, &controller, &MainController::directHint);
+    connectCommand(m_first, controller);
+    connectCommand(m_back, controller);
+    connectCommand(m_next, controller);
+    connectCommand(m_read, controller);
+    connectCommand(m_redo, controller);
+    connectCommand(m_progressiveHint, controller);
+    connectCommand(m_directHint, controller);
 
     const auto buildMenu = [this, &controller] {
         return buildOptionMenu(QStringLiteral("WriteSet"), controller.state(), controller, this);
@@ -241,6 +240,11 @@ bool DictationTestPanel::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return ModePanel::eventFilter(watched, event);
+}
+
+QWidget* DictationTestPanel::focusReceiver(FocusTarget target) const
+{
+    return target == FocusTarget::WriteWordText && m_box->isVisible() ? m_box : nullptr;
 }
 
 } // namespace kelvaro

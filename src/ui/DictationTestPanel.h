@@ -21,6 +21,7 @@ public:
                        QWidget* parent = nullptr);
     void refresh(const MainState& state) override;
     void layoutChildren(const TwipRect& panel) override;
+    QWidget* focusReceiver(FocusTarget target) const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

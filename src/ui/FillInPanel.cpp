@@ -50,13 +50,12 @@ FillInPanel::FillInPanel(const TwipScale& scale, MainController& controller, QWi
     m_readWord = makeCommand(QStringLiteral("Command7"), QStringLiteral("读词"), this);
     m_readSentence = makeCommand(QStringLiteral("Command8"), QStringLiteral("读句"), this);
     m_fill = makeCommand(QStringLiteral("Command9"), QStringLiteral("填写"), this);
-    connect(m_first, &QPushButton::clicked, &controller, &MainController::firstKeyWord);
-    connect(m_back, &QPushButton::clicked, &controller, &MainController::previousKeyWord);
-    connect(m_next, &QPushButton::clicked, &controller, &MainController::nextKeyWord);
-    connect(m_readWord, &QPushButton::clicked, &controller, &MainController::readBlankWord);
-    connect(m_readSentence, &QPushButton::clicked, &controller,
-            &MainController::readFillInSentence);
-    connect(m_fill, &QPushButton::clicked, &controller, &MainController::fillInAnswer);
+    connectCommand(m_first, controller);
+    connectCommand(m_back, controller);
+    connectCommand(m_next, controller);
+    connectCommand(m_readWord, controller);
+    connectCommand(m_readSentence, controller);
+    connectCommand(m_fill, controller);
 
     m_settings = makeSettingsButton(
         QStringLiteral("Image3"), QStringLiteral("单词填空设置"), m_scale.px(300),
@@ -131,6 +130,11 @@ bool FillInPanel::eventFilter(QObject* watched, QEvent* event)
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && m_controller.fillInSpace())
         return true;
     return ModePanel::eventFilter(watched, event);
+}
+
+QWidget* FillInPanel::focusReceiver(FocusTarget target) const
+{
+    return target == FocusTarget::CurrentWordWriteText && m_box->isVisible() ? m_box : nullptr;
 }
 
 } // namespace kelvaro

@@ -21,6 +21,7 @@ public:
     void layoutChildren(const TwipRect& panel) override;
     /// The blank's box (CurrentWordWriteText).
     QLineEdit* box() const { return m_box; }
+    QWidget* focusReceiver(FocusTarget target) const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -75,12 +75,12 @@ FreeSpellingPanel::FreeSpellingPanel(const TwipScale& scale, MainController& con
         makeCommand(QStringLiteral("CueEnglishCommand"), QStringLiteral("F8提示英文"), this);
     m_cueChinese =
         makeCommand(QStringLiteral("CueChineseCommand"), QStringLiteral("F9提示中文"), this);
-    connect(m_first, &QPushButton::clicked, &controller, &MainController::spellingFirst);
-    connect(m_back, &QPushButton::clicked, &controller, &MainController::spellingBack);
-    connect(m_next, &QPushButton::clicked, &controller, &MainController::spellingNext);
-    connect(m_play, &QPushButton::clicked, &controller, &MainController::spellingReadAloud);
-    connect(m_cueEnglish, &QPushButton::clicked, &controller, &MainController::cueEnglish);
-    connect(m_cueChinese, &QPushButton::clicked, &controller, &MainController::cueChinese);
+    connectCommand(m_first, controller);
+    connectCommand(m_back, controller);
+    connectCommand(m_next, controller);
+    connectCommand(m_play, controller);
+    connectCommand(m_cueEnglish, controller);
+    connectCommand(m_cueChinese, controller);
     connect(m_english, &ClickableLabel::clicked, &controller, &MainController::englishLineClicked);
     connect(m_chinese, &ClickableLabel::clicked, &controller, &MainController::chineseLineClicked);
     for (ClickableLabel* toggle : {m_englishCheck, m_englishCaption})
@@ -179,6 +179,11 @@ bool FreeSpellingPanel::eventFilter(QObject* watched, QEvent* event)
             return m_controller.spellingKeyPressed(enter, m_box->text());
     }
     return ModePanel::eventFilter(watched, event);
+}
+
+QWidget* FreeSpellingPanel::focusReceiver(FocusTarget target) const
+{
+    return target == FocusTarget::WriteText && m_box->isVisible() ? m_box : nullptr;
 }
 
 } // namespace kelvaro

@@ -1,14 +1,10 @@
 #include "MainWindow.h"
 
-#include "DictationTestPanel.h"
 #include "ElementCanvas.h"
-#include "FillInPanel.h"
-#include "FreeSpellingPanel.h"
 #include "LibraryTree.h"
-#include "ReadAfterPanel.h"
-#include "RecallPanel.h"
+#include "ModePanel.h"
+#include "ModePanels.h"
 #include "ResultsPicture.h"
-#include "SentenceBrowsePanel.h"
 #include "TabBar.h"
 #include "TextPagePanel.h"
 #include "Theme.h"
@@ -18,6 +14,7 @@
 
 #include "app/MainController.h"
 #include "app/ModeSwitching.h"
+#include "app/ModeTable.h"
 #include "modes/Layout.h"
 
 #include <QApplication>
@@ -43,17 +40,8 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     m_titleStrip = new TitleStrip(this);
     m_tabs = new TabBar(this);
     m_tree = new LibraryTree(this);
-    m_panels[kFullTextMode] =
-        new TextPagePanel(TextPagePanel::Page::FullText, scale, controller, this);
-    m_panels[kTranslationMode] =
-        new TextPagePanel(TextPagePanel::Page::Translation, scale, controller, this);
-    m_panels[kSentenceBrowseMode] = new SentenceBrowsePanel(scale, controller, this);
-    m_panels[kReadAfterMode] = new ReadAfterPanel(scale, controller, this);
-    m_panels[kFillInMode] = new FillInPanel(scale, controller, this);
-    m_panels[kRecallMode] = new RecallPanel(scale, controller, this);
-    // The dictation tab's two sub-modes.
-    m_panels[kDictationTestMode] = new DictationTestPanel(scale, controller, this);
-    m_panels[kFreeSpellingMode] = new FreeSpellingPanel(scale, controller, this);
+    for (const ModeRow& row : kModeTable)
+        m_panels[std::size_t(row.mode)] = makeModePanel(row.mode, scale, controller, this);
     // The word popup floats over every panel.
     m_wordPopup = new WordPopup(scale, controller, this);
     // The hint card of recall and the dictation test floats over the panels too.
@@ -135,19 +123,18 @@ void MainWindow::draw()
     m_tree->selectNode(state.LessonNode);
     m_titleStrip->setTitle(state.LessonTitle);
 
-    QVector<int> tabs;
-    for (int mode : kTabOrder) {
-        if (state.TabVisible[mode])
-            tabs.append(mode);
+    QVector<Mode> tabs;
+    for (const ModeRow& row : kModeTable) {
+        if (state.TabVisible[row.mode])
+            tabs.append(row.mode);
     }
     m_tabs->setTabs(tabs, state.ModeIndex);
-    for (int mode = 1; mode < int(m_panels.size()); ++mode) {
-        if (!m_panels[mode])
-            continue;
-        const bool shown = (mode == state.ModeIndex);
+    for (const ModeRow& row : kModeTable) {
+        ModePanel* panel = this->panel(row.mode);
+        const bool shown = (row.mode == state.ModeIndex);
         if (shown)
-            m_panels[mode]->refresh(state);
-        m_panels[mode]->setVisible(shown);
+            panel->refresh(state);
+        panel->setVisible(shown);
     }
     m_wordPopup->refresh(state.wordPopup);
     m_wordCue->refresh(state.cue);
@@ -158,35 +145,18 @@ void MainWindow::draw()
 
 void MainWindow::applyFocus()
 {
-    MainContext& context = m_controller.context();
-    const FocusTarget target = context.focus;
-    context.focus = FocusTarget::None;
-    switch (target) {
-    case FocusTarget::FullTextKeys:
-        static_cast<TextPagePanel*>(m_panels[kFullTextMode])->keyReceiver()->setFocus();
-        break;
-    case FocusTarget::TranslationKeys:
-        static_cast<TextPagePanel*>(m_panels[kTranslationMode])->keyReceiver()->setFocus();
-        break;
-    case FocusTarget::Tree:
+    const FocusTarget target = m_controller.takeFocusRequest();
+    if (target == FocusTarget::None)
+        return;
+    if (target == FocusTarget::Tree) {
         m_tree->setFocus();
-        break;
-    case FocusTarget::CurrentWordWriteText:
-        if (QWidget* box = static_cast<FillInPanel*>(m_panels[kFillInMode])->box();
-            box->isVisible())
-            box->setFocus();
-        break;
-    case FocusTarget::WriteText:
-    case FocusTarget::WriteWordText: {
-        // The dictation boxes, found by name: the panel that shows one owns it.
-        const QString name = target == FocusTarget::WriteText ? QStringLiteral("WriteText")
-                                                              : QStringLiteral("WriteWordText");
-        if (auto* box = findChild<QWidget*>(name); box && box->isVisible())
-            box->setFocus();
-        break;
+        return;
     }
-    default:
-        break;
+    for (ModePanel* panel : m_panels) {
+        if (QWidget* receiver = panel ? panel->focusReceiver(target) : nullptr) {
+            receiver->setFocus();
+            return;
+        }
     }
 }
 
@@ -287,9 +257,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     // The pages' key receivers take the arrow keys to scroll.
     const bool fullPage =
-        widget == static_cast<TextPagePanel*>(m_panels[kFullTextMode])->keyReceiver();
+        widget == static_cast<TextPagePanel*>(panel(Mode::FullText))->keyReceiver();
     const bool translationPage =
-        widget == static_cast<TextPagePanel*>(m_panels[kTranslationMode])->keyReceiver();
+        widget == static_cast<TextPagePanel*>(panel(Mode::Translation))->keyReceiver();
     if ((fullPage || translationPage) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
         const int step = key->key() == Qt::Key_Down ? 1 : -1;
         fullPage ? m_controller.scrollFullText(step) : m_controller.scrollTranslation(step);

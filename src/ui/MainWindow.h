@@ -2,6 +2,8 @@
 
 #include "Twips.h"
 
+#include "modes/Mode.h"
+
 #include <QPoint>
 #include <QWidget>
 
@@ -31,8 +33,8 @@ public:
 
     /// Draws the whole state again.
     void refresh();
-    /// The panel of mode k (1..9; nullptr for 5).
-    ModePanel* panel(int mode) const { return m_panels[mode]; }
+    /// The panel of mode's tab.
+    ModePanel* panel(Mode mode) const { return m_panels[std::size_t(mode)]; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

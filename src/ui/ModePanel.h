@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include "app/FocusTarget.h"
 #include "modes/MainState.h"
 
 #include <QFrame>
@@ -24,6 +25,9 @@ public:
     virtual void refresh(const MainState& state) = 0;
     /// Places the panel's children for the panel's size in twips.
     virtual void layoutChildren(const TwipRect& panel) = 0;
+    /// The panel's widget that takes the keyboard for target, when it is this panel's and
+    /// can take it now; nullptr otherwise.
+    virtual QWidget* focusReceiver(FocusTarget) const { return nullptr; }
 
 protected:
     QRect px(const TwipRect& r) const { return m_scale.rect(r); }

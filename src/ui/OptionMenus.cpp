@@ -79,7 +79,7 @@ const char* const kPauseCaptions[] = {"无间隔", "1秒",  "2秒",  "3秒", "5�
                                       "10秒",   "20秒", "30秒", "60秒"};
 
 /// A mode's "朗读次数" and "间隔时间" submenus, from the repeat-count and pause families.
-std::vector<MenuItem> repeatFamilyItems(int mode)
+std::vector<MenuItem> repeatFamilyItems(Mode mode)
 {
     const RepeatFamily& family = *repeatFamily(mode);
     const QString prefix = QString::fromLatin1(family.prefix);
@@ -183,7 +183,7 @@ const std::vector<MenuItem>& optionMenus()
                     item(QStringLiteral("KeyWordColor"), fixed(QStringLiteral("设置重点词颜色")),
                          [](MainController& c) { c.chooseKeyWordColour(); }),
                     separator()},
-                   repeatFamilyItems(kFullTextMode))),
+                   repeatFamilyItems(Mode::FullText))),
         submenu(
             QStringLiteral("SenModeSet"), QStringLiteral("句子浏览设置"),
             concat(
@@ -191,7 +191,7 @@ const std::vector<MenuItem>& optionMenus()
                              chineseToggle([](const MainState& s) { return s.senChineseShown(); }),
                              [](MainController& c) { c.toggleSentenceChinese(); }),
                         separator()},
-                       repeatFamilyItems(kSentenceBrowseMode)),
+                       repeatFamilyItems(Mode::SentenceBrowse)),
                 {separator(),
                  submenu(QStringLiteral("SetPlayMode"), QStringLiteral("播放模式"),
                          {checkItem(
@@ -223,19 +223,19 @@ const std::vector<MenuItem>& optionMenus()
                              }),
                              [](MainController& c) { c.toggleDictationChinese(); }),
                         separator()},
-                       repeatFamilyItems(kDictationTestMode))),
+                       repeatFamilyItems(Mode::DictationTest))),
         submenu(QStringLiteral("PenModeSet"), QStringLiteral("自由拼写设置"),
                 concat({subModeMenu(QStringLiteral("ModeSelect2"), QStringLiteral("PenMode1"),
                                     QStringLiteral("PenMode2")),
                         separator()},
-                       repeatFamilyItems(kFreeSpellingMode))),
+                       repeatFamilyItems(Mode::FreeSpelling))),
         submenu(
             QStringLiteral("ClickSet"), QStringLiteral("句子回想设置"),
             concat({item(QStringLiteral("ClickSetChinese"),
                          chineseToggle([](const MainState& s) { return recallChineseShown(s); }),
                          [](MainController& c) { c.toggleRecallChinese(); }),
                     separator()},
-                   repeatFamilyItems(kRecallMode))),
+                   repeatFamilyItems(Mode::Recall))),
         submenu(QStringLiteral("CurrentWordModeSet"), QStringLiteral("单词填空设置"),
                 {fillInToggle(QStringLiteral("CurrentWordChinese"), QStringLiteral("提示词义"),
                               &Settings::currentWordChinese, FillInOption::Meaning),

@@ -1,5 +1,6 @@
 #include "PanelParts.h"
 
+#include "app/MainController.h"
 #include "modes/MainState.h"
 
 #include "Theme.h"
@@ -20,6 +21,15 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void connectCommand(QPushButton* button, MainController& controller)
+{
+    const std::optional<Command> command = commandOfButton(button->objectName());
+    Q_ASSERT(command);
+    if (command)
+        QObject::connect(button, &QPushButton::clicked, &controller,
+                         [&controller, id = *command] { controller.perform(id); });
 }
 
 QPushButton* makeCommand(const QString& objectName, const QString& caption, QWidget* parent)

@@ -15,6 +15,7 @@ class QMenu;
 namespace kelvaro {
 
 struct MainState;
+class MainController;
 
 /// A label that reports clicks (check-box pictures and their captions).
 class ClickableLabel : public QLabel
@@ -32,6 +33,9 @@ protected:
 
 /// A picture button with a caption, as the panels' commands are.
 QPushButton* makeCommand(const QString& objectName, const QString& caption, QWidget* parent);
+
+/// Wires a panel's command button to its command in the command table (by its object name).
+void connectCommand(QPushButton* button, MainController& controller);
 
 /// A sentence panel's navigation: "首句" and the read button work while the lesson has a
 /// sentence, "上一句" and "下一句" follow their button groups. read may be null.

@@ -29,16 +29,13 @@ ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controlle
     m_hint = makeLabel(QStringLiteral("VoiceHintLabel"), QStringLiteral("Muted"), this);
 
     // The navigation buttons act only when sentence browse's own would.
-    connect(m_first, &QPushButton::clicked, &controller, [&controller] {
-        if (controller.state().SentenceCount > 0)
-            controller.firstSentence();
-    });
-    connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
-    connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
-    connect(m_software, &QPushButton::clicked, &controller, &MainController::readAloud);
-    connect(m_record, &QPushButton::clicked, &controller, &MainController::recordClicked);
-    connect(m_stop, &QPushButton::clicked, &controller, &MainController::recordStopClicked);
-    connect(m_user, &QPushButton::clicked, &controller, &MainController::userVoiceClicked);
+    connectCommand(m_first, controller);
+    connectCommand(m_back, controller);
+    connectCommand(m_next, controller);
+    connectCommand(m_software, controller);
+    connectCommand(m_record, controller);
+    connectCommand(m_stop, controller);
+    connectCommand(m_user, controller);
     m_chinese.resize(2);
 
     // The voice picture: a click plays the reading under it from that point.

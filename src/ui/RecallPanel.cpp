@@ -47,11 +47,11 @@ RecallPanel::RecallPanel(const TwipScale& scale, MainController& controller, QWi
     m_read = makeCommand(QStringLiteral("WordReadCommand"), QStringLiteral("朗读"), this);
     m_reset = makeCommand(QStringLiteral("WordRestCommand"), QStringLiteral("重置"), this);
     // The navigation acts only when sentence browse's own buttons would.
-    connect(m_first, &QPushButton::clicked, &controller, &MainController::firstSentence);
-    connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
-    connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
-    connect(m_read, &QPushButton::clicked, &controller, &MainController::readAloud);
-    connect(m_reset, &QPushButton::clicked, &controller, &MainController::resetRecall);
+    connectCommand(m_first, controller);
+    connectCommand(m_back, controller);
+    connectCommand(m_next, controller);
+    connectCommand(m_read, controller);
+    connectCommand(m_reset, controller);
 
     m_settings = makeSettingsButton(
         QStringLiteral("ClickWordSetImage"), QStringLiteral("句子回想设置"), m_scale.px(300),

@@ -77,10 +77,10 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
     // The buttons take no focus: leaving the note first saves it under its own sentence.
     for (QPushButton* button : {m_first, m_back, m_next})
         connect(button, &QPushButton::pressed, this, &SentenceBrowsePanel::leaveNote);
-    connect(m_first, &QPushButton::clicked, &controller, &MainController::firstSentence);
-    connect(m_back, &QPushButton::clicked, &controller, &MainController::previousSentence);
-    connect(m_next, &QPushButton::clicked, &controller, &MainController::nextSentence);
-    connect(m_play, &QPushButton::clicked, &controller, &MainController::readAloud);
+    connectCommand(m_first, controller);
+    connectCommand(m_back, controller);
+    connectCommand(m_next, controller);
+    connectCommand(m_play, controller);
     connect(m_checkImage, &ClickableLabel::clicked, &controller,
             &MainController::toggleSentenceChinese);
     connect(m_checkLabel, &ClickableLabel::clicked, &controller,

@@ -3,7 +3,7 @@
 #include "Fonts.h"
 #include "Theme.h"
 
-#include "app/ModeSwitching.h"
+#include "app/ModeTable.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,14 +18,14 @@ TabBar::TabBar(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void TabBar::setTabs(const QVector<int>& modes, int current)
+void TabBar::setTabs(const QVector<Mode>& modes, Mode current)
 {
     m_modes = modes;
     m_current = current;
     update();
 }
 
-QRect TabBar::tabRect(int mode) const
+QRect TabBar::tabRect(Mode mode) const
 {
     const int index = int(m_modes.indexOf(mode));
     if (index < 0)
@@ -41,7 +41,7 @@ void TabBar::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(interfaceFont(10));
-    for (int mode : m_modes) {
+    for (Mode mode : m_modes) {
         const QRectF r = QRectF(tabRect(mode)).adjusted(0.5, 3.5, -0.5, 0.5);
         const bool current = (mode == m_current);
         p.setPen(QPen(current ? theme::kBorder : QColor(0, 0, 0, 0), 1));
@@ -62,7 +62,7 @@ void TabBar::paintEvent(QPaintEvent*)
 
 void TabBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    for (int mode : m_modes) {
+    for (Mode mode : m_modes) {
         if (tabRect(mode).contains(event->position().toPoint())) {
             emit tabClicked(mode);
             return;
@@ -72,21 +72,21 @@ void TabBar::mouseReleaseEvent(QMouseEvent* event)
 
 void TabBar::mouseMoveEvent(QMouseEvent* event)
 {
-    int hover = -1;
-    for (int mode : m_modes) {
+    std::optional<Mode> hover;
+    for (Mode mode : m_modes) {
         if (tabRect(mode).contains(event->position().toPoint()))
             hover = mode;
     }
     if (hover != m_hover) {
         m_hover = hover;
-        setCursor(hover >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        setCursor(hover ? Qt::PointingHandCursor : Qt::ArrowCursor);
         update();
     }
 }
 
 void TabBar::leaveEvent(QEvent*)
 {
-    m_hover = -1;
+    m_hover.reset();
     update();
 }
 

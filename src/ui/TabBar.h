@@ -1,7 +1,11 @@
 #pragma once
 
+#include "modes/Mode.h"
+
 #include <QVector>
 #include <QWidget>
+
+#include <optional>
 
 namespace kelvaro {
 
@@ -13,12 +17,12 @@ public:
     explicit TabBar(QWidget* parent = nullptr);
 
     /// The tabs shown, left to right, and the current mode.
-    void setTabs(const QVector<int>& modes, int current);
-    /// Where tab mode stands (for tests and the highlight); empty when not shown.
-    QRect tabRect(int mode) const;
+    void setTabs(const QVector<Mode>& modes, Mode current);
+    /// Where mode's tab stands (for tests and the highlight); empty when not shown.
+    QRect tabRect(Mode mode) const;
 
 signals:
-    void tabClicked(int mode);
+    void tabClicked(kelvaro::Mode mode);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,9 +31,9 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    QVector<int> m_modes;
-    int m_current = 1;
-    int m_hover = -1;
+    QVector<Mode> m_modes;
+    Mode m_current = Mode::FullText;
+    std::optional<Mode> m_hover;
 };
 
 } // namespace kelvaro

@@ -136,8 +136,8 @@ void TextPagePanel::connectFullText(MainController& controller)
     m_pauseRead->setEnabled(false);
     // The narrower of the two places: less padding, so the whole caption shows.
     m_pauseRead->setStyleSheet(QStringLiteral("padding: 3px 4px;"));
-    connect(m_allRead, &QPushButton::clicked, &controller, &MainController::allReadClicked);
-    connect(m_pauseRead, &QPushButton::clicked, &controller, &MainController::pauseReadClicked);
+    connectCommand(m_allRead, controller);
+    connectCommand(m_pauseRead, controller);
 }
 
 void TextPagePanel::connectTranslation(MainController& controller)
@@ -180,7 +180,7 @@ void TextPagePanel::connectTranslation(MainController& controller)
         menu->popup(QCursor::pos());
     });
     m_reset = makeCommand(QStringLiteral("ResetCommand"), QStringLiteral("恢复"), this);
-    connect(m_reset, &QPushButton::clicked, &controller, &MainController::resetTranslation);
+    connectCommand(m_reset, controller);
 }
 
 const ScrollView& TextPagePanel::scroll(const MainState& state) const
@@ -262,6 +262,13 @@ void TextPagePanel::refreshTranslation(const MainState& state, int row)
     m_option->setGeometry(
         px({right - kFirstButtonIn, row, kFirstButtonIn - kSecondButtonIn - 150, kButtonHeight}));
     m_reset->setGeometry(px({right - kSecondButtonIn, row, kSecondButtonIn - 240, kButtonHeight}));
+}
+
+QWidget* TextPagePanel::focusReceiver(FocusTarget target) const
+{
+    const FocusTarget mine =
+        m_page == Page::FullText ? FocusTarget::FullTextKeys : FocusTarget::TranslationKeys;
+    return target == mine ? m_keyReceiver : nullptr;
 }
 
 } // namespace kelvaro

@@ -25,6 +25,7 @@ public:
     /// The page's keyboard receiver (Combo2 for the full text, Combo1 for the translation):
     /// off the page, it takes the keys that scroll it.
     QWidget* keyReceiver() const { return m_keyReceiver; }
+    QWidget* focusReceiver(FocusTarget target) const override;
 
 private:
     const ScrollView& scroll(const MainState& state) const;

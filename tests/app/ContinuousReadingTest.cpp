@@ -4,8 +4,8 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
+#include "app/CommandTable.h"
 #include "app/ContinuousReading.h"
-#include "app/KeyCommands.h"
 #include "app/LessonOpening.h"
 #include "app/ModeSwitching.h"
 #include "app/SentenceDisplay.h"
@@ -48,12 +48,12 @@ public:
     {
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = kFullTextMode;
+        settings.modeIndex = modeNumber(Mode::FullText);
         settings.all = all;
         ASSERT_TRUE(shell.writeLesson(1, lessonText(records(sentences))));
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.startUp());
-        tabClicked(context(), kFullTextMode); // start-up may be reading sentence 1
+        tabClicked(context(), Mode::FullText); // start-up may be reading sentence 1
         shell.lessonPlayer.clearCalls();
         m_base = shell.clock.now();
     }
@@ -81,8 +81,8 @@ public:
         QStringList running;
         if (t.ReadTimer->isEnabled())
             running.append(QStringLiteral("ReadTimer"));
-        if (t.Timer5->isEnabled())
-            running.append(QStringLiteral("Timer5"));
+        if (t.fullTextPauseTimer->isEnabled())
+            running.append(QStringLiteral("fullTextPauseTimer"));
         return running;
     }
 
@@ -223,8 +223,8 @@ TEST(ContinuousReading, ButtonsComeToRestWhenNothingMoreWillBeRead)
         allReadClicked(run.context());
         run.runUntil(500);
         pauseReadClicked(run.context());
-        tabClicked(run.context(), kTranslationMode);
-        tabClicked(run.context(), kFullTextMode);
+        tabClicked(run.context(), Mode::Translation);
+        tabClicked(run.context(), Mode::FullText);
         EXPECT_EQ(run.buttons(), kRest);
         run.runUntil(30000);
         EXPECT_EQ(run.timeline, (QStringList{"0 setEndFence 2", "0 setPosition 1", "0 play",

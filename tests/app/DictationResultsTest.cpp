@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(shell.folder.isValid());
-        settings.modeIndex = kDictationTestMode;
+        settings.modeIndex = modeNumber(Mode::DictationTest);
         settings.writeMode = QStringLiteral("2");
         settings.write.count = 0;
         ASSERT_TRUE(shell.writeBookList(

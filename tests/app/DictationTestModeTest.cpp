@@ -2,8 +2,8 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
+#include "app/CommandTable.h"
 #include "app/Dictation.h"
-#include "app/KeyCommands.h"
 #include "app/ModeSwitching.h"
 #include "app/SentenceDisplay.h"
 #include "app/StartUp.h"
@@ -33,7 +33,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(shell.folder.isValid());
-        settings.modeIndex = kDictationTestMode;
+        settings.modeIndex = modeNumber(Mode::DictationTest);
         settings.writeMode = QStringLiteral("2");
         settings.write.count = 0; // no reading: the player's calls stay the test's own
     }
@@ -203,7 +203,7 @@ TEST_F(DictationTestModeTest, HintsCostOneAndFiveOnlyWithAWordAndRedoKeepsTheSco
     EXPECT_EQ(score().score, 89);
 
     // Outside the test F5 and F6 do nothing.
-    tabClicked(context(), kSentenceBrowseMode);
+    tabClicked(context(), Mode::SentenceBrowse);
     keyPressed(context(), WindowKey::F5);
     EXPECT_EQ(score().score, 89);
 }
@@ -298,7 +298,7 @@ TEST_F(DictationTestModeTest, AFailedWriteIsReportedAndThePassIsKeptForTheNextSa
 
 TEST_F(DictationTestModeTest, ASentenceWithoutWordsIsScoredOnlyInTheDictationTest)
 {
-    settings.modeIndex = kSentenceBrowseMode;
+    settings.modeIndex = modeNumber(Mode::SentenceBrowse);
     start({kHelloTom, kNoWords, kGoodMorning});
     nextSentence(context());
     EXPECT_EQ(state().CurrentSentence, 2);
@@ -306,7 +306,7 @@ TEST_F(DictationTestModeTest, ASentenceWithoutWordsIsScoredOnlyInTheDictationTes
     EXPECT_EQ(storedRecords()[1], kNoWords);
 
     // Entering the test scores it at once, and it moves on.
-    tabClicked(context(), kDictationTestMode);
+    tabClicked(context(), Mode::DictationTest);
     EXPECT_EQ(shell.dialogs.countMentioning(QStringLiteral("已过关")), 1);
     EXPECT_EQ(state().CurrentSentence, 3);
     EXPECT_TRUE(isDictated(storedRecords()[1]));
@@ -317,8 +317,8 @@ TEST_F(DictationTestModeTest, EnteringTheTestHidesTheWordsAgainButKeepsTheScore)
     start({kHelloTom, kGoodMorning});
     keyPressed(context(), WindowKey::F5);
     type("hello ");
-    tabClicked(context(), kSentenceBrowseMode);
-    tabClicked(context(), kDictationTestMode);
+    tabClicked(context(), Mode::SentenceBrowse);
+    tabClicked(context(), Mode::DictationTest);
     EXPECT_TRUE(slotHidden(1));
     EXPECT_EQ(state().dictation.DictationWordIndex, 1);
     EXPECT_EQ(score().score, 99);
@@ -328,29 +328,29 @@ TEST_F(DictationTestModeTest, EnteringTheTestHidesTheWordsAgainButKeepsTheScore)
 TEST_F(DictationTestModeTest, TheSubModeSwitchChangesTheTabAndIsRememberedAfterARestart)
 {
     start({kHelloTom, kGoodMorning});
-    EXPECT_TRUE(state().TabVisible[kDictationTestMode]);
-    EXPECT_FALSE(state().TabVisible[kFreeSpellingMode]);
+    EXPECT_TRUE(state().TabVisible[Mode::DictationTest]);
+    EXPECT_FALSE(state().TabVisible[Mode::FreeSpelling]);
     keyPressed(context(), WindowKey::F5);
 
     selectFreeSpelling(context());
-    EXPECT_EQ(state().ModeIndex, kFreeSpellingMode);
-    EXPECT_FALSE(state().TabVisible[kDictationTestMode]);
-    EXPECT_TRUE(state().TabVisible[kFreeSpellingMode]);
+    EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
+    EXPECT_FALSE(state().TabVisible[Mode::DictationTest]);
+    EXPECT_TRUE(state().TabVisible[Mode::FreeSpelling]);
     EXPECT_EQ(state().options.writeMode, QStringLiteral("1"));
     EXPECT_EQ(context().focus, FocusTarget::WriteText);
 
     // Back: the test goes on with its word and score.
     selectDictationTest(context());
-    EXPECT_EQ(state().ModeIndex, kDictationTestMode);
+    EXPECT_EQ(state().ModeIndex, Mode::DictationTest);
     EXPECT_EQ(score().score, 99);
     selectFreeSpelling(context());
 
     ASSERT_TRUE(shutDown(context()));
     shell.restart();
     ASSERT_TRUE(shell.startUp());
-    EXPECT_EQ(state().ModeIndex, kFreeSpellingMode);
-    EXPECT_TRUE(state().TabVisible[kFreeSpellingMode]);
-    EXPECT_FALSE(state().TabVisible[kDictationTestMode]);
+    EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
+    EXPECT_TRUE(state().TabVisible[Mode::FreeSpelling]);
+    EXPECT_FALSE(state().TabVisible[Mode::DictationTest]);
 }
 
 TEST_F(DictationTestModeTest, ThePassMarkAndTheChineseLineFollowTheMenu)

@@ -3,8 +3,8 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
+#include "app/CommandTable.h"
 #include "app/FillInActions.h"
-#include "app/KeyCommands.h"
 #include "app/ModeSwitching.h"
 #include "app/SentenceDisplay.h"
 #include "app/StartUp.h"
@@ -42,7 +42,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = kFillInMode;
+        settings.modeIndex = modeNumber(Mode::FillIn);
         settings.keyWordColour = keyWordColour;
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.writeLesson(1, lessonText(records)));
@@ -67,7 +67,7 @@ protected:
         shell.lessonPlayer.clearCalls();
         shell.wordPlayer.clearCalls();
     }
-    /// Whether the word player started a recording once Timer1 has fired.
+    /// Whether the word player started a recording once wordDelayTimer has fired.
     bool wordSpoken()
     {
         shell.clock.advance(10);
@@ -182,7 +182,7 @@ TEST_F(FillInTest, TheKeysWalkTheKeyWordsAcrossSentencesAndStopAtEitherEnd)
 TEST_F(FillInTest, AStepShowsTheSentenceWaitingAtItsStartWithoutReadingIt)
 {
     start();
-    state().ModeIndex = kFillInMode;
+    state().ModeIndex = Mode::FillIn;
     key(WindowKey::PageDown);
     EXPECT_EQ(shell.lessonPlayer.calls(),
               (QStringList{"setEndFence 2.5", "setPosition 1.5", "pause"}));
@@ -303,7 +303,7 @@ TEST_F(FillInTest, SpaceAfterTheRightWordMovesOnAndBackspaceStartsAgain)
     EXPECT_TRUE(key(WindowKey::Home));
     EXPECT_EQ(where(), std::make_tuple(1, 3, QStringLiteral("1 / 4")));
 
-    state().ModeIndex = kSentenceBrowseMode;
+    state().ModeIndex = Mode::SentenceBrowse;
     fillInTyped(context(), QStringLiteral("Tom"));
     EXPECT_FALSE(key(WindowKey::Backspace)); // only the fill-in's bubble takes it
 }
@@ -330,7 +330,7 @@ TEST_F(FillInTest, HintKeysAndTheAnswer)
     EXPECT_TRUE(fillIn().Picture7.visible);
 
     // Outside the fill-in the same keys do nothing.
-    state().ModeIndex = kRecallMode;
+    state().ModeIndex = Mode::Recall;
     show(1);
     for (WindowKey k : {WindowKey::F1, WindowKey::F2, WindowKey::F3, WindowKey::F4, WindowKey::F6,
                         WindowKey::F10})
@@ -400,7 +400,7 @@ TEST_F(FillInTest, ALessonWithoutKeyWordsDisablesTheControlsAndNoKeyMisbehaves)
     }
 
     // The first mark (Ctrl + click in sentence browse) brings "首词" and "读句" back.
-    state().ModeIndex = kSentenceBrowseMode;
+    state().ModeIndex = Mode::SentenceBrowse;
     show(1);
     keyPressed(context(), WindowKey::Ctrl);
     sentenceWordClicked(context(), 3);

@@ -2,8 +2,8 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
+#include "app/CommandTable.h"
 #include "app/FreeSpellingActions.h"
-#include "app/KeyCommands.h"
 #include "app/SentenceDisplay.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(shell.folder.isValid());
-        settings.modeIndex = kFreeSpellingMode;
+        settings.modeIndex = modeNumber(Mode::FreeSpelling);
         settings.writeMode = QStringLiteral("1");
         settings.pen.count = 0;
     }

@@ -23,7 +23,7 @@ protected:
             ASSERT_TRUE(shell.writeLesson(1, lessonText(records)));
         }
         Settings settings = defaultSettings();
-        settings.modeIndex = kSentenceBrowseMode;
+        settings.modeIndex = modeNumber(Mode::SentenceBrowse);
         settings.allChineseCheck = allChinese;
         settings.keyWordColour = 0xFF0000; // blue
         ASSERT_TRUE(shell.writeSettings(settings));
@@ -246,12 +246,12 @@ TEST_F(FullTextLayoutTest, ShowingASentenceCentresTheViewsOfTheOtherModes)
 
     const struct
     {
-        int mode;
+        Mode mode;
         bool centresFullText, centresTranslation;
     } cases[] = {
-        {kSentenceBrowseMode, true, true},
-        {kFullTextMode, false, true}, // the page the learner is reading is not moved under him
-        {kTranslationMode, true, false},
+        {Mode::SentenceBrowse, true, true},
+        {Mode::FullText, false, true}, // the page the learner is reading is not moved under him
+        {Mode::Translation, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);
@@ -267,7 +267,7 @@ TEST_F(FullTextLayoutTest, ShowingASentenceCentresTheViewsOfTheOtherModes)
     }
 
     // At the ends the page stops at its top and at its bottom, the thumb at its stops.
-    state().ModeIndex = kSentenceBrowseMode;
+    state().ModeIndex = Mode::SentenceBrowse;
     showSentenceNumber(1);
     EXPECT_EQ(full.page.top, 0);
     EXPECT_EQ(full.thumbTop, 255);

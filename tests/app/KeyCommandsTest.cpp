@@ -1,7 +1,7 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
-#include "app/KeyCommands.h"
+#include "app/CommandTable.h"
 #include "app/SentenceDisplay.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ protected:
     }
 
     /// Shows sentence s in mode with the given repeat count for every mode, player log cleared.
-    void prepare(int mode, int s, int count = 1)
+    void prepare(Mode mode, int s, int count = 1)
     {
         MainState& state = shell.state();
         state.ModeIndex = mode;
@@ -47,27 +47,28 @@ TEST_F(KeyCommandsTest, PageKeysAndHomeMoveOnlyWhereTheButtonsWould)
 {
     const struct
     {
-        int mode, from;
+        Mode mode;
+        int from;
         WindowKey key;
         int to;
         QStringList calls;
     } cases[] = {
-        {kSentenceBrowseMode, 1, WindowKey::PageDown, 2, kPlaysSentence2},
-        {kSentenceBrowseMode, 2, WindowKey::PageDown, 2, {}}, // next group disabled
-        {kSentenceBrowseMode, 2, WindowKey::PageUp, 1, kPlaysSentence1},
-        {kSentenceBrowseMode, 1, WindowKey::PageUp, 1, {}}, // back group disabled
-        {kTranslationMode, 2, WindowKey::Home, 1, kPlaysSentence1},
-        {kTranslationMode, 1, WindowKey::Home, 1, kPlaysSentence1}, // whatever the back group says
-        {kFreeSpellingMode, 1, WindowKey::PageDown, 2, kPlaysSentence2},
+        {Mode::SentenceBrowse, 1, WindowKey::PageDown, 2, kPlaysSentence2},
+        {Mode::SentenceBrowse, 2, WindowKey::PageDown, 2, {}}, // next group disabled
+        {Mode::SentenceBrowse, 2, WindowKey::PageUp, 1, kPlaysSentence1},
+        {Mode::SentenceBrowse, 1, WindowKey::PageUp, 1, {}}, // back group disabled
+        {Mode::Translation, 2, WindowKey::Home, 1, kPlaysSentence1},
+        {Mode::Translation, 1, WindowKey::Home, 1, kPlaysSentence1}, // whatever the back group says
+        {Mode::FreeSpelling, 1, WindowKey::PageDown, 2, kPlaysSentence2},
         // In the fill-in mode these keys walk the key words (one, in sentence 2), never the
         // sentences; the sentence of a key word waits paused at its start.
-        {kFillInMode, 1, WindowKey::PageDown, 2, kWaitsAtSentence2},
-        {kFillInMode, 2, WindowKey::PageUp, 2, {}},
-        {kFillInMode, 2, WindowKey::PageDown, 2, {}},
-        {kFillInMode, 1, WindowKey::Home, 2, kWaitsAtSentence2},
+        {Mode::FillIn, 1, WindowKey::PageDown, 2, kWaitsAtSentence2},
+        {Mode::FillIn, 2, WindowKey::PageUp, 2, {}},
+        {Mode::FillIn, 2, WindowKey::PageDown, 2, {}},
+        {Mode::FillIn, 1, WindowKey::Home, 2, kWaitsAtSentence2},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.mode) + " from " + std::to_string(c.from));
+        SCOPED_TRACE(std::to_string(modeNumber(c.mode)) + " from " + std::to_string(c.from));
         prepare(c.mode, c.from);
         keyPressed(shell.context(), c.key);
         EXPECT_EQ(shell.state().CurrentSentence, c.to);
@@ -79,12 +80,13 @@ TEST_F(KeyCommandsTest, F7PlaysByTheModesRepeatCountExceptInFillIn)
 {
     const struct
     {
-        int mode, count;
+        Mode mode;
+        int count;
         bool plays;
     } cases[] = {
-        {kSentenceBrowseMode, 0, false}, {kSentenceBrowseMode, 1, true},
-        {kTranslationMode, 0, true},     {kDictationTestMode, 0, false},
-        {kFillInMode, 0, true}, // the fill-in mode's F7 is its "read the sentence" button
+        {Mode::SentenceBrowse, 0, false}, {Mode::SentenceBrowse, 1, true},
+        {Mode::Translation, 0, true},     {Mode::DictationTest, 0, false},
+        {Mode::FillIn, 0, true}, // the fill-in mode's F7 is its "read the sentence" button
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);

@@ -3,8 +3,8 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
+#include "app/CommandTable.h"
 #include "app/Dictation.h"
-#include "app/KeyCommands.h"
 #include "app/SentenceDisplay.h"
 #include "app/WordCueActions.h"
 #include "modes/WordCueHints.h"
@@ -77,12 +77,12 @@ void PrintTo(const Observed& o, std::ostream* out)
 class ModeWindow
 {
 public:
-    explicit ModeWindow(int mode, int start = kStart, int count = 1)
+    explicit ModeWindow(Mode mode, int start = kStart, int count = 1)
     {
         EXPECT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = mode;
-        settings.writeMode = QLatin1String(mode == kDictationTestMode ? "2" : "1");
+        settings.modeIndex = modeNumber(mode);
+        settings.writeMode = QLatin1String(mode == Mode::DictationTest ? "2" : "1");
         for (RepeatOption* option :
              {&settings.sen, &settings.write, &settings.all, &settings.click, &settings.pen})
             option->count = count;      // at 1 F7 plays in every mode
@@ -99,9 +99,9 @@ public:
         // Something for "重做", "重置" and the page keys of free spelling to undo.
         state.dictation.WriteText = QStringLiteral("Good");
         state.dictation.score = {90, 1, 0, 0};
-        if (mode == kRecallMode)
+        if (mode == Mode::Recall)
             cueFullReveal(shell.context(), 1);
-        if (mode == kDictationTestMode && start == kStart) {
+        if (mode == Mode::DictationTest && start == kStart) {
             for (QChar c : QStringLiteral("Good ")) {
                 dictationKeyPressed(shell.context());
                 dictationTextChanged(shell.context(), state.dictation.WriteWordText + c);
@@ -166,18 +166,23 @@ enum class Effect {
     ResetRecall,
 };
 
-const int kModes[] = {kFullTextMode,  kSentenceBrowseMode, kTranslationMode, kDictationTestMode,
-                      kReadAfterMode, kFreeSpellingMode,   kRecallMode,      kFillInMode};
+const Mode kModes[] = {Mode::FullText,      Mode::SentenceBrowse, Mode::Translation,
+                       Mode::DictationTest, Mode::ReadAfter,      Mode::FreeSpelling,
+                       Mode::Recall,        Mode::FillIn};
 
 /// The key table: a key's effect in the modes it names; in every other mode it does nothing.
 struct KeyRow
 {
     WindowKey key;
     const char* name;
-    std::map<int, Effect> modes; // mode -> effect; -1 = every mode not named
+    std::map<int, Effect> modes; // mode number -> effect; -1 = every mode not named
 };
 
 const int kOthers = -1;
+constexpr int kFillIn = modeNumber(Mode::FillIn);
+constexpr int kDictationTest = modeNumber(Mode::DictationTest);
+constexpr int kFreeSpelling = modeNumber(Mode::FreeSpelling);
+constexpr int kRecall = modeNumber(Mode::Recall);
 
 const KeyRow kKeyTable[] = {
     // Backspace only acts while the fill-in bubble is up; the table's start has none.
@@ -185,33 +190,29 @@ const KeyRow kKeyTable[] = {
     {WindowKey::Ctrl, "Ctrl", {{kOthers, Effect::HoldCtrl}}},
     {WindowKey::PageUp,
      "PageUp",
-     {{kFillInMode, Effect::PreviousKeyWord}, {kOthers, Effect::PreviousSentence}}},
+     {{kFillIn, Effect::PreviousKeyWord}, {kOthers, Effect::PreviousSentence}}},
     {WindowKey::PageDown,
      "PageDown",
-     {{kFillInMode, Effect::NextKeyWord}, {kOthers, Effect::NextSentence}}},
-    {WindowKey::Home,
-     "Home",
-     {{kFillInMode, Effect::FirstKeyWord}, {kOthers, Effect::FirstSentence}}},
-    {WindowKey::F1, "F1", {{kFillInMode, Effect::MeaningHint}}},
-    {WindowKey::F2, "F2", {{kFillInMode, Effect::SpeakWord}}},
-    {WindowKey::F3, "F3", {{kFillInMode, Effect::TranscriptionHint}}},
-    {WindowKey::F4, "F4", {{kFillInMode, Effect::WordHint}}},
-    {WindowKey::F5, "F5", {{kDictationTestMode, Effect::ProgressiveHint}}},
-    {WindowKey::F6,
-     "F6",
-     {{kDictationTestMode, Effect::DirectHint}, {kFillInMode, Effect::WordHint}}},
+     {{kFillIn, Effect::NextKeyWord}, {kOthers, Effect::NextSentence}}},
+    {WindowKey::Home, "Home", {{kFillIn, Effect::FirstKeyWord}, {kOthers, Effect::FirstSentence}}},
+    {WindowKey::F1, "F1", {{kFillIn, Effect::MeaningHint}}},
+    {WindowKey::F2, "F2", {{kFillIn, Effect::SpeakWord}}},
+    {WindowKey::F3, "F3", {{kFillIn, Effect::TranscriptionHint}}},
+    {WindowKey::F4, "F4", {{kFillIn, Effect::WordHint}}},
+    {WindowKey::F5, "F5", {{kDictationTest, Effect::ProgressiveHint}}},
+    {WindowKey::F6, "F6", {{kDictationTest, Effect::DirectHint}, {kFillIn, Effect::WordHint}}},
     {WindowKey::F7, "F7", {{kOthers, Effect::Play}}},
-    {WindowKey::F8, "F8", {{kFreeSpellingMode, Effect::EnglishCue}}},
-    {WindowKey::F9, "F9", {{kFreeSpellingMode, Effect::ChineseCue}}},
-    {WindowKey::F10, "F10", {{kFillInMode, Effect::FillBlank}}},
+    {WindowKey::F8, "F8", {{kFreeSpelling, Effect::EnglishCue}}},
+    {WindowKey::F9, "F9", {{kFreeSpelling, Effect::ChineseCue}}},
+    {WindowKey::F10, "F10", {{kFillIn, Effect::FillBlank}}},
     {WindowKey::F12,
      "F12",
-     {{kDictationTestMode, Effect::RedoDictation}, {kRecallMode, Effect::ResetRecall}}},
+     {{kDictationTest, Effect::RedoDictation}, {kRecall, Effect::ResetRecall}}},
 };
 
-Effect effectIn(const KeyRow& row, int mode)
+Effect effectIn(const KeyRow& row, Mode mode)
 {
-    if (auto it = row.modes.find(mode); it != row.modes.end())
+    if (auto it = row.modes.find(modeNumber(mode)); it != row.modes.end())
         return it->second;
     if (auto it = row.modes.find(kOthers); it != row.modes.end())
         return it->second;
@@ -219,7 +220,7 @@ Effect effectIn(const KeyRow& row, int mode)
 }
 
 /// The fields the effect must change from before (b) to after (a); the rest must stay.
-void expectEffect(Effect effect, int mode, Observed b, const Observed& a)
+void expectEffect(Effect effect, Mode mode, Observed b, const Observed& a)
 {
     switch (effect) {
     case Effect::Nothing:
@@ -234,7 +235,7 @@ void expectEffect(Effect effect, int mode, Observed b, const Observed& a)
         EXPECT_EQ(a.sentence, effect == Effect::PreviousSentence ? 2
                               : effect == Effect::NextSentence   ? 4
                                                                  : 1);
-        if (mode == kFreeSpellingMode && effect != Effect::FirstSentence) {
+        if (mode == Mode::FreeSpelling && effect != Effect::FirstSentence) {
             EXPECT_EQ(a.writeText, QString());
         }
         // The sentence shown anew redraws its view; only the sentence is checked here.
@@ -304,8 +305,8 @@ void expectEffect(Effect effect, int mode, Observed b, const Observed& a)
 TEST(KeyTableTest, EveryKeyInEveryModeDoesItsOwnJobAndNothingElse)
 {
     for (const KeyRow& row : kKeyTable) {
-        for (int mode : kModes) {
-            SCOPED_TRACE(std::string(row.name) + " in mode " + std::to_string(mode));
+        for (Mode mode : kModes) {
+            SCOPED_TRACE(std::string(row.name) + " in mode " + std::to_string(modeNumber(mode)));
             ModeWindow window(mode);
             const Observed before = window.observe();
             const Effect effect = effectIn(row, mode);
@@ -318,7 +319,7 @@ TEST(KeyTableTest, EveryKeyInEveryModeDoesItsOwnJobAndNothingElse)
 
 TEST(KeyTableTest, AnyKeyReleasedEndsTheCtrlStateInEveryMode)
 {
-    for (int mode : kModes) {
+    for (Mode mode : kModes) {
         SCOPED_TRACE(mode);
         ModeWindow window(mode);
         keyPressed(window.shell.context(), WindowKey::Ctrl);
@@ -337,8 +338,9 @@ TEST(KeyTableTest, AtEitherEndThePageKeysDoNothingAndTheTypingStays)
         WindowKey key;
     } ends[] = {{1, WindowKey::PageUp}, {4, WindowKey::PageDown}};
     for (const auto& end : ends) {
-        for (int mode : kModes) {
-            SCOPED_TRACE(std::to_string(end.start) + " in mode " + std::to_string(mode));
+        for (Mode mode : kModes) {
+            SCOPED_TRACE(std::to_string(end.start) + " in mode " +
+                         std::to_string(modeNumber(mode)));
             ModeWindow window(mode, end.start);
             const Observed before = window.observe();
             EXPECT_FALSE(keyPressed(window.shell.context(), end.key));
@@ -350,8 +352,8 @@ TEST(KeyTableTest, AtEitherEndThePageKeysDoNothingAndTheTypingStays)
 TEST(KeyTableTest, WithoutRepeatsF7PlaysOnlyWhereTheModeAlwaysReads)
 {
     // Translation and read-after always read; the fill-in's F7 is its own "read" button.
-    const QList<int> alwaysReads = {kTranslationMode, kReadAfterMode, kFillInMode};
-    for (int mode : kModes) {
+    const QList<Mode> alwaysReads = {Mode::Translation, Mode::ReadAfter, Mode::FillIn};
+    for (Mode mode : kModes) {
         SCOPED_TRACE(mode);
         ModeWindow window(mode, kStart, 0);
         const Observed before = window.observe();

@@ -2,7 +2,7 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
-#include "app/KeyCommands.h"
+#include "app/CommandTable.h"
 #include "app/LessonOpening.h"
 #include "app/SentenceDisplay.h"
 
@@ -21,7 +21,7 @@ protected:
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
         settings.startSentence = 2;
-        settings.modeIndex = kSentenceBrowseMode;
+        settings.modeIndex = modeNumber(Mode::SentenceBrowse);
         ASSERT_TRUE(shell.writeSettings(settings));
     }
 

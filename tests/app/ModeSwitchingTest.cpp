@@ -12,26 +12,27 @@ TEST(ModeSwitching, TabClickStopsEveryReadingAndMovesTheFocus)
 {
     const struct
     {
-        int from, tab;
+        Mode from, tab;
         FocusTarget focus; ///< Tree: the focus stays where it was
     } cases[] = {
-        {kSentenceBrowseMode, kFullTextMode, FocusTarget::FullTextKeys},
-        {kSentenceBrowseMode, kTranslationMode, FocusTarget::TranslationKeys},
-        {kSentenceBrowseMode, kFreeSpellingMode, FocusTarget::WriteText},
-        {kSentenceBrowseMode, kDictationTestMode, FocusTarget::WriteWordText},
-        {kSentenceBrowseMode, kFillInMode, FocusTarget::CurrentWordWriteText},
-        {kTranslationMode, kSentenceBrowseMode, FocusTarget::Tree},
-        {kTranslationMode, kReadAfterMode, FocusTarget::Tree},
-        {kTranslationMode, kRecallMode, FocusTarget::Tree},
+        {Mode::SentenceBrowse, Mode::FullText, FocusTarget::FullTextKeys},
+        {Mode::SentenceBrowse, Mode::Translation, FocusTarget::TranslationKeys},
+        {Mode::SentenceBrowse, Mode::FreeSpelling, FocusTarget::WriteText},
+        {Mode::SentenceBrowse, Mode::DictationTest, FocusTarget::WriteWordText},
+        {Mode::SentenceBrowse, Mode::FillIn, FocusTarget::CurrentWordWriteText},
+        {Mode::Translation, Mode::SentenceBrowse, FocusTarget::Tree},
+        {Mode::Translation, Mode::ReadAfter, FocusTarget::Tree},
+        {Mode::Translation, Mode::Recall, FocusTarget::Tree},
         // The tab that is already current stops the reading all the same.
-        {kSentenceBrowseMode, kSentenceBrowseMode, FocusTarget::Tree},
-        {kTranslationMode, kTranslationMode, FocusTarget::TranslationKeys},
+        {Mode::SentenceBrowse, Mode::SentenceBrowse, FocusTarget::Tree},
+        {Mode::Translation, Mode::Translation, FocusTarget::TranslationKeys},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.from) + " -> " + std::to_string(c.tab));
+        SCOPED_TRACE(std::to_string(modeNumber(c.from)) + " -> " +
+                     std::to_string(modeNumber(c.tab)));
         ShellFixture shell;
         Settings settings = defaultSettings();
-        settings.modeIndex = c.from;
+        settings.modeIndex = modeNumber(c.from);
         settings.sen.count = 3;
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.startUp());
@@ -41,7 +42,8 @@ TEST(ModeSwitching, TabClickStopsEveryReadingAndMovesTheFocus)
         // A reading in progress, with the repeat pauses of every mode running.
         readAloud(context);
         const Timers& t = context.timers;
-        for (Timer* timer : {t.Timer3, t.Timer4, t.Timer5, t.Timer6, t.Timer7})
+        for (Timer* timer : {t.browsePauseTimer, t.dictationPauseTimer, t.fullTextPauseTimer,
+                             t.recallPauseTimer, t.spellingPauseTimer})
             timer->setEnabled(true);
         context.state.CurrentReadCount = 2;
         context.focus = FocusTarget::Tree;
@@ -53,7 +55,8 @@ TEST(ModeSwitching, TabClickStopsEveryReadingAndMovesTheFocus)
         EXPECT_EQ(context.state.CurrentReadCount, 0);
         EXPECT_EQ(shell.lessonPlayer.calls(), QStringList{"pause"});
         EXPECT_FALSE(shell.lessonPlayer.isPlaying());
-        for (Timer* timer : {t.ReadTimer, t.Timer3, t.Timer4, t.Timer5, t.Timer6, t.Timer7})
+        for (Timer* timer : {t.ReadTimer, t.browsePauseTimer, t.dictationPauseTimer,
+                             t.fullTextPauseTimer, t.recallPauseTimer, t.spellingPauseTimer})
             EXPECT_FALSE(timer->isEnabled());
 
         // Nothing starts again by itself in the new mode.

@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         Settings settings = defaultSettings();
-        settings.modeIndex = kReadAfterMode;
+        settings.modeIndex = modeNumber(Mode::ReadAfter);
         ASSERT_TRUE(shell.writeSettings(settings));
         controller = std::make_unique<MainController>(shell.context());
         ASSERT_TRUE(controller->startUp());
@@ -43,16 +43,16 @@ TEST_F(ReadAfterAndWordsTest, RecorderIsOpenedOnTheRecorderFileAtStartUp)
 TEST_F(ReadAfterAndWordsTest, RecordStopAndPlayBackChangeTheButtonsAndStopTheLessonReading)
 {
     shell.recorder.clearCalls();
-    controller->readAloud(); // "标准读音"
-    controller->recordClicked();
-    controller->recordClicked(); // a second take discards the first
+    controller->perform(Command::ReadSentence); // "标准读音"
+    controller->perform(Command::Record);
+    controller->perform(Command::Record); // a second take discards the first
     EXPECT_TRUE(buttons().RecordStopCommandEnabled);
     const QString open = QStringLiteral("open ") + shell.state().folder.recorder();
     EXPECT_EQ(shell.recorder.calls(),
               (QStringList{"close", open, "record", "close", open, "record"}));
 
     shell.recorder.clearCalls();
-    controller->recordStopClicked();
+    controller->perform(Command::StopRecording);
     EXPECT_FALSE(buttons().RecordStopCommandEnabled);
     EXPECT_TRUE(buttons().UserVoiceCommandEnabled);
     EXPECT_EQ(shell.recorder.calls(), QStringList{"stop"});
@@ -60,16 +60,16 @@ TEST_F(ReadAfterAndWordsTest, RecordStopAndPlayBackChangeTheButtonsAndStopTheLes
     EXPECT_FALSE(shell.context().timers.ReadTimer->isEnabled());
 
     // The take survives moving to another sentence.
-    controller->nextSentence();
-    controller->userVoiceClicked();
-    controller->userVoiceClicked();
+    controller->perform(Command::NextSentence);
+    controller->perform(Command::PlayTake);
+    controller->perform(Command::PlayTake);
     EXPECT_EQ(shell.recorder.calls(), (QStringList{"stop", "play", "play"}));
     EXPECT_TRUE(buttons().UserVoiceCommandEnabled);
 }
 
 TEST_F(ReadAfterAndWordsTest, ArrivingAtASentenceReadsItOnceWithoutRepeats)
 {
-    controller->nextSentence();
+    controller->perform(Command::NextSentence);
     EXPECT_EQ(shell.lessonPlayer.calls(),
               (QStringList{"setEndFence 2.9", "setPosition 1.5", "play"}));
     shell.clock.advance(5000);
@@ -95,12 +95,13 @@ TEST_F(ReadAfterAndWordsTest, AWordSoundsTenMillisecondsLaterAndANewRequestRepla
     EXPECT_TRUE(context.state.folder.wordRecording(QStringLiteral("book"))
                     .endsWith(QStringLiteral("/Word/b/book.wav")));
     shell.clock.advance(100);
-    EXPECT_EQ(shell.wordPlayer.calls().count(QStringLiteral("play")), 1); // Timer1 fires once
+    EXPECT_EQ(shell.wordPlayer.calls().count(QStringLiteral("play")),
+              1); // wordDelayTimer fires once
 }
 
 TEST_F(ReadAfterAndWordsTest, SpeakerIconClicksSoundAndPlayTheSentence)
 {
-    tabClicked(shell.context(), kTranslationMode);
+    tabClicked(shell.context(), Mode::Translation);
     shell.lessonPlayer.clearCalls();
     const TwipRect horn = shell.state().translation.HornImage[2].geometry;
     controller->speakerPressed(2);

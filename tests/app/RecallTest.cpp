@@ -3,7 +3,7 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
-#include "app/KeyCommands.h"
+#include "app/CommandTable.h"
 #include "app/ModeSwitching.h"
 #include "app/SentenceDisplay.h"
 #include "app/StartUp.h"
@@ -31,7 +31,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = kRecallMode;
+        settings.modeIndex = modeNumber(Mode::Recall);
         settings.clickChineseCheck = chinese;
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.writeLesson(1, lessonText({kHelloTom, kGoodMorning})));
@@ -86,7 +86,7 @@ TEST_F(RecallTest, ResetTheF12KeyAndEnteringTheModeCoverEverythingAgain)
     const std::vector<std::pair<const char*, std::function<void()>>> resets = {
         {"重置", [this] { resetRecall(state()); }},
         {"F12", [this] { EXPECT_TRUE(keyPressed(context(), WindowKey::F12)); }},
-        {"tab", [this] { tabClicked(context(), kRecallMode); }},
+        {"tab", [this] { tabClicked(context(), Mode::Recall); }},
     };
     for (const auto& [name, reset] : resets) {
         uncoverTomAndHello();
@@ -107,8 +107,8 @@ TEST_F(RecallTest, ResetTheF12KeyAndEnteringTheModeCoverEverythingAgain)
 TEST_F(RecallTest, F12OutsideRecallDoesNothing)
 {
     uncoverTomAndHello();
-    for (int mode : {kFullTextMode, kSentenceBrowseMode, kTranslationMode, kReadAfterMode,
-                     kFreeSpellingMode, kFillInMode}) {
+    for (Mode mode : {Mode::FullText, Mode::SentenceBrowse, Mode::Translation, Mode::ReadAfter,
+                      Mode::FreeSpelling, Mode::FillIn}) {
         state().ModeIndex = mode;
         EXPECT_FALSE(keyPressed(context(), WindowKey::F12)) << mode;
         EXPECT_FALSE(isRecallWordCovered(state(), 3)) << mode;

@@ -3,7 +3,7 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
-#include "app/KeyCommands.h"
+#include "app/CommandTable.h"
 #include "app/LessonOpening.h"
 #include "app/ModeSwitching.h"
 #include "app/RepeatScheduler.h"
@@ -30,12 +30,12 @@ class SchedulerRun
 {
 public:
     /// Starts in mode with these options, everything idle; times count from here.
-    void start(int mode, const std::function<void(Settings&)>& options = {})
+    void start(Mode mode, const std::function<void(Settings&)>& options = {})
     {
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = mode;
-        if (mode == kDictationTestMode)
+        settings.modeIndex = modeNumber(mode);
+        if (mode == Mode::DictationTest)
             settings.writeMode = QStringLiteral("2"); // its tab is offered instead of 7's
         if (options)
             options(settings);
@@ -68,8 +68,12 @@ public:
     {
         const Timers& t = context().timers;
         const std::pair<const char*, Timer*> all[] = {
-            {"ReadTimer", t.ReadTimer}, {"Timer3", t.Timer3}, {"Timer4", t.Timer4},
-            {"Timer5", t.Timer5},       {"Timer6", t.Timer6}, {"Timer7", t.Timer7},
+            {"ReadTimer", t.ReadTimer},
+            {"browsePauseTimer", t.browsePauseTimer},
+            {"dictationPauseTimer", t.dictationPauseTimer},
+            {"fullTextPauseTimer", t.fullTextPauseTimer},
+            {"recallPauseTimer", t.recallPauseTimer},
+            {"spellingPauseTimer", t.spellingPauseTimer},
         };
         QStringList running;
         for (const auto& [name, timer] : all) {
@@ -99,7 +103,7 @@ private:
 TEST(RepeatScheduler, AutomaticBrowseReadsEachSentenceThreeTimesAndStartsOverAfterTheLast)
 {
     SchedulerRun run;
-    ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
+    ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
         o.sen = {3, 2000};
         o.playMode = 1;
     }));
@@ -112,7 +116,7 @@ TEST(RepeatScheduler, AutomaticBrowseReadsEachSentenceThreeTimesAndStartsOverAft
     run.runUntil(5000); // in the second pause
     EXPECT_EQ(state.CurrentSentence, 1);
     EXPECT_EQ(state.CurrentReadCount, 2);
-    EXPECT_EQ(run.runningTimers(), QStringList{"Timer3"});
+    EXPECT_EQ(run.runningTimers(), QStringList{"browsePauseTimer"});
     run.runUntil(8000); // the pause after the last reading still belongs to sentence 1
     EXPECT_EQ(state.CurrentSentence, 1);
     EXPECT_EQ(state.CurrentReadCount, 3);
@@ -158,7 +162,7 @@ TEST(RepeatScheduler, BrowseSequenceFollowsCountPauseAndPlayMode)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SchedulerRun run;
-        ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [&c](Settings& o) {
+        ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [&c](Settings& o) {
             o.sen = {double(c.count), c.pauseMs};
             o.playMode = c.playMode;
         }));
@@ -175,7 +179,7 @@ TEST(RepeatScheduler, BrowseSequenceFollowsCountPauseAndPlayMode)
 
 TEST(RepeatScheduler, TranslationAndReadAfterReadOncePerClickWhateverTheCounts)
 {
-    for (int mode : {kTranslationMode, kReadAfterMode}) {
+    for (Mode mode : {Mode::Translation, Mode::ReadAfter}) {
         SCOPED_TRACE(mode);
         SchedulerRun run;
         ASSERT_NO_FATAL_FAILURE(run.start(mode, [](Settings& o) {
@@ -200,14 +204,14 @@ TEST(RepeatScheduler, EachFamilyWaitsOnItsOwnTimerAndCountsWithItsOwnCount)
 {
     const struct
     {
-        int mode;
+        Mode mode;
         RepeatOption Settings::*option;
         const char* timer;
     } families[] = {
-        {kSentenceBrowseMode, &Settings::sen, "Timer3"},
-        {kDictationTestMode, &Settings::write, "Timer4"},
-        {kFreeSpellingMode, &Settings::pen, "Timer7"},
-        {kRecallMode, &Settings::click, "Timer6"},
+        {Mode::SentenceBrowse, &Settings::sen, "browsePauseTimer"},
+        {Mode::DictationTest, &Settings::write, "dictationPauseTimer"},
+        {Mode::FreeSpelling, &Settings::pen, "spellingPauseTimer"},
+        {Mode::Recall, &Settings::click, "recallPauseTimer"},
     };
     for (const auto& f : families) {
         SCOPED_TRACE(f.mode);
@@ -233,7 +237,7 @@ TEST(RepeatScheduler, EachFamilyWaitsOnItsOwnTimerAndCountsWithItsOwnCount)
 TEST(RepeatScheduler, FullTextRepeatsShowTheSentenceAgainWithoutRestartingTheCount)
 {
     SchedulerRun run;
-    ASSERT_NO_FATAL_FAILURE(run.start(kFullTextMode, [](Settings& o) { o.all = {3, 1000}; }));
+    ASSERT_NO_FATAL_FAILURE(run.start(Mode::FullText, [](Settings& o) { o.all = {3, 1000}; }));
     firstSentence(run.context());
     run.runUntil(2500); // the second reading, after the show-again
     EXPECT_EQ(run.state().CurrentReadCount, 1);
@@ -242,7 +246,7 @@ TEST(RepeatScheduler, FullTextRepeatsShowTheSentenceAgainWithoutRestartingTheCou
     run.runUntil(6020);
     EXPECT_EQ(run.timeline, arrival(0, 1) + arrival(2010, 1) + arrival(4020, 1));
     EXPECT_EQ(run.state().CurrentReadCount, 3);
-    EXPECT_EQ(run.runningTimers(), QStringList{"Timer5"});
+    EXPECT_EQ(run.runningTimers(), QStringList{"fullTextPauseTimer"});
 }
 
 TEST(RepeatScheduler, TabChangeStopsTheSequenceAndReturningDoesNotResumeIt)
@@ -255,18 +259,18 @@ TEST(RepeatScheduler, TabChangeStopsTheSequenceAndReturningDoesNotResumeIt)
     for (const auto& m : moments) {
         SCOPED_TRACE(m.name);
         SchedulerRun run;
-        ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
+        ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
             o.sen = {3, 2000};
             o.playMode = 1;
         }));
         firstSentence(run.context());
         run.runUntil(m.at);
-        tabClicked(run.context(), kTranslationMode);
+        tabClicked(run.context(), Mode::Translation);
         EXPECT_EQ(run.runningTimers(), QStringList());
         EXPECT_FALSE(run.shell.lessonPlayer.isPlaying());
         EXPECT_EQ(run.state().CurrentReadCount, 0);
         run.runUntil(m.at + 10000);
-        tabClicked(run.context(), kSentenceBrowseMode);
+        tabClicked(run.context(), Mode::SentenceBrowse);
         run.runUntil(m.at + 30000);
 
         // Each tab click pauses the player; nothing else happens.
@@ -295,7 +299,7 @@ TEST(RepeatScheduler, NavigationDuringAPauseStartsTheNewSentenceAtOnceAndOnlyOnc
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SchedulerRun run;
-        ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
+        ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
             o.sen = {2, 2000};
         }));
         run.state().CurrentSentence = c.from;
@@ -331,7 +335,7 @@ TEST(RepeatScheduler, EveryPathThatStartsAReadingStopsThePauseStillCounting)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SchedulerRun run;
-        ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
+        ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
             o.sen = {2, 1000};
         }));
         playSentenceForMode(run.context());
@@ -358,17 +362,17 @@ TEST(RepeatScheduler, EveryPathThatStartsAReadingStopsThePauseStillCounting)
 TEST(RepeatScheduler, OptionChangesTakeEffectAtTheNextPause)
 {
     SchedulerRun run;
-    ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
+    ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
         o.sen = {3, 2000};
         o.playMode = 1;
     }));
     MainContext& context = run.context();
     firstSentence(context);
     run.runUntil(500);
-    setRepeatPause(context, kSentenceBrowseMode, 1000);
+    setRepeatPause(context, Mode::SentenceBrowse, 1000);
     run.runUntil(3500); // in the second pause
     EXPECT_EQ(run.state().CurrentReadCount, 2);
-    setRepeatCount(context, kSentenceBrowseMode, 2);
+    setRepeatCount(context, Mode::SentenceBrowse, 2);
     run.runUntil(5500);
 
     // The count reached, the pause's end goes on to the next sentence.
@@ -392,7 +396,7 @@ TEST(RepeatScheduler, ShowingAnotherSentenceMovesTheEndOfTheReadingUnderWay)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.playing) + " then " + std::to_string(c.shown));
         SchedulerRun run;
-        ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
+        ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
             o.sen = {0, 1000};
         }));
         MainContext& context = run.context();

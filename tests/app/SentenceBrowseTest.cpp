@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(shell.folder.isValid());
-        settings.modeIndex = kSentenceBrowseMode;
+        settings.modeIndex = modeNumber(Mode::SentenceBrowse);
     }
 
     /// Starts on lesson 1 (replaced by records when given) at sentence 1.
@@ -310,17 +310,17 @@ TEST_F(SentenceBrowseTest, EachModePlaysTheSentenceByItsOwnRepeatCount)
 {
     const struct
     {
-        int mode;
+        Mode mode;
         bool playsWithCountZero;
     } modes[] = {
-        {kFullTextMode, false},      {kSentenceBrowseMode, false}, {kTranslationMode, true},
-        {kDictationTestMode, false}, {kReadAfterMode, true},       {kFreeSpellingMode, false},
-        {kRecallMode, false},        {kFillInMode, false},
+        {Mode::FullText, false},      {Mode::SentenceBrowse, false}, {Mode::Translation, true},
+        {Mode::DictationTest, false}, {Mode::ReadAfter, true},       {Mode::FreeSpelling, false},
+        {Mode::Recall, false},        {Mode::FillIn, false},
     };
     start();
     for (const auto& m : modes) {
         for (int count : {0, 1}) {
-            SCOPED_TRACE(std::to_string(m.mode) + " count " + std::to_string(count));
+            SCOPED_TRACE(std::to_string(modeNumber(m.mode)) + " count " + std::to_string(count));
             Settings& o = state().options;
             for (RepeatOption* option : {&o.sen, &o.write, &o.all, &o.click, &o.pen})
                 option->count = count;
@@ -330,7 +330,7 @@ TEST_F(SentenceBrowseTest, EachModePlaysTheSentenceByItsOwnRepeatCount)
             shell.lessonPlayer.clearCalls();
 
             playSentenceForMode(context());
-            const bool plays = m.mode != kFillInMode && (count > 0 || m.playsWithCountZero);
+            const bool plays = m.mode != Mode::FillIn && (count > 0 || m.playsWithCountZero);
             EXPECT_EQ(shell.lessonPlayer.calls(), plays ? kPlayAtStart : QStringList());
             EXPECT_EQ(context().timers.ReadTimer->isEnabled(), plays);
             EXPECT_EQ(state().CurrentReadCount, 0);

@@ -30,15 +30,17 @@ TEST(StartUp, OpensTheRememberedLessonAtTheRememberedSentenceAndMode)
 {
     struct Case
     {
-        int node, sentence, mode;
+        int node, sentence;
+        Mode mode;
         int lesson;
         QString title;
         QString played; ///< the start the mode plays from
     };
     // Mode 3 always plays; mode 2 plays with its repeat count of 1.
     const Case cases[] = {
-        {2, 2, kTranslationMode, 1, QStringLiteral("第一课"), QStringLiteral("setPosition 1.5")},
-        {3, 1, kSentenceBrowseMode, 2, QStringLiteral("第二课"), QStringLiteral("setPosition 3.1")},
+        {2, 2, Mode::Translation, 1, QStringLiteral("第一课"), QStringLiteral("setPosition 1.5")},
+        {3, 1, Mode::SentenceBrowse, 2, QStringLiteral("第二课"),
+         QStringLiteral("setPosition 3.1")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.node);
@@ -46,7 +48,7 @@ TEST(StartUp, OpensTheRememberedLessonAtTheRememberedSentenceAndMode)
         Settings settings = defaultSettings();
         settings.lessonNode = c.node;
         settings.startSentence = c.sentence;
-        settings.modeIndex = c.mode;
+        settings.modeIndex = modeNumber(c.mode);
         ASSERT_TRUE(shell.writeSettings(settings));
 
         ASSERT_TRUE(shell.startUp());
@@ -71,15 +73,17 @@ TEST(StartUp, WriteModeOffersOneOfTheTwoDictationTabsAndMovesTheModeAcross)
     struct Case
     {
         QString writeMode;
-        int storedMode, mode, hiddenTab, offeredTab;
+        int storedMode;
+        Mode mode, hiddenTab, offeredTab;
     };
+    constexpr Mode kTest = Mode::DictationTest, kSpelling = Mode::FreeSpelling;
     const Case cases[] = {
-        {QStringLiteral("1"), kDictationTestMode, kFreeSpellingMode, 4, 7},
-        {QStringLiteral("1"), kFreeSpellingMode, kFreeSpellingMode, 4, 7},
-        {QStringLiteral("2"), kFreeSpellingMode, kDictationTestMode, 7, 4},
-        {QStringLiteral("2"), kDictationTestMode, kDictationTestMode, 7, 4},
+        {QStringLiteral("1"), 4, kSpelling, kTest, kSpelling},
+        {QStringLiteral("1"), 7, kSpelling, kTest, kSpelling},
+        {QStringLiteral("2"), 7, kTest, kSpelling, kTest},
+        {QStringLiteral("2"), 4, kTest, kSpelling, kTest},
         // 5 is never offered: it becomes the full-text mode.
-        {QStringLiteral("1"), 5, kFullTextMode, 4, 7},
+        {QStringLiteral("1"), 5, Mode::FullText, kTest, kSpelling},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.writeMode.toStdString() + " " + std::to_string(c.storedMode));
@@ -94,13 +98,13 @@ TEST(StartUp, WriteModeOffersOneOfTheTwoDictationTabsAndMovesTheModeAcross)
         EXPECT_EQ(s.ModeIndex, c.mode);
         EXPECT_FALSE(s.TabVisible[c.hiddenTab]);
         EXPECT_TRUE(s.TabVisible[c.offeredTab]);
-        EXPECT_FALSE(s.TabVisible[5]);
+        EXPECT_FALSE(s.TabVisible[Mode(5)]);
         for (int tab : {1, 2, 3, 6, 8, 9})
-            EXPECT_TRUE(s.TabVisible[tab]) << tab;
+            EXPECT_TRUE(s.TabVisible[Mode(tab)]) << tab;
     }
 }
 
-TEST(StartUp, RememberedMaximisedWindowIsMaximisedWhenWinTimerFires)
+TEST(StartUp, RememberedMaximisedWindowIsMaximisedWhenMaximiseTimerFires)
 {
     for (const QString& value : {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("2")}) {
         SCOPED_TRACE(value.toStdString());
@@ -121,8 +125,8 @@ TEST(StartUp, RememberedMaximisedWindowIsMaximisedWhenWinTimerFires)
         EXPECT_EQ(s.geometry.maximised, maximised);
         const TwipRect maximisedWindow{0, 0, 1920 * 15, 1040 * 15};
         EXPECT_EQ(s.geometry.window, maximised ? maximisedWindow : normal);
-        EXPECT_FALSE(shell.context().timers.WinTimer->isEnabled());
-        EXPECT_EQ(ShellFixture::fake(shell.context().timers.WinTimer).timesFired(), 1);
+        EXPECT_FALSE(shell.context().timers.maximiseTimer->isEnabled());
+        EXPECT_EQ(ShellFixture::fake(shell.context().timers.maximiseTimer).timesFired(), 1);
     }
 }
 
@@ -130,23 +134,23 @@ TEST(StartUp, SetFocusTimerGivesTheFocusToTheModesInputAfter100Ms)
 {
     struct Case
     {
-        int mode;
+        Mode mode;
         QString writeMode;
         FocusTarget focus;
     };
     const Case cases[] = {
-        {kFullTextMode, QStringLiteral("1"), FocusTarget::FullTextKeys},
-        {kTranslationMode, QStringLiteral("1"), FocusTarget::TranslationKeys},
-        {kFreeSpellingMode, QStringLiteral("1"), FocusTarget::WriteText},
-        {kDictationTestMode, QStringLiteral("2"), FocusTarget::WriteWordText},
-        {kFillInMode, QStringLiteral("1"), FocusTarget::CurrentWordWriteText},
-        {kSentenceBrowseMode, QStringLiteral("1"), FocusTarget::None},
+        {Mode::FullText, QStringLiteral("1"), FocusTarget::FullTextKeys},
+        {Mode::Translation, QStringLiteral("1"), FocusTarget::TranslationKeys},
+        {Mode::FreeSpelling, QStringLiteral("1"), FocusTarget::WriteText},
+        {Mode::DictationTest, QStringLiteral("2"), FocusTarget::WriteWordText},
+        {Mode::FillIn, QStringLiteral("1"), FocusTarget::CurrentWordWriteText},
+        {Mode::SentenceBrowse, QStringLiteral("1"), FocusTarget::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
         ShellFixture shell;
         Settings settings = defaultSettings();
-        settings.modeIndex = c.mode;
+        settings.modeIndex = modeNumber(c.mode);
         settings.writeMode = c.writeMode;
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.startUp());
@@ -205,7 +209,7 @@ TEST(StartUp, MissingOrIncompleteSettingsGiveTheFirstRun)
         EXPECT_EQ(s.LessonNode, 2);
         EXPECT_EQ(s.LessonNumber, 1);
         EXPECT_EQ(s.CurrentSentence, 1);
-        EXPECT_EQ(s.ModeIndex, kFullTextMode);
+        EXPECT_EQ(s.ModeIndex, Mode::FullText);
         EXPECT_FALSE(s.geometry.maximised);
         EXPECT_EQ(formatSettings(s.options), formatSettings(defaultSettings()));
     }
@@ -297,7 +301,7 @@ TEST_F(StartUpTest, NoLessonAtAllIsReportedNamingTheFolderAndTheWindowStaysUsabl
     previousSentence(context);
     firstSentence(context);
     readAloud(context);
-    tabClicked(context, kTranslationMode);
+    tabClicked(context, Mode::Translation);
     maximiseWindow(context);
     restoreWindow(context);
     shell.clock.advance(5000);
@@ -322,7 +326,7 @@ TEST_F(StartUpTest, ShutDownWritesTheLiveLessonSentenceModeAndWindow)
     shell.clock.advance(200);
     treeNodeClicked(context, 2);
     nextSentence(context);
-    tabClicked(context, kTranslationMode);
+    tabClicked(context, Mode::Translation);
     maximiseWindow(context);
     ASSERT_TRUE(shutDown(context).ok());
 
@@ -333,7 +337,7 @@ TEST_F(StartUpTest, ShutDownWritesTheLiveLessonSentenceModeAndWindow)
     Settings expected = settings;
     expected.lessonNode = 2;
     expected.startSentence = 2;
-    expected.modeIndex = kTranslationMode;
+    expected.modeIndex = modeNumber(Mode::Translation);
     expected.windowMaximised = QStringLiteral("1");
     expected.mainPictureTop = state().translation.scroll.page.top;
     expected.moveImageTop = state().translation.scroll.thumbTop;
@@ -346,7 +350,7 @@ TEST_F(StartUpTest, ShutDownWritesTheLiveLessonSentenceModeAndWindow)
     shell.clock.advance(200);
     EXPECT_EQ(second.state.LessonNumber, 1);
     EXPECT_EQ(second.state.CurrentSentence, 2);
-    EXPECT_EQ(second.state.ModeIndex, kTranslationMode);
+    EXPECT_EQ(second.state.ModeIndex, Mode::Translation);
     EXPECT_TRUE(second.state.geometry.maximised);
     EXPECT_TRUE(shell.lessonPlayer.calls().contains(QStringLiteral("setPosition 1.5")));
 }
@@ -396,7 +400,7 @@ TEST(StartUp, SettingsNumbersAreKeptToTheTreeTheModesAndTheScrollStops)
         EXPECT_EQ(s.LessonNode, c.node);
         EXPECT_EQ(s.LessonNumber, c.node - 1);
         EXPECT_TRUE(s.lessonOpen);
-        EXPECT_EQ(s.ModeIndex, c.mode);
+        EXPECT_EQ(modeNumber(s.ModeIndex), c.mode);
         EXPECT_EQ(s.translation.scroll.page.top, c.pageTop);
         EXPECT_EQ(s.translation.scroll.thumbTop, c.thumbTop);
         EXPECT_TRUE(shell.dialogs.messages().isEmpty());

@@ -30,7 +30,7 @@ public:
     {
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = kTranslationMode;
+        settings.modeIndex = modeNumber(Mode::Translation);
         settings.translationMode = storedMode;
         settings.allChineseCheck = allChinese;
         ASSERT_TRUE(shell.writeLesson(1, lessonText(kRecords)));

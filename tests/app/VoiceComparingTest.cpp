@@ -35,12 +35,12 @@ std::vector<short> tone(double seconds, double lead = 0.2, double hz = 180)
 class VoiceComparingTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { start(kReadAfterMode); }
+    void SetUp() override { start(Mode::ReadAfter); }
 
-    void start(int mode)
+    void start(Mode mode)
     {
         Settings settings = defaultSettings();
-        settings.modeIndex = mode;
+        settings.modeIndex = modeNumber(mode);
         ASSERT_TRUE(shell.writeSettings(settings));
         controller = std::make_unique<MainController>(shell.context());
         QObject::connect(controller.get(), &MainController::changed, [this] { ++redraws; });
@@ -53,9 +53,9 @@ protected:
     /// A take recorded and stopped: "录音", the learner reads, "停止".
     void recordTake(std::vector<short> take)
     {
-        controller->recordClicked();
+        controller->perform(Command::Record);
         shell.recorder.setTake(std::move(take));
-        controller->recordStopClicked();
+        controller->perform(Command::StopRecording);
     }
 
     const ReadAfterView& view() { return shell.state().readAfter; }
@@ -74,7 +74,7 @@ TEST_F(VoiceComparingTest, TheSentencesReadingIsAnalysedOffTheWindowAndFollowsTh
     EXPECT_EQ(shell.background.pending(), 1);
     EXPECT_EQ(view().lessonVoice, nullptr);
     // Entering the tab again does not analyse the same sentence twice.
-    tabClicked(shell.context(), kReadAfterMode);
+    tabClicked(shell.context(), Mode::ReadAfter);
     EXPECT_EQ(shell.background.pending(), 1);
 
     const int before = redraws;
@@ -85,7 +85,7 @@ TEST_F(VoiceComparingTest, TheSentencesReadingIsAnalysedOffTheWindowAndFollowsTh
     EXPECT_NEAR(view().lessonVoice->seconds, 1.1, 0.011);
     EXPECT_NEAR(view().lessonVoice->frames(), 110, 1);
 
-    controller->nextSentence();
+    controller->perform(Command::NextSentence);
     EXPECT_EQ(view().lessonVoice, nullptr); // sentence 1's picture is gone at once
     shell.background.runPending();
     ASSERT_NE(view().lessonVoice, nullptr);
@@ -94,9 +94,9 @@ TEST_F(VoiceComparingTest, TheSentencesReadingIsAnalysedOffTheWindowAndFollowsTh
 
 TEST_F(VoiceComparingTest, AResultForASentenceLeftBeforeItCameBackIsDroppedAndTheShownOneFollows)
 {
-    controller->nextSentence(); // sentence 1's analysis is still under way
-    controller->previousSentence();
-    controller->nextSentence();
+    controller->perform(Command::NextSentence); // sentence 1's analysis is still under way
+    controller->perform(Command::PreviousSentence);
+    controller->perform(Command::NextSentence);
     EXPECT_EQ(shell.background.pending(), 1); // one at a time, not one per sentence passed
     shell.background.runPending();
     EXPECT_EQ(view().lessonVoice, nullptr);   // sentence 1's reading is not shown on sentence 2
@@ -110,11 +110,11 @@ TEST_F(VoiceComparingTest, AResultForASentenceLeftBeforeItCameBackIsDroppedAndTh
 TEST_F(VoiceComparingTest, OnlyTheReadAfterTabAnalyses)
 {
     shell.background.runPending();
-    tabClicked(shell.context(), kSentenceBrowseMode);
-    controller->nextSentence();
+    tabClicked(shell.context(), Mode::SentenceBrowse);
+    controller->perform(Command::NextSentence);
     EXPECT_EQ(view().lessonVoice, nullptr); // sentence 1's reading went with it
     EXPECT_EQ(shell.background.pending(), 0);
-    tabClicked(shell.context(), kReadAfterMode);
+    tabClicked(shell.context(), Mode::ReadAfter);
     EXPECT_EQ(shell.background.pending(), 1);
     shell.background.runPending();
     ASSERT_NE(view().lessonVoice, nullptr);
@@ -148,7 +148,7 @@ TEST_F(VoiceComparingTest, StopComparesTheTakeWithTheSentencesReading)
     EXPECT_TRUE(view().UserVoiceCommandEnabled);
 
     // A new take clears the old comparison at once.
-    controller->recordClicked();
+    controller->perform(Command::Record);
     EXPECT_EQ(view().comparison, nullptr);
 }
 
@@ -168,12 +168,12 @@ TEST_F(VoiceComparingTest, AComparisonOverTakenByANewTakeOrAnotherSentenceIsDrop
 {
     shell.background.runPending();
     recordTake(tone(1.0));
-    controller->recordClicked(); // a new take starts before the comparison came back
+    controller->perform(Command::Record); // a new take starts before the comparison came back
     shell.background.runPending();
     EXPECT_EQ(view().comparison, nullptr);
 
-    controller->recordStopClicked();
-    controller->nextSentence();
+    controller->perform(Command::StopRecording);
+    controller->perform(Command::NextSentence);
     shell.background.runPending();
     EXPECT_EQ(view().comparison, nullptr);
     EXPECT_NE(view().lessonVoice, nullptr); // sentence 2's own reading is there
@@ -182,11 +182,11 @@ TEST_F(VoiceComparingTest, AComparisonOverTakenByANewTakeOrAnotherSentenceIsDrop
     recordTake(tone(1.0));
     shell.background.runPending();
     ASSERT_NE(view().comparison, nullptr);
-    controller->previousSentence();
+    controller->perform(Command::PreviousSentence);
     EXPECT_EQ(view().comparison, nullptr);
     EXPECT_TRUE(view().UserVoiceCommandEnabled);
     shell.recorder.clearCalls();
-    controller->userVoiceClicked();
+    controller->perform(Command::PlayTake);
     EXPECT_EQ(shell.recorder.calls(), QStringList{"play"});
 }
 
@@ -212,20 +212,20 @@ TEST(VoiceComparingRecording, AMissingOrBadRecordingGivesNoPictureAndNoMessage)
         ShellFixture shell;
         ASSERT_TRUE(c.spoil(shell.folder));
         Settings settings = defaultSettings();
-        settings.modeIndex = kReadAfterMode;
+        settings.modeIndex = modeNumber(Mode::ReadAfter);
         ASSERT_TRUE(shell.writeSettings(settings));
         MainController controller(shell.context());
         ASSERT_TRUE(controller.startUp());
         const ReadAfterView& view = shell.state().readAfter;
         shell.background.runPending();
         EXPECT_EQ(view.lessonVoice, nullptr);
-        controller.recordClicked();
+        controller.perform(Command::Record);
         shell.recorder.setTake(tone(1.0));
-        controller.recordStopClicked();
+        controller.perform(Command::StopRecording);
         shell.background.runPending();
         EXPECT_EQ(view.comparison, nullptr);
         // The next sentence tries again, as quietly.
-        controller.nextSentence();
+        controller.perform(Command::NextSentence);
         EXPECT_EQ(shell.background.runPending(), 1);
         EXPECT_EQ(view.lessonVoice, nullptr);
         EXPECT_TRUE(shell.dialogs.messages().isEmpty());
@@ -234,7 +234,7 @@ TEST(VoiceComparingRecording, AMissingOrBadRecordingGivesNoPictureAndNoMessage)
 
 TEST_F(VoiceComparingTest, TheLessonCursorFollowsTheReadingInsideTheSentenceAndThenStops)
 {
-    controller->nextSentence(); // sentence 2, 1.5 s to 2.9 s, starts reading
+    controller->perform(Command::NextSentence); // sentence 2, 1.5 s to 2.9 s, starts reading
     EXPECT_TRUE(cursorTimer()->isEnabled());
     EXPECT_EQ(view().lessonCursor, -1);
     shell.clock.advance(40);
@@ -248,8 +248,8 @@ TEST_F(VoiceComparingTest, TheLessonCursorFollowsTheReadingInsideTheSentenceAndT
     EXPECT_FALSE(cursorTimer()->isEnabled());
 
     // Another tab: readings there move no cursor.
-    tabClicked(shell.context(), kSentenceBrowseMode);
-    controller->readAloud();
+    tabClicked(shell.context(), Mode::SentenceBrowse);
+    controller->perform(Command::ReadSentence);
     EXPECT_FALSE(cursorTimer()->isEnabled());
 }
 
@@ -259,7 +259,7 @@ TEST_F(VoiceComparingTest, TheTakeCursorFollowsTheRecordersPlaybackAndLeavingThe
     shell.clock.advance(1000);
     EXPECT_FALSE(cursorTimer()->isEnabled());
     shell.recorder.setPlaybackPosition(0.25);
-    controller->userVoiceClicked();
+    controller->perform(Command::PlayTake);
     EXPECT_TRUE(cursorTimer()->isEnabled());
     shell.clock.advance(40);
     EXPECT_EQ(view().takeCursor, 0.25);
@@ -268,7 +268,7 @@ TEST_F(VoiceComparingTest, TheTakeCursorFollowsTheRecordersPlaybackAndLeavingThe
     shell.clock.advance(40);
     EXPECT_EQ(view().takeCursor, 0.5);
 
-    tabClicked(shell.context(), kSentenceBrowseMode);
+    tabClicked(shell.context(), Mode::SentenceBrowse);
     shell.clock.advance(40);
     EXPECT_EQ(view().takeCursor, -1);
     EXPECT_FALSE(cursorTimer()->isEnabled());
@@ -276,7 +276,7 @@ TEST_F(VoiceComparingTest, TheTakeCursorFollowsTheRecordersPlaybackAndLeavingThe
 
 TEST_F(VoiceComparingTest, AClickOnTheLessonsPictureReadsFromThatPointToTheSentencesEnd)
 {
-    controller->nextSentence(); // 1.5 s to 2.9 s
+    controller->perform(Command::NextSentence); // 1.5 s to 2.9 s
     struct Case
     {
         double seconds;
@@ -290,7 +290,8 @@ TEST_F(VoiceComparingTest, AClickOnTheLessonsPictureReadsFromThatPointToTheSente
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seconds);
-        controller->recordStopClicked(); // stands in for anything that paused the reading
+        controller->perform(
+            Command::StopRecording); // stands in for anything that paused the reading
         shell.lessonPlayer.clearCalls();
         controller->voiceLessonClicked(c.seconds);
         EXPECT_EQ(shell.lessonPlayer.calls(), (QStringList{"setEndFence 2.9", c.position, "play"}));

@@ -22,7 +22,7 @@ protected:
             ASSERT_TRUE(shell.writeLesson(1, lessonText(records)));
         }
         Settings settings = defaultSettings();
-        settings.modeIndex = kSentenceBrowseMode;
+        settings.modeIndex = modeNumber(Mode::SentenceBrowse);
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.startUp());
     }
@@ -161,7 +161,7 @@ TEST_F(WindowModesTest, WindowModeChangeKeepsSentencePlaybackAndReflowsTheWords)
 TEST_F(WindowModesTest, FocusReturnsToTheModesInput)
 {
     start();
-    state().ModeIndex = kTranslationMode;
+    state().ModeIndex = Mode::Translation;
     context().focus = FocusTarget::Tree;
     maximiseWindow(context());
     EXPECT_EQ(context().focus, FocusTarget::TranslationKeys);

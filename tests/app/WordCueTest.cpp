@@ -33,7 +33,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = kRecallMode;
+        settings.modeIndex = modeNumber(Mode::Recall);
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.writeLesson(1, lessonText({kHelloTomHello, kZebras})));
         ASSERT_TRUE(shell.startUp());
@@ -55,7 +55,7 @@ protected:
         return texts;
     }
     bool covered(int k) { return isRecallWordCovered(state(), k); }
-    /// The recordings the word player started once Timer1 has fired.
+    /// The recordings the word player started once wordDelayTimer has fired.
     int wordsSpoken()
     {
         shell.clock.advance(10);

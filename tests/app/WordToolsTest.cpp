@@ -3,7 +3,7 @@
 #include "QtPrinters.h"
 #include "ShellFixture.h"
 
-#include "app/KeyCommands.h"
+#include "app/CommandTable.h"
 #include "app/SentenceDisplay.h"
 #include "app/WordTools.h"
 #include "content/Lesson.h"
@@ -45,7 +45,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
-        settings.modeIndex = kSentenceBrowseMode;
+        settings.modeIndex = modeNumber(Mode::SentenceBrowse);
         settings.keyWordColour = kGreen;
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.writeLesson(1, lessonText(records)));
@@ -83,7 +83,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    /// The recording the word player was last given once Timer1 has fired ("t/tom.wav").
+    /// The recording the word player was last given once wordDelayTimer has fired ("t/tom.wav").
     QString spokenFile()
     {
         shell.clock.advance(10);
@@ -255,7 +255,7 @@ TEST(WordPopupWrap, MeaningLinesFollowBlanksChineseCharactersAndLineBreaks)
 
 TEST_F(WordToolsTest, FullTextRightReleaseShowsTheWordAndOnlyCtrlWithTheRightButtonToggles)
 {
-    state().ModeIndex = kFullTextMode;
+    state().ModeIndex = Mode::FullText;
     holdCtrl();
     const QByteArray before = fileBytes();
 

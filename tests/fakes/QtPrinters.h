@@ -2,6 +2,8 @@
 
 // Readable Qt values in test failure messages.
 
+#include "modes/Mode.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,3 +21,17 @@ inline void PrintTo(const QStringList& list, std::ostream* out)
         *out << (i > 0 ? ", " : "") << '"' << list[i].toStdString() << '"';
     *out << '}';
 }
+
+namespace kelvaro {
+
+inline void PrintTo(Mode mode, std::ostream* out)
+{
+    *out << "mode " << int(mode);
+}
+
+inline std::ostream& operator<<(std::ostream& out, Mode mode)
+{
+    return out << "mode " << int(mode);
+}
+
+} // namespace kelvaro

@@ -33,7 +33,7 @@ protected:
     QAction* item(const QString& name)
     {
         m_menu.reset(
-            state().ModeIndex == kDictationTestMode
+            state().ModeIndex == Mode::DictationTest
                 ? buildOptionMenu(QStringLiteral("WriteSet"), state(), controller(), nullptr)
                 : buildOptionMenu(QStringLiteral("PenModeSet"), state(), controller(), nullptr));
         return m_menu->findChild<QAction*>(name);
@@ -49,21 +49,21 @@ protected:
 
 TEST_F(DictationMenusTest, TheSubModeItemsSwitchAndReMarkBothMenus)
 {
-    controller().tabClicked(kFreeSpellingMode);
+    controller().tabClicked(Mode::FreeSpelling);
     // The item of the sub-mode shown does nothing.
     ASSERT_TRUE(item("PenMode1")->isChecked());
     item("PenMode1")->trigger();
-    EXPECT_EQ(state().ModeIndex, kFreeSpellingMode);
+    EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
 
     item("PenMode2")->trigger();
-    EXPECT_EQ(state().ModeIndex, kDictationTestMode);
+    EXPECT_EQ(state().ModeIndex, Mode::DictationTest);
     EXPECT_TRUE(item("WordMode2")->isChecked());
     EXPECT_FALSE(item("WordMode1")->isChecked());
     item("WordMode2")->trigger();
-    EXPECT_EQ(state().ModeIndex, kDictationTestMode);
+    EXPECT_EQ(state().ModeIndex, Mode::DictationTest);
 
     item("WordMode1")->trigger();
-    EXPECT_EQ(state().ModeIndex, kFreeSpellingMode);
+    EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
     EXPECT_EQ(state().options.writeMode, QStringLiteral("1"));
 }
 

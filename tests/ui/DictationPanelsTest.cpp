@@ -31,12 +31,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
         // Lesson 1, sentence 1: "Hello, Tom."
         auto* tabs = player.window().findChild<TabBar*>(QStringLiteral("TabImage"));
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kFreeSpellingMode).center());
-        ASSERT_EQ(state().ModeIndex, kFreeSpellingMode);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(Mode::FreeSpelling).center());
+        ASSERT_EQ(state().ModeIndex, Mode::FreeSpelling);
     }
 
     const MainState& state() { return player.controller().state(); }
-    template <typename T> T* find(int mode, const char* name)
+    template <typename T> T* find(Mode mode, const char* name)
     {
         return player.window().panel(mode)->findChild<T*>(QString::fromLatin1(name));
     }
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(DictationPanels, FreeSpellingEnterSelectsTheWrongLetterThenMovesOn)
 {
-    auto* box = find<QLineEdit>(kFreeSpellingMode, "WriteText");
+    auto* box = find<QLineEdit>(Mode::FreeSpelling, "WriteText");
     ASSERT_NE(box, nullptr);
     QTest::keyClicks(box, QStringLiteral("hello tpm"));
     QTest::keyClick(box, Qt::Key_Return);
@@ -68,15 +68,15 @@ TEST_F(DictationPanels, FreeSpellingEnterSelectsTheWrongLetterThenMovesOn)
 TEST_F(DictationPanels, TheDictationBoxRevealsWordsAndScoresAWrongOne)
 {
     player.controller().selectDictationTest();
-    ASSERT_EQ(state().ModeIndex, kDictationTestMode);
-    auto* box = find<QLineEdit>(kDictationTestMode, "WriteWordText");
+    ASSERT_EQ(state().ModeIndex, Mode::DictationTest);
+    auto* box = find<QLineEdit>(Mode::DictationTest, "WriteWordText");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
 
     QTest::keyClicks(box, QStringLiteral("hellp "));
     EXPECT_EQ(box->selectedText(), QStringLiteral("hellp"));
-    EXPECT_EQ(find<QLabel>(kDictationTestMode, "SenFractionLabel")->text(), QStringLiteral("97"));
-    EXPECT_EQ(find<QLabel>(kDictationTestMode, "WrongCountLabel")->text(), QStringLiteral("1"));
+    EXPECT_EQ(find<QLabel>(Mode::DictationTest, "SenFractionLabel")->text(), QStringLiteral("97"));
+    EXPECT_EQ(find<QLabel>(Mode::DictationTest, "WrongCountLabel")->text(), QStringLiteral("1"));
 
     // The next key starts afresh; the comma ends the word, the blank after it is dropped.
     QTest::keyClicks(box, QStringLiteral("hello, tom."));
@@ -85,7 +85,7 @@ TEST_F(DictationPanels, TheDictationBoxRevealsWordsAndScoresAWrongOne)
     EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("本课已听写完成！"));
     EXPECT_EQ(state().CurrentSentence, 1);
     EXPECT_FALSE(box->isVisible());
-    EXPECT_TRUE(find<QLabel>(kDictationTestMode, "WriteDoneCuePicture")->isVisible());
+    EXPECT_TRUE(find<QLabel>(Mode::DictationTest, "WriteDoneCuePicture")->isVisible());
     const auto text = readTextFile(folder.root() + QStringLiteral("/Book/Kelvaro/1.dat"));
     ASSERT_TRUE(text.ok());
     const auto lesson = parseLesson(text.value(), QStringLiteral("1.dat"));

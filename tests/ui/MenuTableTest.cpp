@@ -33,7 +33,7 @@ const int kPauseValues[] = {10, 1000, 2000, 3000, 5000, 10000, 20000, 30000, 600
 /// them (captions; "—" a separator; "caption ▸ (items)" a submenu).
 struct MenuRow
 {
-    int mode;
+    Mode mode;
     const char* picture;
     const char* menu;
     const char* title;
@@ -51,47 +51,47 @@ const QString kReadPauses = family("间隔时间", kPauses);
 const QList<MenuRow>& menuTable()
 {
     static const QList<MenuRow> rows = {
-        {kFullTextMode,
+        {Mode::FullText,
          "AllSetImage",
          "AllModeSet",
          "全文模式设置",
          {"添加/取消重点词", "设置重点词颜色", "—", kReadCounts, kReadPauses}},
-        {kSentenceBrowseMode,
+        {Mode::SentenceBrowse,
          "SenModeSetImage",
          "SenModeSet",
          "句子浏览设置",
          {"隐藏中文", "—", kReadCounts, kReadPauses, "—",
           family("播放模式", QStringLiteral("手动进入下一句 自动进入下一句"))}},
-        {kTranslationMode,
+        {Mode::Translation,
          "OptionCommand",
          "YL",
          "英汉互译设置",
          {"点出中文", "点出英文", "点出中文和英文"}},
-        {kDictationTestMode,
+        {Mode::DictationTest,
          "WriteSetImage",
          "WriteSet",
          "听写测试设置",
          {family("选择听写模式", QStringLiteral("自由拼写模式 听写测试模式")), "—",
           family("设置过关分数", QStringLiteral("60分 70分 80分 90分 100分")), "查看评分标准",
           "查看听写成绩", "—", "隐藏中文", "—", kReadCounts, kReadPauses}},
-        {kFreeSpellingMode,
+        {Mode::FreeSpelling,
          "PrintSetImage",
          "PenModeSet",
          "自由拼写设置",
          {family("选择听写模式", QStringLiteral("自由拼写模式 听写测试模式")), "—", kReadCounts,
           kReadPauses}},
-        {kRecallMode,
+        {Mode::Recall,
          "ClickWordSetImage",
          "ClickSet",
          "句子回想设置",
          {"隐藏中文", "—", kReadCounts, kReadPauses}},
-        {kFillInMode,
+        {Mode::FillIn,
          "Image3",
          "CurrentWordModeSet",
          "单词填空设置",
          {"提示词义", "提示读音", "提示音标", "提示单词"}},
         // The dictation test's "设置" caption beside its picture opens the same menu.
-        {kDictationTestMode,
+        {Mode::DictationTest,
          "WriteSetLabel",
          "WriteSet",
          "听写测试设置",
@@ -164,10 +164,10 @@ protected:
     const MainState& state() { return controller().state(); }
     const Settings& options() { return state().options; }
 
-    void enter(int mode)
+    void enter(Mode mode)
     {
-        controller().tabClicked(mode == kDictationTestMode ? kFreeSpellingMode : mode);
-        if (mode == kDictationTestMode)
+        controller().tabClicked(mode == Mode::DictationTest ? Mode::FreeSpelling : mode);
+        if (mode == Mode::DictationTest)
             controller().selectDictationTest();
         ASSERT_EQ(state().ModeIndex, mode);
     }
@@ -357,19 +357,19 @@ TEST_F(MenuTableTest, EveryChoiceChangesTheValueAndTheCheckMarksFollowIt)
 TEST_F(MenuTableTest, TheItemsThatLeaveTheMenusView)
 {
     const MenuRow& fullText = menuTable()[0];
-    enter(kFullTextMode);
+    enter(Mode::FullText);
     open(fullText)->findChild<QAction*>(QStringLiteral("KeyWordColor"))->trigger();
     EXPECT_EQ(m_dialogs.colourRequests().size(), 1);
 
     // The other sub-mode's item switches; each menu then marks the sub-mode shown.
     const MenuRow& test = menuTable()[3];
     const MenuRow& free = menuTable()[4];
-    enter(kDictationTestMode);
+    enter(Mode::DictationTest);
     open(test)->findChild<QAction*>(QStringLiteral("WordMode1"))->trigger();
-    EXPECT_EQ(state().ModeIndex, kFreeSpellingMode);
+    EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
     EXPECT_EQ(checkedItems(open(free)).mid(0, 1), QStringList{"PenMode1"});
     open(free)->findChild<QAction*>(QStringLiteral("PenMode2"))->trigger();
-    EXPECT_EQ(state().ModeIndex, kDictationTestMode);
+    EXPECT_EQ(state().ModeIndex, Mode::DictationTest);
     EXPECT_EQ(checkedItems(open(test)).mid(0, 1), QStringList{"WordMode2"});
 
     open(test)->findChild<QAction*>(QStringLiteral("LookResults"))->trigger();

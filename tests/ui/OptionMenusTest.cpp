@@ -63,14 +63,14 @@ TEST_F(OptionMenusTest, CountAndPauseItemsSetTheValueAndTheCheckMark)
         action->trigger();
         EXPECT_EQ(options().sen.count, c.count);
         EXPECT_EQ(options().sen.pauseMs, c.pauseMs);
-        EXPECT_EQ(controller().context().timers.Timer3->interval(), c.pauseMs);
+        EXPECT_EQ(controller().context().timers.browsePauseTimer->interval(), c.pauseMs);
         EXPECT_TRUE(item(QString::fromLatin1(c.item))->isChecked());
     }
 }
 
 TEST_F(OptionMenusTest, AValueNoItemOffersChecksNothingAndIsKept)
 {
-    controller().setRepeatCount(kSentenceBrowseMode, 4);
+    controller().setRepeatCount(Mode::SentenceBrowse, 4);
     for (int i = 0; i < 8; ++i)
         EXPECT_FALSE(item(QStringLiteral("SenModeRead%1").arg(i))->isChecked()) << i;
     EXPECT_EQ(options().sen.count, 4);

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
+#include "QtPrinters.h"
 #include "TestFolder.h"
 
 using namespace kelvaro;
@@ -45,14 +46,14 @@ protected:
     MainWindow& window() { return m_player->window(); }
     const MainState& state() { return m_player->controller().state(); }
 
-    void clickTab(int mode)
+    void clickTab(Mode mode)
     {
         auto* tabs = window().findChild<TabBar*>(QStringLiteral("TabImage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());
         ASSERT_EQ(state().ModeIndex, mode);
     }
 
-    template <typename T> T* child(int mode, const char* name)
+    template <typename T> T* child(Mode mode, const char* name)
     {
         return window().panel(mode)->findChild<T*>(QString::fromLatin1(name));
     }
@@ -73,20 +74,20 @@ protected:
 
 TEST_F(PagesWindowTest, ReadingButtonsFollowStartPauseResumeAndLeavingTheTab)
 {
-    clickTab(kFullTextMode);
+    clickTab(Mode::FullText);
     EXPECT_EQ(focused(), QStringLiteral("Combo2"));
-    auto* allRead = child<QPushButton>(kFullTextMode, "AllReadCommand");
-    auto* pauseRead = child<QPushButton>(kFullTextMode, "PauseReadCommand");
+    auto* allRead = child<QPushButton>(Mode::FullText, "AllReadCommand");
+    auto* pauseRead = child<QPushButton>(Mode::FullText, "PauseReadCommand");
     ASSERT_NE(allRead, nullptr);
     ASSERT_NE(pauseRead, nullptr);
     EXPECT_TRUE(allRead->isVisible());
     EXPECT_EQ(allRead->text(), QStringLiteral("全文朗读"));
     EXPECT_FALSE(pauseRead->isEnabled());
     // Both stand inside the panel, right of its settings button.
-    auto* settings = child<QLabel>(kFullTextMode, "AllSetImage");
+    auto* settings = child<QLabel>(Mode::FullText, "AllSetImage");
     EXPECT_LT(settings->geometry().right(), pauseRead->geometry().left());
     EXPECT_LT(pauseRead->geometry().right(), allRead->geometry().left());
-    EXPECT_LE(allRead->geometry().right(), window().panel(kFullTextMode)->width());
+    EXPECT_LE(allRead->geometry().right(), window().panel(Mode::FullText)->width());
 
     QTest::mouseClick(allRead, Qt::LeftButton);
     EXPECT_EQ(allRead->text(), QStringLiteral("停止朗读"));
@@ -98,29 +99,29 @@ TEST_F(PagesWindowTest, ReadingButtonsFollowStartPauseResumeAndLeavingTheTab)
     EXPECT_EQ(pauseRead->text(), QStringLiteral("暂停朗读"));
     EXPECT_EQ(focused(), QStringLiteral("Combo2"));
 
-    clickTab(kTranslationMode);
+    clickTab(Mode::Translation);
     EXPECT_EQ(focused(), QStringLiteral("Combo1"));
-    clickTab(kFullTextMode);
+    clickTab(Mode::FullText);
     EXPECT_EQ(allRead->text(), QStringLiteral("全文朗读"));
     EXPECT_FALSE(pauseRead->isEnabled());
 }
 
 TEST_F(PagesWindowTest, TheRevealMenuChecksTheModeInForceAndResetCoversAgain)
 {
-    clickTab(kTranslationMode);
-    auto* hint = child<QLabel>(kTranslationMode, "Label1_8");
-    auto* option = child<QPushButton>(kTranslationMode, "OptionCommand");
-    auto* reset = child<QPushButton>(kTranslationMode, "ResetCommand");
+    clickTab(Mode::Translation);
+    auto* hint = child<QLabel>(Mode::Translation, "Label1_8");
+    auto* option = child<QPushButton>(Mode::Translation, "OptionCommand");
+    auto* reset = child<QPushButton>(Mode::Translation, "ResetCommand");
     ASSERT_NE(hint, nullptr);
     ASSERT_NE(option, nullptr);
     ASSERT_NE(reset, nullptr);
     EXPECT_EQ(hint->text(), revealHint(kPointChinese));
     EXPECT_EQ(reset->text(), QStringLiteral("恢复"));
-    EXPECT_EQ(child<QPushButton>(kTranslationMode, "AllReadCommand"), nullptr);
+    EXPECT_EQ(child<QPushButton>(Mode::Translation, "AllReadCommand"), nullptr);
 
     auto openMenu = [&] {
         QTest::mouseClick(option, Qt::LeftButton);
-        return window().panel(kTranslationMode)->findChild<QMenu*>(QStringLiteral("YL"));
+        return window().panel(Mode::Translation)->findChild<QMenu*>(QStringLiteral("YL"));
     };
     QMenu* menu = openMenu();
     ASSERT_NE(menu, nullptr);
@@ -167,12 +168,12 @@ TEST(PagesWindow, ArrowKeysOnTheKeyReceiverAndTheThumbScrollALongPage)
     MainWindow& window = player.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const MainState& state = player.controller().state();
-    for (int mode : {kFullTextMode, kTranslationMode}) {
+    for (Mode mode : {Mode::FullText, Mode::Translation}) {
         SCOPED_TRACE(mode);
         auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());
         const ScrollView& scroll =
-            mode == kFullTextMode ? state.fullText.scroll : state.translation.scroll;
+            mode == Mode::FullText ? state.fullText.scroll : state.translation.scroll;
         ASSERT_TRUE(scroll.pageTallerThanFrame());
         EXPECT_EQ(scroll.page.top, 0);
         QTest::keyClick(window.windowHandle(), Qt::Key_Down);

@@ -52,8 +52,8 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(lesson1).center());
         auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kSentenceBrowseMode).center());
-        EXPECT_EQ(player.controller().state().ModeIndex, kSentenceBrowseMode);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(Mode::SentenceBrowse).center());
+        EXPECT_EQ(player.controller().state().ModeIndex, Mode::SentenceBrowse);
         auto* next = window.findChild<QPushButton*>(QStringLiteral("SenNextCommand"));
         auto* back = window.findChild<QPushButton*>(QStringLiteral("SenBackCommand"));
         EXPECT_FALSE(back->isEnabled());
@@ -62,7 +62,7 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
         EXPECT_TRUE(back->isEnabled());
         EXPECT_FALSE(next->isEnabled());
         auto* position =
-            window.panel(kSentenceBrowseMode)->findChild<QLabel*>(QStringLiteral("PositionLabel"));
+            window.panel(Mode::SentenceBrowse)->findChild<QLabel*>(QStringLiteral("PositionLabel"));
         EXPECT_EQ(position->text(), QStringLiteral("2 / 2"));
         window.close();
     }
@@ -71,7 +71,7 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
     const Settings saved = parseSettings(text.value());
     EXPECT_EQ(saved.lessonNode, 2);
     EXPECT_EQ(saved.startSentence, 2);
-    EXPECT_EQ(saved.modeIndex, kSentenceBrowseMode);
+    EXPECT_EQ(saved.modeIndex, modeNumber(Mode::SentenceBrowse));
     EXPECT_EQ(saved.windowMaximised, QStringLiteral("0"));
 }
 
@@ -84,7 +84,7 @@ TEST(PlayerWindow, ALogoutSignalClosesTheWindowAndWritesTheSettings)
     PlayerApplication player(folder, &dialogs);
     ASSERT_TRUE(player.start());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
-    player.controller().nextSentence();
+    player.controller().perform(Command::NextSentence);
     ::raise(SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !player.window().isVisible(); }, 5000));
     const auto text = readTextFile(folder + QStringLiteral("/SETTING/Set.dat"));
@@ -102,9 +102,9 @@ TEST(PlayerWindow, ReadAfterButtonsFollowTheRecording)
     ASSERT_TRUE(player.start());
     MainWindow& window = player.window();
     auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kReadAfterMode).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(Mode::ReadAfter).center());
     auto button = [&](const char* name) {
-        return window.panel(kReadAfterMode)->findChild<QPushButton*>(QString::fromLatin1(name));
+        return window.panel(Mode::ReadAfter)->findChild<QPushButton*>(QString::fromLatin1(name));
     };
     ASSERT_NE(button("RecordCommand"), nullptr);
     EXPECT_TRUE(button("SoftwareVoiceCommand")->isVisible());
@@ -132,8 +132,8 @@ TEST(PlayerWindow, WithoutAMicrophoneTheReadAfterPanelSaysSoAndOffersNoRecording
     ASSERT_TRUE(player.start());
     MainWindow& window = player.window();
     auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kReadAfterMode).center());
-    ModePanel* panel = window.panel(kReadAfterMode);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(Mode::ReadAfter).center());
+    ModePanel* panel = window.panel(Mode::ReadAfter);
     auto* record = panel->findChild<QPushButton*>(QStringLiteral("RecordCommand"));
     ASSERT_NE(record, nullptr);
     EXPECT_FALSE(record->isEnabled());

@@ -34,7 +34,7 @@ class PracticePanelsTest : public WindowFixture
 
 TEST_F(PracticePanelsTest, RecallClicksOpenTheCardADoubleClickUncoversAndF12CoversAgain)
 {
-    openTab(kRecallMode);
+    openTab(Mode::Recall);
     auto* canvas = child<ElementCanvas>(QStringLiteral("ClickWordCanvas"));
     auto* card = child<WordCuePicture>(QStringLiteral("WordCuePicture"));
     ASSERT_NE(canvas, nullptr);
@@ -62,7 +62,7 @@ TEST_F(PracticePanelsTest, RecallClicksOpenTheCardADoubleClickUncoversAndF12Cove
 
 TEST_F(PracticePanelsTest, FillInWalksToTheKeyWordAndTypingInTheBoxIsChecked)
 {
-    openTab(kFillInMode);
+    openTab(Mode::FillIn);
     auto* box = child<QLineEdit>(QStringLiteral("CurrentWordWriteText"));
     auto* bubble = child<QLabel>(QStringLiteral("Picture7"));
     auto* next = child<QPushButton>(QStringLiteral("Command1"));

@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(player.start());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
         player.controller().selectDictationTest();
-        ASSERT_EQ(state().ModeIndex, kDictationTestMode);
+        ASSERT_EQ(state().ModeIndex, Mode::DictationTest);
     }
 
     const MainState& state() { return player.controller().state(); }
@@ -39,7 +39,7 @@ protected:
     void openFromIcon()
     {
         auto* icon = player.window()
-                         .panel(kDictationTestMode)
+                         .panel(Mode::DictationTest)
                          ->findChild<QWidget*>(QStringLiteral("Image1"));
         ASSERT_NE(icon, nullptr);
         ASSERT_TRUE(icon->isVisible());

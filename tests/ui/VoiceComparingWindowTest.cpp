@@ -74,7 +74,7 @@ TEST(VoiceComparingWindow, StopShowsTheComparisonOfTheTakeInTheRealWindow)
     ASSERT_TRUE(player.start());
     const MainState& state = player.controller().state();
 
-    player.controller().tabClicked(kReadAfterMode);
+    player.controller().tabClicked(Mode::ReadAfter);
     // The sentence's reading (1.1 s of the test recording) arrives without any event of ours.
     QTRY_VERIFY(state.readAfter.lessonVoice != nullptr);
     EXPECT_NEAR(state.readAfter.lessonVoice->seconds, 1.1, 0.011);

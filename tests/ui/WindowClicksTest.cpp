@@ -43,7 +43,7 @@ protected:
         return found;
     }
     TabBar* tabs() { return child<TabBar>(QStringLiteral("TabImage")); }
-    void openTab(int mode)
+    void openTab(Mode mode)
     {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(mode).center());
         ASSERT_EQ(state().ModeIndex, mode);
@@ -73,7 +73,7 @@ private:
 // or restored it.
 TEST_F(WindowClicksTest, DoubleClicksOnControlsNeverResizeTheWindow)
 {
-    openTab(kFullTextMode);
+    openTab(Mode::FullText);
     const QPoint place = window().pos();
     const struct
     {
@@ -81,17 +81,17 @@ TEST_F(WindowClicksTest, DoubleClicksOnControlsNeverResizeTheWindow)
         QWidget* widget;
         QPoint at;
     } controls[] = {
-        {"tab", tabs(), tabs()->tabRect(kSentenceBrowseMode).center()},
-        {"current tab", tabs(), tabs()->tabRect(kSentenceBrowseMode).center()},
+        {"tab", tabs(), tabs()->tabRect(Mode::SentenceBrowse).center()},
+        {"current tab", tabs(), tabs()->tabRect(Mode::SentenceBrowse).center()},
         {"check box picture", child<QWidget>(QStringLiteral("AllChineseCheckImage")), {}},
         {"check box caption", child<QWidget>(QStringLiteral("AllChineseCheckLabel")), {}},
-        {"panel", window().panel(kFullTextMode), QPoint(3, 3)},
+        {"panel", window().panel(Mode::FullText), QPoint(3, 3)},
     };
     for (const auto& control : controls) {
         SCOPED_TRACE(control.what);
         ASSERT_NE(control.widget, nullptr);
         if (!control.widget->isVisible())
-            openTab(kFullTextMode);
+            openTab(Mode::FullText);
         const QPoint at = control.at.isNull() ? control.widget->rect().center() : control.at;
         QTest::mouseDClick(control.widget, Qt::LeftButton, {}, at);
         expectNormalWindowAt(place);
@@ -108,7 +108,7 @@ TEST_F(WindowClicksTest, DoubleClicksOnControlsNeverResizeTheWindow)
 // Regression: pressing a control and moving with the button held dragged the window.
 TEST_F(WindowClicksTest, OnlyTheTitleStripDragsTheWindow)
 {
-    openTab(kFullTextMode);
+    openTab(Mode::FullText);
     const QPoint place = window().pos();
     auto* caption = child<QWidget>(QStringLiteral("AllChineseCheckLabel"));
     ASSERT_NE(caption, nullptr);
@@ -128,7 +128,7 @@ TEST_F(WindowClicksTest, OnlyTheTitleStripDragsTheWindow)
 // over another icon played that other sentence.
 TEST_F(WindowClicksTest, ASpeakerIconActsOnlyWhenPressedAndReleasedOverIt)
 {
-    openTab(kTranslationMode);
+    openTab(Mode::Translation);
     auto* canvas = child<QWidget>(QStringLiteral("MainPicture"));
     ASSERT_NE(canvas, nullptr);
     const ElementArray& horns = state().translation.HornImage;
@@ -180,9 +180,9 @@ TEST(WindowScrollClicks, AScrollButtonActsOnlyWhenReleasedOverItself)
     MainWindow& window = player.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const MainState& state = player.controller().state();
-    ASSERT_EQ(state.ModeIndex, kFullTextMode);
+    ASSERT_EQ(state.ModeIndex, Mode::FullText);
     QWidget* column = nullptr;
-    for (QWidget* w : window.panel(kFullTextMode)->findChildren<QWidget*>()) {
+    for (QWidget* w : window.panel(Mode::FullText)->findChildren<QWidget*>()) {
         if (QString::fromLatin1(w->metaObject()->className())
                 .endsWith(QLatin1String("ScrollColumn")))
             column = w;

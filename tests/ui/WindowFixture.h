@@ -39,7 +39,7 @@ protected:
     template <typename T> T* child(const QString& name) { return window().findChild<T*>(name); }
 
     /// A click on tab `mode`, as the learner does it.
-    void openTab(int mode)
+    void openTab(Mode mode)
     {
         auto* tabs = child<TabBar>(QStringLiteral("TabImage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());

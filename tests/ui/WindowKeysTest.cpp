@@ -32,7 +32,7 @@ protected:
 
     const MainState& state() { return player.controller().state(); }
     /// The mode's input box, focused as the learner clicked into it.
-    QLineEdit* box(int mode, const char* name)
+    QLineEdit* box(Mode mode, const char* name)
     {
         auto* box = player.window().panel(mode)->findChild<QLineEdit*>(QString::fromLatin1(name));
         if (box) {
@@ -59,8 +59,8 @@ protected:
 
 TEST_F(WindowKeysTest, FreeSpellingKeysActWhileTypingAndOnlyBackspaceReachesTheBox)
 {
-    player.controller().tabClicked(kFreeSpellingMode);
-    QLineEdit* writeText = box(kFreeSpellingMode, "WriteText");
+    player.controller().tabClicked(Mode::FreeSpelling);
+    QLineEdit* writeText = box(Mode::FreeSpelling, "WriteText");
     ASSERT_NE(writeText, nullptr);
     ASSERT_EQ(player.window().focusWidget(), writeText);
     type(QStringLiteral("Helo"));
@@ -80,9 +80,9 @@ TEST_F(WindowKeysTest, FreeSpellingKeysActWhileTypingAndOnlyBackspaceReachesTheB
 
 TEST_F(WindowKeysTest, DictationHintKeysActWhileTheWordBoxHasTheFocus)
 {
-    player.controller().tabClicked(kFreeSpellingMode);
+    player.controller().tabClicked(Mode::FreeSpelling);
     player.controller().selectDictationTest();
-    QLineEdit* wordBox = box(kDictationTestMode, "WriteWordText");
+    QLineEdit* wordBox = box(Mode::DictationTest, "WriteWordText");
     ASSERT_NE(wordBox, nullptr);
     ASSERT_EQ(player.window().focusWidget(), wordBox);
     key(Qt::Key_F5);
@@ -92,5 +92,5 @@ TEST_F(WindowKeysTest, DictationHintKeysActWhileTheWordBoxHasTheFocus)
     key(Qt::Key_F8); // free spelling's, nothing here
     key(Qt::Key_F1); // the fill-in's, nothing here
     EXPECT_EQ(state().dictation.score.score, 94);
-    EXPECT_EQ(state().ModeIndex, kDictationTestMode);
+    EXPECT_EQ(state().ModeIndex, Mode::DictationTest);
 }

@@ -40,7 +40,7 @@ protected:
 
 TEST_F(WordPopupTest, AWordClickShowsThePopupAndCtrlMarksTheWordInTheFile)
 {
-    openTab(kSentenceBrowseMode); // sentence 1: Hello, ", ", Tom, "."
+    openTab(Mode::SentenceBrowse); // sentence 1: Hello, ", ", Tom, "."
     auto* canvas = child<QWidget>(QStringLiteral("SenWordCanvas"));
     auto* popup = child<QWidget>(QStringLiteral("WordPicture"));
     ASSERT_NE(canvas, nullptr);
@@ -88,7 +88,7 @@ TEST_F(WordPopupTest, AWordClickShowsThePopupAndCtrlMarksTheWordInTheFile)
 
 TEST_F(WordPopupTest, ANoteTypedUnderASentenceIsInTheFileWhenTheBoxLosesTheFocus)
 {
-    openTab(kSentenceBrowseMode);
+    openTab(Mode::SentenceBrowse);
     auto* placeholder = child<QLabel>(QStringLiteral("NoneNoteLabel"));
     auto* note = child<QPlainTextEdit>(QStringLiteral("SenNoteText"));
     ASSERT_TRUE(placeholder->isVisible()); // sentence 1 has no note
@@ -105,7 +105,7 @@ TEST_F(WordPopupTest, ANoteTypedUnderASentenceIsInTheFileWhenTheBoxLosesTheFocus
 
 TEST_F(WordPopupTest, TheFullTextOptionsMenuChoosesTheKeyWordColourAndExplainsTheMarks)
 {
-    openTab(kFullTextMode);
+    openTab(Mode::FullText);
     auto* settings = child<QLabel>(QStringLiteral("AllSetImage"));
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(settings->isVisible());

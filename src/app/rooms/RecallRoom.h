@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/ModeRoom.h"
+
+namespace kelvaro {
+
+/// Sentence recall: its Chinese line follows the sentence; entering covers every word again.
+std::unique_ptr<ModeRoom> makeRecallRoom();
+
+} // namespace kelvaro
