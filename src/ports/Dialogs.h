@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ports/Desktop.h" // MainContext.h still reaches Desktop through here
+
 #include <QString>
 
 #include <optional>
@@ -25,15 +27,6 @@ public:
         (void)text;
         return false;
     }
-};
-
-/// The desktop: opening an address, starting another program.
-class Desktop
-{
-public:
-    virtual ~Desktop() = default;
-    virtual bool openAddress(const QString& address) = 0;
-    virtual bool startProgramMinimised(const QString& path) = 0;
 };
 
 } // namespace kelvaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ports/SoundEffects.h" // MainContext.h still reaches SoundEffects through here
+
 #include <QString>
 
 #include <vector>
@@ -30,15 +32,6 @@ public:
     virtual double takeSeconds() const = 0;
     /// Whether there is a microphone to record from.
     virtual bool microphoneAvailable() const { return true; }
-};
-
-/// Short feedback sounds (clicks, right and wrong); a new sound cuts off the one playing.
-class SoundEffects
-{
-public:
-    virtual ~SoundEffects() = default;
-    /// Plays the wav file at path; a missing file gives the desktop's beep.
-    virtual void play(const QString& path) = 0;
 };
 
 } // namespace kelvaro

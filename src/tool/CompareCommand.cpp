@@ -6,8 +6,8 @@
 #include "analysis/VoiceAnalysis.h"
 #include "playback/SegmentRenderer.h"
 #include "playback/WavFile.h"
-#include "ui/Theme.h"
-#include "ui/VoiceComparisonPainter.h"
+#include "picture/PictureColours.h"
+#include "picture/VoiceComparisonPainter.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -2,7 +2,7 @@
 #include "analysis/VoiceAnalysis.h"
 #include "playback/SegmentRenderer.h"
 #include "playback/WavFile.h"
-#include "ui/Theme.h"
+#include "picture/PictureColours.h"
 
 #include <QFile>
 #include <QImage>
