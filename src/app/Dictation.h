@@ -8,9 +8,9 @@ namespace kelvaro {
 // actions are in FreeSpellingActions.h, the scoring of a finished sentence in
 // DictationScoring.h.
 
-/// The dictation part of showing a sentence: the free-spelling lines, the score and counters reset, the
-/// done mark, and the box on the first word (a sentence without words is evaluated at once,
-/// but only while the dictation test is shown).
+/// The dictation part of showing a sentence: the free-spelling lines, the score and counters reset,
+/// the done mark, and the box on the first word (a sentence without words is evaluated at once, but
+/// only while the dictation test is shown).
 void showDictationSentence(MainContext& context);
 
 /// "重做", F12 and entering the dictation test: every word hidden again,

@@ -11,8 +11,9 @@ void showResultsPage(MainContext& context, bool bookPage);
 /// on screen, takes the keyboard again.
 void closeResults(MainContext& context);
 
-/// A click on an entry of List1 or List2 of the results view: that sentence is shown for dictation and the view
-/// closes. A placeholder or an entry that names no sentence of the lesson does nothing.
+/// A click on an entry of List1 or List2 of the results view: that sentence is shown for dictation
+/// and the view closes. A placeholder or an entry that names no sentence of the lesson does
+/// nothing.
 void resultsSentenceClicked(MainContext& context, const QString& entry);
 
 /// "清除本课成绩": every pass of the open lesson and its star go.

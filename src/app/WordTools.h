@@ -36,8 +36,8 @@ void leaveNoteBox(MainContext& context, int sentence, const QString& text);
 /// A click on the note placeholder: it hides (the panel puts the keyboard focus into the box).
 void notePlaceholderClicked(MainContext& context);
 
-/// "设置重点词颜色": the colour dialog; a chosen colour becomes the key-word colour and recolours every
-/// marked word of both views. A cancelled dialog changes nothing.
+/// "设置重点词颜色": the colour dialog; a chosen colour becomes the key-word colour and recolours
+/// every marked word of both views. A cancelled dialog changes nothing.
 void chooseKeyWordColour(MainContext& context);
 
 /// "添加/取消重点词": tells how key words are marked.

@@ -8,8 +8,8 @@ namespace kelvaro {
 /// All in twips, relative to the frame; the page's top is 0 or negative.
 struct ScrollView
 {
-    TwipRect frame;     ///< the viewport
-    TwipRect page;      ///< the content
+    TwipRect frame; ///< the viewport
+    TwipRect page;  ///< the content
     int thumbTop = 255;
     int thumbHeight = 600;
     int upButtonTop = 0;

@@ -4,10 +4,10 @@
 #include "ToolIo.h"
 
 #include "analysis/VoiceAnalysis.h"
-#include "playback/SegmentRenderer.h"
-#include "playback/WavFile.h"
 #include "picture/PictureColours.h"
 #include "picture/VoiceComparisonPainter.h"
+#include "playback/SegmentRenderer.h"
+#include "playback/WavFile.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -85,9 +85,8 @@ TEST(WavFile, RoundTripsAndReadsStreamedHeaders)
 
     QByteArray stereo = wavBytes(sound);
     stereo[22] = 2;
-    EXPECT_EQ(
-        parseMonoWav(stereo, QStringLiteral("b.wav")).error(),
-        QStringLiteral("The sound \"b.wav\" is not mono: it has 2 channels."));
+    EXPECT_EQ(parseMonoWav(stereo, QStringLiteral("b.wav")).error(),
+              QStringLiteral("The sound \"b.wav\" is not mono: it has 2 channels."));
     EXPECT_EQ(parseMonoWav("RIFF", QStringLiteral("c.wav")).error(),
               QStringLiteral("The sound \"c.wav\" cannot be played: not a RIFF wave file."));
 }
