@@ -1,6 +1,8 @@
 #include "TrackPlan.h"
 #include "WavFile.h"
 
+#include <QtEndian>
+
 #include <gtest/gtest.h>
 
 using namespace kelvaro;
@@ -83,8 +85,11 @@ TEST(WavFile, RoundTripsAndReadsStreamedHeaders)
     ASSERT_TRUE(read.ok()) << read.error().toStdString();
     EXPECT_EQ(read->samples, sound.samples);
 
+    // The same bytes as a well-formed stereo file: two channels, four bytes a frame.
     QByteArray stereo = wavBytes(sound);
     stereo[22] = 2;
+    qToLittleEndian<quint32>(22050 * 4, stereo.data() + 28);
+    stereo[32] = 4;
     EXPECT_EQ(parseMonoWav(stereo, QStringLiteral("b.wav")).error(),
               QStringLiteral("The sound \"b.wav\" is not mono: it has 2 channels."));
     EXPECT_EQ(parseMonoWav("RIFF", QStringLiteral("c.wav")).error(),
