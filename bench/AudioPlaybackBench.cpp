@@ -156,7 +156,7 @@ private:
     std::atomic<qint64> m_first{0};
 };
 
-// PlaySentence (seek + play) to the first sample handed to the output, at random sentences
+// A sentence played (seek + play) to the first sample handed to the output, at random sentences
 // in the middle of the recording, with the index in place (a lesson already open).
 void BM_PlaySentenceToFirstSample(benchmark::State& state)
 {

@@ -1,4 +1,4 @@
-// The results view of a full book: ShowResults reads the book's results file and lists the
+// The results view of a full book: showResults reads the book's results file and lists the
 // open lesson's sentences, then the view draws its four lists.
 #include "LessonTexts.h"
 #include "ShellFixture.h"
@@ -44,7 +44,7 @@ bool writeBook(ShellFixture& shell, int lessons)
            shell.folder.writeCp936(QStringLiteral("SETTING/Results/Kelvaro.dat"), results);
 }
 
-/// ShowResults on a book of 184 lessons with a 2,000-sentence lesson open, and the view drawn.
+/// showResults on a book of 184 lessons with a 2,000-sentence lesson open, and the view drawn.
 /// One pass flag changes between runs, so the sentence lists are filled again every time.
 void BM_ShowResults(benchmark::State& state)
 {

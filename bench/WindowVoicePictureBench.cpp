@@ -1,7 +1,7 @@
 // The read-after voice picture: one paint of a 5-second sentence and a 6-second take, as each
 // move of a play cursor repaints it.
+#include "picture/VoiceComparisonPainter.h"
 #include "ui/Fonts.h"
-#include "ui/VoiceComparisonPainter.h"
 #include "ui/VoiceComparisonPicture.h"
 
 #include <QImage>

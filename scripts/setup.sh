@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs, skipping what is already there.
 # This is the only place package names are listed.
-#   --reference  also the reference tools that the voice analysis is checked against (Praat's
-#                pitch track on espeak-ng voices and on the recorded speech of alsa-utils);
-#                its test skips without them, so CI does without (Praat is 75 MB of GTK).
+#   --reference  also the reference tools that the voice analysis is measured against (Praat's
+#                pitch track on espeak-ng voices and on the recorded speech of alsa-utils), for
+#                scripts/measure-pitch-agreement.sh; CI does without (Praat is 75 MB of GTK).
 set -euo pipefail
 
 REFERENCE=0

@@ -56,7 +56,7 @@ void resumeReading(MainContext& context)
     if (hold == ReadingHold::Pause) {
         context.timers.fullTextPauseTimer->setEnabled(true);
     } else if (view.heldSentence == state.CurrentSentence) {
-        // ResumePlayers: on from the paused position, still fenced at the sentence's end.
+        // The players go on from the paused position, still fenced at the sentence's end.
         context.ports.lessonPlayer.play();
         context.timers.ReadTimer->setEnabled(true);
     } else {

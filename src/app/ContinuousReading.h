@@ -4,16 +4,17 @@
 
 namespace kelvaro {
 
-/// The caption of AllReadCommand: "停止朗读" while continuous reading runs, else "全文朗读".
+/// The caption of the continuous-reading button: "停止朗读" while continuous reading runs, else
+/// "全文朗读".
 QString allReadCaption(const MainState& state);
-/// The caption of PauseReadCommand: "继续朗读" while the reading is held, else "暂停朗读".
+/// The caption of the pause button: "继续朗读" while the reading is held, else "暂停朗读".
 QString pauseReadCaption(const MainState& state);
 
-/// AllReadCommand: "全文朗读" reads the lesson from sentence 1 on; "停止朗读" stops the reading
-/// for good (no reading or pause still running goes on) and goes back to sentence 1.
+/// The continuous-reading button: "全文朗读" reads the lesson from sentence 1 on; "停止朗读" stops
+/// the reading for good (no reading or pause still running goes on) and goes back to sentence 1.
 void allReadClicked(MainContext& context);
 
-/// PauseReadCommand: "暂停朗读" holds the reading where it is, inside a reading or inside the
+/// The pause button: "暂停朗读" holds the reading where it is, inside a reading or inside the
 /// pause after one; "继续朗读" goes on from there.
 void pauseReadClicked(MainContext& context);
 

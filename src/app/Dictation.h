@@ -8,12 +8,12 @@ namespace kelvaro {
 // actions are in FreeSpellingActions.h, the scoring of a finished sentence in
 // DictationScoring.h.
 
-/// ShowSentence's dictation steps: the free-spelling lines, the score and counters reset, the
-/// done mark, and the box on the first word (a sentence without words is evaluated at once,
-/// but only while the dictation test is shown).
+/// The dictation part of showing a sentence: the free-spelling lines, the score and counters reset,
+/// the done mark, and the box on the first word (a sentence without words is evaluated at once, but
+/// only while the dictation test is shown).
 void showDictationSentence(MainContext& context);
 
-/// ResetDictationSentence ("重做", F12, entering the dictation test): every word hidden again,
+/// "重做", F12 and entering the dictation test: every word hidden again,
 /// the box on the first word; the score stays.
 void resetDictationSentence(MainContext& context);
 
@@ -37,13 +37,13 @@ void dictationPreviousSentence(MainContext& context);
 void dictationNextSentence(MainContext& context);
 void dictationReadAloud(MainContext& context);
 
-/// SelectFreeSpelling / SelectDictationTest: the sub-mode, its tab and WriteMode.
+/// Chooses free spelling or the dictation test: the sub-mode, its tab and the stored choice.
 void selectFreeSpelling(MainContext& context);
 void selectDictationTest(MainContext& context);
 
 /// "设置过关分数": the pass mark.
 void setPassMark(MainContext& context, int passMark);
-/// "显示中文"/"隐藏中文" of the dictation test: WordChineseCheck.
+/// "显示中文"/"隐藏中文" of the dictation test: the stored check toggles.
 void toggleDictationChinese(MainContext& context);
 
 } // namespace kelvaro

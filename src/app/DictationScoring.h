@@ -4,7 +4,7 @@
 
 namespace kelvaro {
 
-/// EvaluateSentence: the last word of the sentence is done. A sentence passed before moves
+/// The last word of the sentence is done. A sentence passed before moves
 /// on; a score below the pass mark resets the sentence with its message; a pass is written
 /// into the lesson file at once (with the note in the box), counted, and moves on, or
 /// completes the lesson.
@@ -13,7 +13,7 @@ void evaluateSentence(MainContext& context);
 /// "查看评分标准": the lesson audio pauses and the scoring rules are shown.
 void showScoringRules(MainContext& context);
 
-/// DictatedCount over all records and the progress caption "3 / 12".
+/// Recounts DictatedCount over all records and the progress caption "3 / 12".
 void recountDictated(MainState& state);
 
 } // namespace kelvaro

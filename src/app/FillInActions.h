@@ -4,10 +4,10 @@
 
 namespace kelvaro {
 
-/// RefreshFillIn for the sentence shown (the word spoken only while the fill-in is shown).
+/// refreshFillIn for the sentence shown (the word spoken only while the fill-in is shown).
 void refreshFillIn(MainContext& context);
 
-/// GoToKeyWord: the sentence of cell KeyWordPosition becomes current, waiting paused at its
+/// The sentence of cell KeyWordPosition becomes current, waiting paused at its
 /// start, and that key word becomes the blank.
 void goToKeyWord(MainContext& context);
 

@@ -5,14 +5,14 @@
 namespace kelvaro {
 
 /// The last missing sentence of the open lesson was passed and written to the lesson file:
-/// MarkLessonCompleted, then ShowResults. This is the one place the results code hooks into.
+/// markLessonCompleted, then showResults. This is the one place the results code hooks into.
 void lessonCompleted(MainContext& context);
 
-/// MarkLessonCompleted: stars the entry titled LessonTitle in the book's results file, read
+/// Stars the entry titled LessonTitle in the book's results file, read
 /// afresh. A results file that is missing or cannot be read is left alone.
 void markLessonCompleted(MainContext& context);
 
-/// ShowResults: fills the lesson and book pages of the results view and shows it.
+/// Fills the lesson and book pages of the results view and shows it.
 void showResults(MainContext& context);
 
 /// Writes newText over the book's results file when it differs from oldText; a failed write

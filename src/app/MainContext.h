@@ -7,9 +7,11 @@
 
 #include "content/Dictionary.h"
 #include "ports/BackgroundWork.h"
+#include "ports/Desktop.h"
 #include "ports/Dialogs.h"
 #include "ports/MediaPlayer.h"
 #include "ports/Screen.h"
+#include "ports/SoundEffects.h"
 #include "ports/TextMeasurer.h"
 #include "ports/Timer.h"
 #include "ports/VoiceRecorder.h"

@@ -11,14 +11,15 @@ void showResultsPage(MainContext& context, bool bookPage);
 /// on screen, takes the keyboard again.
 void closeResults(MainContext& context);
 
-/// A click on an entry of List1 or List2: that sentence is shown for dictation and the view
-/// closes. A placeholder or an entry that names no sentence of the lesson does nothing.
+/// A click on an entry of List1 or List2 of the results view: that sentence is shown for dictation
+/// and the view closes. A placeholder or an entry that names no sentence of the lesson does
+/// nothing.
 void resultsSentenceClicked(MainContext& context, const QString& entry);
 
-/// ClearLessonResults ("清除本课成绩"): every pass of the open lesson and its star go.
+/// "清除本课成绩": every pass of the open lesson and its star go.
 void clearLessonResults(MainContext& context);
 
-/// ClearBookResults ("清除本册成绩"): every pass of every lesson file of the book and every
+/// "清除本册成绩": every pass of every lesson file of the book and every
 /// star go; the closing message names any file left as it was.
 void clearBookResults(MainContext& context);
 

@@ -7,8 +7,8 @@ namespace kelvaro {
 /// The two sides of a translation line; a Chinese line's backdrop counts as the Chinese side.
 enum class TranslationSide { English, Chinese };
 
-/// Lesson opening's reveal: the method of the stored TranslationMode (PointChinese,
-/// PointEnglish or PointEnglishChinese); a stored value other than 1 to 3 counts as 1.
+/// Lesson opening's reveal: applyRevealMode with the stored reveal mode (kPointChinese,
+/// kPointEnglish or kPointEnglishChinese); a stored value other than 1 to 3 counts as 1.
 void applyTranslationReveal(MainContext& context);
 
 /// RS1 to RS3 of "英汉互译设置": the reveal mode's method, then the keyboard to the page.

@@ -6,7 +6,7 @@
 
 namespace kelvaro {
 
-/// The word tools over the window's context: LookUpWord fills the popup's texts, ReadWord
+/// The word tools over the window's context: lookUp fills the popup's texts, readWord
 /// speaks the popup's word 10 ms later.
 class ShellWordActions : public WordActions
 {
@@ -22,13 +22,13 @@ private:
 // The hint card's operations on word k of the current sentence (HintWordIndex ← k first).
 // The dictation test calls the first two for F5 and F6 (with asHidden = true).
 
-/// ProgressiveHint on word k: one more line of the card.
+/// progressiveHint on word k: one more line of the card.
 void cueProgressiveHint(MainContext& context, int k);
 
-/// FullReveal on word k; asHidden opens the card fully whatever the word's state.
+/// fullReveal on word k; asHidden opens the card fully whatever the word's state.
 void cueFullReveal(MainContext& context, int k, bool asHidden = false);
 
-/// HoverHint: the pointer is over word k.
+/// hoverHint: the pointer is over word k.
 void cueHover(MainContext& context, int k);
 
 /// A click on a line of the card.

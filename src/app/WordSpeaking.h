@@ -4,7 +4,7 @@
 
 namespace kelvaro {
 
-/// ReadWord: asks for the popup's word to be spoken; it sounds 10 ms later, so the caller
+/// Asks for the popup's word to be spoken; it sounds 10 ms later, so the caller
 /// finishes showing the popup (and pausing or moving the lesson player) first.
 void readWord(MainContext& context);
 

@@ -6,7 +6,7 @@
 
 namespace kelvaro {
 
-/// LookUpWord: fills and sizes the word popup for word and places it beside the pointer; it does
+/// Fills and sizes the word popup for word and places it beside the pointer; it does
 /// not show it. A word that is not found stops the word player.
 void lookUpWord(MainContext& context, const QString& word);
 
@@ -20,12 +20,12 @@ void sentenceWordClicked(MainContext& context, int k);
 /// at the sentence's start. Cells that do not begin with a letter do nothing.
 void fullTextWordReleased(MainContext& context, int index);
 
-/// SaveLessonText: rebuilds LessonText from the records and writes the lesson file of the
+/// Rebuilds the lesson text from the records and writes the lesson file of the
 /// selected library node. A failed write is reported with the file's name; the records keep
 /// the change, so the next save writes it.
 Status saveLessonText(MainContext& context);
 
-/// SaveSentenceNote: the note box's text becomes the current sentence's note (line breaks become
+/// The note box's text becomes the current sentence's note (line breaks become
 /// blanks, "*" and "#" their full-width forms, leading blanks kept) and the lesson is saved.
 void saveSentenceNote(MainContext& context, const QString& text);
 
@@ -36,8 +36,8 @@ void leaveNoteBox(MainContext& context, int sentence, const QString& text);
 /// A click on the note placeholder: it hides (the panel puts the keyboard focus into the box).
 void notePlaceholderClicked(MainContext& context);
 
-/// "设置重点词颜色": the colour dialog; a chosen colour becomes KeyWordColour and recolours every
-/// marked word of both views. A cancelled dialog changes nothing.
+/// "设置重点词颜色": the colour dialog; a chosen colour becomes the key-word colour and recolours
+/// every marked word of both views. A cancelled dialog changes nothing.
 void chooseKeyWordColour(MainContext& context);
 
 /// "添加/取消重点词": tells how key words are marked.

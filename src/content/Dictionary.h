@@ -60,7 +60,7 @@ private:
     HeadwordIndex m_index; // over m_text, which never changes
 };
 
-/// GetSentenceWord: the k-th segment (1-based) of a record and its dictionary form.
+/// The k-th segment (1-based) of a record and its dictionary form.
 struct SentenceWord
 {
     qsizetype caretPos = -1; ///< 0-based position of the "^" that opens segment k

@@ -15,7 +15,7 @@ inline constexpr int kDirectHintCost = 5;
 /// rest black), empties the box and puts it before the first word. The score stays.
 void hideDictationSlots(MainState& state);
 
-/// AdvanceToNextWord: reveals the slot the box is on and lays the box over the next hidden
+/// Reveals the slot the box is on and lays the box over the next hidden
 /// word. Returns false when no hidden word is left (the box is hidden; the sentence is done).
 bool advanceToNextWord(MainState& state);
 

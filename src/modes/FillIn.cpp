@@ -10,7 +10,7 @@ namespace kelvaro {
 
 namespace {
 
-// SetCue: the first hint's gap from the blank's left edge, and the gap between hints.
+// setCue: the first hint's gap from the blank's left edge, and the gap between hints.
 constexpr int kCueIndent = 30;
 constexpr int kCueGap = 150;
 // The bubble: its room around the message, and its gap below the meaning hint.

@@ -30,18 +30,18 @@ QString noKeyWordMessage();
 QString correctMessage();
 QString lessonDoneMessage();
 
-/// RefreshFillIn: blanks the first key word of the current sentence, or shows that it has none;
-/// then the progress, the stepping buttons and the availability. speak: ShowBlank may speak.
+/// Blanks the first key word of the current sentence, or shows that it has none;
+/// then the progress, the stepping buttons and the availability. speak: showBlank may speak.
 void refreshFillIn(MainState& state, WordActions& words, const TextMeasurer& measurer, bool speak);
 
-/// ShowBlank: word BlankWordNumber of the current sentence becomes the blank, with the hints the
+/// Word BlankWordNumber of the current sentence becomes the blank, with the hints the
 /// options ask for; speaks it when speak and "提示读音" is checked.
 void showBlank(MainState& state, WordActions& words, const TextMeasurer& measurer, bool speak);
 
 /// The progress "i / K" for KeyWordPosition and the stepping buttons.
 void updateFillInProgress(MainState& state, const QVector<KeyWordSpot>& spots);
 
-/// SetCue: the three hint texts in one row at the Chinese line's height, from 30 twips right of
+/// The three hint texts in one row at the Chinese line's height, from 30 twips right of
 /// the blank; empty ones take no room.
 void setCue(MainState& state, const TextMeasurer& measurer);
 

@@ -7,7 +7,7 @@
 
 namespace kelvaro {
 
-/// The word fill-in panel (CurrentWordModePicture) and its state; nothing of it is saved.
+/// The word fill-in panel and its state; nothing of it is saved.
 struct FillInView
 {
     int KeyWordPosition = 0;  ///< the full-text cell of the key word being filled in
@@ -18,7 +18,7 @@ struct FillInView
 
     ViewElement CurrentWordWriteText; ///< the input box over the blank; caption = its text
     int selectRequests = 0;           ///< raised each time the whole box text is to be selected
-    /// The hint texts: the word, the meaning, the transcription (CurrentWordTextLabel(0..2)).
+    /// The hint texts: the word, the meaning, the transcription.
     std::array<ViewElement, 3> CurrentWordTextLabel;
     ViewElement Picture7;    ///< the message bubble; caption = its message
     QString progressCaption; ///< "i / K"

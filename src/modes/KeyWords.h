@@ -4,7 +4,7 @@
 
 namespace kelvaro {
 
-/// What ToggleKeyWord did.
+/// What toggleKeyWord did.
 enum class KeyWordToggle {
     None,    ///< no such word: nothing changed
     Marked,  ///< the word got its mark
@@ -14,9 +14,9 @@ enum class KeyWordToggle {
 /// The full-text cell that mirrors word k of the current sentence; 0 when there is none.
 int fullTextCellOfWord(const MainState& state, int k);
 
-/// ToggleKeyWord(k): word k of the current sentence loses its "◆" when its record segment
+/// Word k of the current sentence loses its "◆" when its record segment
 /// carries one, and gets one right after its closing "$" otherwise; its label in both views
-/// takes KeyWordColour when marked and the template colour when not. Saving the lesson is the
+/// takes the key-word colour when marked and the template colour when not. Saving the lesson is the
 /// caller's.
 KeyWordToggle toggleKeyWord(MainState& state, int k);
 
@@ -24,7 +24,7 @@ KeyWordToggle toggleKeyWord(MainState& state, int k);
 /// their template colour.
 void recolourKeyWords(MainState& state, Rgb colour);
 
-/// UpdateFillInAvailability: recounts the key words of the lesson (marked word segments); without
+/// Recounts the key words of the lesson (marked word segments); without
 /// any, "首词", "上一词", "下一词", "读句" and "填写" are disabled, otherwise "首词" and "读句"
 /// enabled.
 void updateFillInAvailability(MainState& state);

@@ -19,7 +19,7 @@ inline constexpr int kNormalPanelHeight = 7290;
 inline constexpr int kTabsTop = 660;
 inline constexpr int kTabHeight = 450;
 
-// The text viewport (TextPicture, AllWordTextPicture) inside its panel.
+// The text viewport of the browse and full-text pages inside its panel.
 inline constexpr int kViewportLeft = 150;
 inline constexpr int kViewportTop = 600;
 inline constexpr int kNormalViewportWidth = 8940;

@@ -8,11 +8,11 @@
 
 namespace kelvaro {
 
-/// The results view ResultsPicture: the lesson page and the book page laid over it.
+/// The results view: the lesson page and the book page laid over it.
 struct ResultsView
 {
-    bool visible = false;          ///< ResultsPicture
-    bool bookPage = false;         ///< Option1 "本册成绩" chosen (BookPicture shown)
+    bool visible = false;
+    bool bookPage = false;         ///< "本册成绩" chosen (the book page shown)
     QStringList List1;             ///< sentences not passed, or the placeholder
     QStringList List2;             ///< sentences passed, or the placeholder
     QStringList List3;             ///< lessons completed, or the placeholder

@@ -8,12 +8,12 @@ namespace kelvaro {
 /// All in twips, relative to the frame; the page's top is 0 or negative.
 struct ScrollView
 {
-    TwipRect frame;     ///< the viewport (TextPicture, AllWordTextPicture)
-    TwipRect page;      ///< the content (MainPicture, AllWordMainPicture)
-    int thumbTop = 255; ///< MoveImage, AllWordMoveImage
+    TwipRect frame; ///< the viewport
+    TwipRect page;  ///< the content
+    int thumbTop = 255;
     int thumbHeight = 600;
-    int upButtonTop = 0;   ///< UpCommand, AllWordUpCommand
-    int downButtonTop = 0; ///< DownCommand, AllWordDownCommand
+    int upButtonTop = 0;
+    int downButtonTop = 0;
     bool scrollControlsVisible = false;
 
     bool pageTallerThanFrame() const { return page.height > frame.height; }

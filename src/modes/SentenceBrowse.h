@@ -6,7 +6,7 @@
 
 namespace kelvaro {
 
-/// The colour behind the word copies of the recall and dictation panels (ModeShape(8)).
+/// The colour behind the word copies of the recall and dictation panels.
 inline constexpr Rgb kPanelBackground = 0xFFF7F8FA;
 /// The cover colour of a hidden word on the recall panel: RGB(240, 240, 240).
 inline constexpr Rgb kCoveredWord = 0xFFF0F0F0;

@@ -25,7 +25,7 @@ bool shown(const ElementArray& labels, int s)
     return s >= 1 && s < labels.size() && labels[s].foreground == labels[0].foreground;
 }
 
-// Step 2 of the methods: both sides of every line as the mode says, with their pointers.
+// Both sides of every line covered or shown as the mode says, with their pointers.
 void coverLines(TranslationView& view, int mode)
 {
     const ElementCursor english = coversEnglish(mode) ? ElementCursor::Hand : ElementCursor::Arrow;

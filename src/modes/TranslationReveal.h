@@ -8,18 +8,18 @@ namespace kelvaro {
 /// of it, so the line's place shows but not its text.
 inline constexpr Rgb kTranslationMask = makeRgb(0xdc, 0xe3, 0xeb);
 
-/// The reveal modes (TranslationMode) and their methods.
+/// The reveal modes of the translation page, as stored in the settings.
 enum RevealMode {
     kPointChinese = 1,        ///< "点出中文": the Chinese lines are covered
     kPointEnglish = 2,        ///< "点出英文": the English lines are covered
     kPointEnglishChinese = 3, ///< "点出中文和英文": both are covered
 };
 
-/// The reveal mode a stored TranslationMode stands for; anything but "1", "2" or "3" is 1, so
+/// The reveal mode a stored value stands for; anything but "1", "2" or "3" is 1, so
 /// a damaged settings value still covers a side and leaves its lines clickable.
 int revealModeOf(const QString& stored);
 
-/// The hint line (Label1(8)) of a reveal mode.
+/// The hint line of a reveal mode.
 QString revealHint(int mode);
 
 /// Whether a reveal mode covers, and so lets the learner click, the English or Chinese side.
@@ -32,11 +32,11 @@ inline bool coversChinese(int mode)
     return mode == kPointChinese || mode == kPointEnglishChinese;
 }
 
-/// PointChinese, PointEnglish, PointEnglishChinese: the hint line, every line covered or shown
-/// as the mode says, and TranslationMode.
+/// Switches to a reveal mode: the hint line, every line covered or shown as the mode says, and
+/// the stored mode.
 void applyRevealMode(MainState& state, int mode);
 
-/// Covers every line again as the current TranslationMode says; the hint line stays.
+/// Covers every line again as the current reveal mode says; the hint line stays.
 void coverAllLines(MainState& state);
 
 /// Whether the English or Chinese line of sentence s is shown (its text in the template's

@@ -10,9 +10,9 @@ class WordActions
 {
 public:
     virtual ~WordActions() = default;
-    /// LookUpWord: looks word up (the popup's texts follow, the popup is not shown).
+    /// Looks word up (the popup's texts follow, the popup is not shown).
     virtual WordFacts lookUp(const QString& word) = 0;
-    /// ReadWord: speaks the last looked-up word.
+    /// Speaks the last looked-up word.
     virtual void readWord() = 0;
 };
 

@@ -22,7 +22,7 @@ bool validWord(const MainState& state, int k)
            state.CurrentSentence <= state.SentenceCount;
 }
 
-// ClickedWordNumber ← HintWordIndex, GetSentenceWord, LookUpWord.
+// ClickedWordNumber ← HintWordIndex, then getSentenceWord and lookUp.
 WordFacts lookUpCardWord(MainState& state, WordActions& words)
 {
     WordCueCard& card = state.cue;

@@ -15,15 +15,15 @@ bool isRecallWordCovered(const MainState& state, int k);
 /// the panel, no underline). Labels that are no words are left alone.
 void setRecallWordCovered(MainState& state, int k, bool covered);
 
-/// ProgressiveHint on HintWordIndex: one more line of the card; the fifth uncovers the word,
+/// On HintWordIndex: one more line of the card; the fifth uncovers the word,
 /// the sixth covers it again and starts over at the meaning.
 void progressiveHint(MainState& state, WordActions& words);
 
-/// FullReveal on HintWordIndex: a covered word (or any word when asHidden, as the dictation
+/// On HintWordIndex: a covered word (or any word when asHidden, as the dictation
 /// test asks) is uncovered and the card filled; an uncovered one is covered again.
 void fullReveal(MainState& state, WordActions& words, bool asHidden = false);
 
-/// HoverHint on HintWordIndex: the card shows while the pointer is over the last hinted word
+/// On HintWordIndex: the card shows while the pointer is over the last hinted word
 /// and hides over any other word; it does not move.
 void hoverHint(MainState& state);
 

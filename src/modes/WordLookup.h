@@ -14,7 +14,7 @@ inline constexpr TextFont kPopupHeadwordFont = TextFont::PopupHeadword;
 inline constexpr TextFont kPopupMeaningFont = TextFont::TranslationChinese; ///< also the link
 inline constexpr TextFont kPopupPronunciationLine = TextFont::TranslationEnglish;
 
-/// The popup's narrowest width (WordPicture and Shape1), in twips.
+/// The popup's narrowest width (the popup and its frame), in twips.
 inline constexpr int kPopupWidth = 2295;
 
 /// The caption of the online lookup link.

@@ -32,13 +32,4 @@ public:
     virtual bool microphoneAvailable() const { return true; }
 };
 
-/// Short feedback sounds (clicks, right and wrong); a new sound cuts off the one playing.
-class SoundEffects
-{
-public:
-    virtual ~SoundEffects() = default;
-    /// Plays the wav file at path; a missing file gives the desktop's beep.
-    virtual void play(const QString& path) = 0;
-};
-
 } // namespace kelvaro

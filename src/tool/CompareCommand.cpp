@@ -4,10 +4,10 @@
 #include "ToolIo.h"
 
 #include "analysis/VoiceAnalysis.h"
+#include "picture/PictureColours.h"
+#include "picture/VoiceComparisonPainter.h"
 #include "playback/SegmentRenderer.h"
 #include "playback/WavFile.h"
-#include "ui/Theme.h"
-#include "ui/VoiceComparisonPainter.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "playback/FeedbackSounds.h"
-#include "ports/VoiceRecorder.h"
+#include "ports/SoundEffects.h"
 
 namespace kelvaro {
 

@@ -12,7 +12,7 @@ class LibraryTree : public QTreeWidget
 public:
     explicit LibraryTree(QWidget* parent = nullptr);
 
-    /// Adds the book's node and its lesson nodes (AddBookToTree).
+    /// Adds the book's node and its lesson nodes.
     void setBook(const QString& title, const QStringList& lessons);
     /// Selects node index without reporting a click.
     void selectNode(int node);

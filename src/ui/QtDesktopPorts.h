@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ports/Desktop.h"
 #include "ports/Dialogs.h"
 #include "ports/Screen.h"
 

@@ -30,6 +30,7 @@ private:
     void layoutChildren();
 
     const TwipScale& m_scale;
+    // The children; a name after one is its objectName.
     QLabel* m_title;
     QRadioButton* m_lessonOption; ///< Option2 "本课成绩"
     QRadioButton* m_bookOption;   ///< Option1 "本册成绩"
@@ -47,7 +48,7 @@ private:
     QLabel* m_openCaption;
     QListView* m_open;        ///< List4
     QLabel* m_summary;        ///< BookSummaryCaption
-    QProgressBar* m_progress; ///< BookProgressPicture with BookWidthPicture
+    QProgressBar* m_progress; ///< BookProgressPicture: the share of the book completed
     QLabel* m_notice;
     QPushButton* m_clearBook; ///< ClearBookResultsCommand
     QPushButton* m_closeBook; ///< Command4

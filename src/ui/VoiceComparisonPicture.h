@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VoiceComparisonPainter.h"
+#include "picture/VoiceComparisonPainter.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -124,7 +124,7 @@ void WordPopup::refresh(const WordPopupView& view)
 
 void WordPopup::paintEvent(QPaintEvent*)
 {
-    // Shape1: the frame, always as wide as the popup.
+    // The frame, always as wide as the popup.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);

@@ -13,7 +13,7 @@ namespace kelvaro {
 class MainController;
 class WordLinkLabel;
 
-/// The floating word popup (WordPicture): headword, the "<词典>" link, pronunciation and
+/// The floating word popup: headword, the "<词典>" link, pronunciation and
 /// meaning, drawn from the state's WordPopupView; the link's press and release go to the
 /// controller.
 class WordPopup : public QFrame

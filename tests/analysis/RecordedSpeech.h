@@ -1,7 +1,7 @@
 #pragma once
 
-// Speech in wave files for the analysis tests: readings made with espeak-ng, and any recording
-// analysed as the read-after tab analyses a reading.
+// Speech in wave files for the analysis tests and kelvaro-pitch-agreement: readings made with
+// espeak-ng, and any recording analysed as the read-after tab analyses a reading.
 #include "analysis/VoiceAnalysis.h"
 #include "playback/WavFile.h"
 

@@ -176,7 +176,7 @@ TEST_F(DictationTestModeTest, BelowThePassMarkTheSentenceIsResetWithItsMessage)
     EXPECT_TRUE(slotHidden(3));
     EXPECT_EQ(state().dictation.DictationWordIndex, 1);
     EXPECT_TRUE(state().dictation.WriteWordTextVisible);
-    EXPECT_TRUE(shell.lessonPlayer.isPlaying()); // read again: WriteReadCount is 1
+    EXPECT_TRUE(shell.lessonPlayer.isPlaying()); // read again: the test's repeat count is 1
     EXPECT_EQ(storedRecords()[0], kHelloTom);
 }
 

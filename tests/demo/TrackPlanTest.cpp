@@ -1,6 +1,8 @@
 #include "TrackPlan.h"
 #include "WavFile.h"
 
+#include <QtEndian>
+
 #include <gtest/gtest.h>
 
 using namespace kelvaro;
@@ -72,24 +74,26 @@ TEST(WavFile, RoundTripsAndReadsStreamedHeaders)
     const MonoSound sound{22050, {0, 1, -1, 32767, -32768}};
     QByteArray bytes = wavBytes(sound);
     ASSERT_EQ(bytes.size(), 44 + 10);
-    Result<MonoSound> read = parseWav(bytes, QStringLiteral("a.wav"));
+    Result<MonoSound> read = parseMonoWav(bytes, QStringLiteral("a.wav"));
     ASSERT_TRUE(read.ok()) << read.error().toStdString();
     EXPECT_EQ(read->sampleRate, 22050);
     EXPECT_EQ(read->samples, sound.samples);
 
     // A writer that streams leaves the data size at its maximum.
     bytes[40] = bytes[41] = bytes[42] = bytes[43] = char(0xff);
-    read = parseWav(bytes, QStringLiteral("a.wav"));
+    read = parseMonoWav(bytes, QStringLiteral("a.wav"));
     ASSERT_TRUE(read.ok()) << read.error().toStdString();
     EXPECT_EQ(read->samples, sound.samples);
 
+    // The same bytes as a well-formed stereo file: two channels, four bytes a frame.
     QByteArray stereo = wavBytes(sound);
     stereo[22] = 2;
-    EXPECT_EQ(
-        parseWav(stereo, QStringLiteral("b.wav")).error(),
-        QStringLiteral("b.wav: expected 16-bit mono PCM, found format 1, 2 channel(s), 16 bits"));
-    EXPECT_EQ(parseWav("RIFF", QStringLiteral("c.wav")).error(),
-              QStringLiteral("c.wav: not a wave file"));
+    qToLittleEndian<quint32>(22050 * 4, stereo.data() + 28);
+    stereo[32] = 4;
+    EXPECT_EQ(parseMonoWav(stereo, QStringLiteral("b.wav")).error(),
+              QStringLiteral("The sound \"b.wav\" is not mono: it has 2 channels."));
+    EXPECT_EQ(parseMonoWav("RIFF", QStringLiteral("c.wav")).error(),
+              QStringLiteral("The sound \"c.wav\" cannot be played: not a RIFF wave file."));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/Dialogs.h"
+#include "ports/Desktop.h"
 
 #include <QStringList>
 

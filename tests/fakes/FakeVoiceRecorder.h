@@ -37,16 +37,4 @@ private:
     double m_position = -1;
 };
 
-/// Records the feedback sounds asked for (the file names).
-class FakeSoundEffects : public SoundEffects
-{
-public:
-    void play(const QString& path) override { m_played << path.section(u'/', -1); }
-    const QStringList& played() const { return m_played; }
-    void clear() { m_played.clear(); }
-
-private:
-    QStringList m_played;
-};
-
 } // namespace kelvaro

@@ -6,6 +6,7 @@
 #include "FakeDialogs.h"
 #include "FakeMediaPlayer.h"
 #include "FakeScreen.h"
+#include "FakeSoundEffects.h"
 #include "FakeTextMeasurer.h"
 #include "FakeTimerFactory.h"
 #include "FakeVoiceRecorder.h"

@@ -1,54 +1,30 @@
 // The lesson player on a real sound device: a PulseAudio null sink whose monitor is
 // recorded. What was recorded must be the sentence, whole, and nothing of its neighbours.
 #include "AudioTestFiles.h"
+#include "DeviceTestHelpers.h"
 #include "NullSinkServer.h"
 
 #include "playback/LessonPlayer.h"
 #include "playback/QtAudioOutput.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
-#include <numbers>
 
 namespace kelvaro {
 namespace {
 
 constexpr int kRate = 44100;
 
-void processEventsFor(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-}
-
-// The strength of one frequency in a stretch of samples (Goertzel).
-double strength(const std::vector<qint16>& samples, qint64 from, qint64 to, double frequency)
-{
-    const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / kRate);
-    double s1 = 0;
-    double s2 = 0;
-    for (qint64 i = from; i < to; ++i) {
-        const double s0 = samples[size_t(i)] + coefficient * s1 - s2;
-        s2 = s1;
-        s1 = s0;
-    }
-    return std::sqrt(std::max(0.0, s1 * s1 + s2 * s2 - coefficient * s1 * s2)) / double(to - from);
-}
+using test::processEventsFor;
 
 TEST(DeviceRecording, TheSinkHearsTheWholeSentenceAndNothingOfItsNeighbours)
 {
@@ -114,10 +90,11 @@ TEST(DeviceRecording, TheSinkHearsTheWholeSentenceAndNothingOfItsNeighbours)
     const double seconds = double(last + 1 - first) / kRate;
     EXPECT_NEAR(seconds, 0.6, 0.003);
     // Its own tone, and none of the sentences before and after it.
-    const double own = strength(heard, first, last + 1, test::ToneRecording::frequency(1));
+    const double own =
+        test::strength(heard, first, last + 1, test::ToneRecording::frequency(1), kRate);
     for (int neighbour : {0, 2}) {
-        const double other =
-            strength(heard, first, last + 1, test::ToneRecording::frequency(neighbour));
+        const double other = test::strength(heard, first, last + 1,
+                                            test::ToneRecording::frequency(neighbour), kRate);
         EXPECT_LT(other, own / 50) << "sentence " << neighbour + 1 << "'s tone was heard";
     }
     // And the samples are the decoder's, one for one.

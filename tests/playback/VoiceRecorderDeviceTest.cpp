@@ -1,15 +1,14 @@
 // The read-after recorder on a real sound device: a tone played into a null sink whose
 // monitor, remapped as an ordinary source, is the microphone. The take must be that tone, and
 // playing it from a point must report positions from that point to its end.
+#include "DeviceTestHelpers.h"
 #include "NullSinkServer.h"
 
 #include "playback/QtVoiceRecorder.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -22,29 +21,7 @@ namespace {
 
 constexpr int kRate = 16000;
 
-void processEventsFor(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-}
-
-// The strength of one frequency in a stretch of samples (Goertzel).
-double strength(const std::vector<short>& samples, size_t from, size_t to, double frequency)
-{
-    const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / kRate);
-    double s1 = 0;
-    double s2 = 0;
-    for (size_t i = from; i < to; ++i) {
-        const double s0 = samples[i] + coefficient * s1 - s2;
-        s2 = s1;
-        s1 = s0;
-    }
-    return std::sqrt(std::max(0.0, s1 * s1 + s2 * s2 - coefficient * s1 * s2)) / double(to - from);
-}
+using test::processEventsFor;
 
 TEST(VoiceRecorderDevice, TheTakeIsWhatWasHeardAndPlaysBackFromAnyPoint)
 {
@@ -104,7 +81,8 @@ TEST(VoiceRecorderDevice, TheTakeIsWhatWasHeardAndPlaysBackFromAnyPoint)
     // milliseconds of its onset (parec on the same source hears it all); the rest is whole.
     EXPECT_GT(double(last - first) / kRate, 0.9);
     EXPECT_LE(double(last - first) / kRate, 1.01);
-    EXPECT_GT(strength(take, first, last, 440), 50 * strength(take, first, last, 700));
+    EXPECT_GT(test::strength(take, qint64(first), qint64(last), 440, kRate),
+              50 * test::strength(take, qint64(first), qint64(last), 700, kRate));
 
     // From half a second in: every position reported lies between there and the end, it
     // moves on, and -1 once the take has been heard.

@@ -1,8 +1,8 @@
 // kelvaro-tool compare: the same analysis as the read-after panel's, printed and drawn.
 #include "analysis/VoiceAnalysis.h"
+#include "picture/PictureColours.h"
 #include "playback/SegmentRenderer.h"
 #include "playback/WavFile.h"
-#include "ui/Theme.h"
 
 #include <QFile>
 #include <QImage>

@@ -16,34 +16,28 @@
 
 #include "FakeDialogs.h"
 #include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
 namespace {
 
-class DictationPanels : public ::testing::Test
+class DictationPanels : public WindowFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(player.start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
+        WindowFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         // Lesson 1, sentence 1: "Hello, Tom."
-        auto* tabs = player.window().findChild<TabBar*>(QStringLiteral("TabImage"));
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(Mode::FreeSpelling).center());
-        ASSERT_EQ(state().ModeIndex, Mode::FreeSpelling);
+        openTab(Mode::FreeSpelling);
     }
 
-    const MainState& state() { return player.controller().state(); }
     template <typename T> T* find(Mode mode, const char* name)
     {
-        return player.window().panel(mode)->findChild<T*>(QString::fromLatin1(name));
+        return window().panel(mode)->findChild<T*>(QString::fromLatin1(name));
     }
-
-    TestFolder folder;
-    FakeDialogs dialogs;
-    PlayerApplication player{folder.root(), &dialogs};
 };
 
 } // namespace
@@ -67,7 +61,7 @@ TEST_F(DictationPanels, FreeSpellingEnterSelectsTheWrongLetterThenMovesOn)
 
 TEST_F(DictationPanels, TheDictationBoxRevealsWordsAndScoresAWrongOne)
 {
-    player.controller().selectDictationTest();
+    controller().selectDictationTest();
     ASSERT_EQ(state().ModeIndex, Mode::DictationTest);
     auto* box = find<QLineEdit>(Mode::DictationTest, "WriteWordText");
     ASSERT_NE(box, nullptr);
@@ -86,10 +80,10 @@ TEST_F(DictationPanels, TheDictationBoxRevealsWordsAndScoresAWrongOne)
     EXPECT_EQ(state().CurrentSentence, 1);
     EXPECT_FALSE(box->isVisible());
     EXPECT_TRUE(find<QLabel>(Mode::DictationTest, "WriteDoneCuePicture")->isVisible());
-    const auto text = readTextFile(folder.root() + QStringLiteral("/Book/Kelvaro/1.dat"));
+    const auto text = readTextFile(folder().root() + QStringLiteral("/Book/Kelvaro/1.dat"));
     ASSERT_TRUE(text.ok());
     const auto lesson = parseLesson(text.value(), QStringLiteral("1.dat"));
     ASSERT_TRUE(lesson.ok());
     EXPECT_TRUE(isDictated(lesson.value().records[0]));
-    player.window().close();
+    window().close();
 }

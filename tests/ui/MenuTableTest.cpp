@@ -5,6 +5,7 @@
 #include "ui/PlayerApplication.h"
 
 #include "app/MainController.h"
+#include "app/RepeatScheduler.h"
 #include "modes/TranslationReveal.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include "FakeDialogs.h"
 #include "QtPrinters.h"
 #include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
@@ -142,26 +144,15 @@ QStringList checkedItems(const QMenu* menu)
     return names;
 }
 
-class MenuTableTest : public ::testing::Test
+class MenuTableTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &m_dialogs);
-        ASSERT_TRUE(m_player->start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-    }
     void TearDown() override
     {
         closeMenu();
-        if (m_player)
-            window().close();
+        closeWindow();
     }
 
-    MainWindow& window() { return m_player->window(); }
-    MainController& controller() { return m_player->controller(); }
-    const MainState& state() { return controller().state(); }
     const Settings& options() { return state().options; }
 
     void enter(Mode mode)
@@ -250,6 +241,16 @@ protected:
         return std::nullopt;
     }
 
+    /// Whether the line a Chinese toggle shows or hides is visible.
+    std::optional<bool> chineseLineVisible(const QString& name)
+    {
+        if (name == QLatin1String("SenModeChinese"))
+            return state().sentence.SenChineseLabel.visible;
+        if (name == QLatin1String("ClickSetChinese"))
+            return state().sentence.ClickWordChineseLabel.visible;
+        return std::nullopt;
+    }
+
     /// The message box an item shows: title and text.
     static std::optional<std::pair<QString, QString>> messageOf(const QString& name)
     {
@@ -277,9 +278,6 @@ protected:
         return names;
     }
 
-    TestFolder m_folder;
-    FakeDialogs m_dialogs;
-    std::unique_ptr<PlayerApplication> m_player;
     QMenu* m_menu = nullptr;
 };
 
@@ -321,16 +319,18 @@ TEST_F(MenuTableTest, EveryChoiceChangesTheValueAndTheCheckMarksFollowIt)
             const QString caption = item->text();
             const std::optional<bool> before = liveCheck(name);
             const std::optional<double> chineseBefore = chineseValue(name);
+            const RepeatFamily* family = repeatFamily(row.mode);
+            const RepeatOption repeatBefore = family ? options().*(family->option) : RepeatOption{};
             item->trigger();
             closeMenu();
             const auto message = messageOf(name);
             if (message) {
-                ASSERT_EQ(m_dialogs.messages().size(), 1);
-                EXPECT_EQ(m_dialogs.messages()[0].title, message->first);
-                EXPECT_EQ(m_dialogs.messages()[0].text, message->second);
+                ASSERT_EQ(dialogs.messages().size(), 1);
+                EXPECT_EQ(dialogs.messages()[0].title, message->first);
+                EXPECT_EQ(dialogs.messages()[0].text, message->second);
             } else
-                EXPECT_TRUE(m_dialogs.messages().isEmpty());
-            m_dialogs.clear();
+                EXPECT_TRUE(dialogs.messages().isEmpty());
+            dialogs.clear();
             EXPECT_EQ(state().ModeIndex, row.mode);
             menu = open(row);
             ASSERT_NE(menu, nullptr);
@@ -348,6 +348,25 @@ TEST_F(MenuTableTest, EveryChoiceChangesTheValueAndTheCheckMarksFollowIt)
                 EXPECT_EQ(menu->findChild<QAction*>(name)->text(),
                           now != 0 ? QStringLiteral("隐藏中文") : QStringLiteral("显示中文"));
                 EXPECT_NE(menu->findChild<QAction*>(name)->text(), caption);
+                if (const std::optional<bool> visible = chineseLineVisible(name))
+                    EXPECT_EQ(*visible, now != 0);
+            }
+            const bool count = name.contains(QLatin1String("ModeRead"));
+            if (family && (count || name.contains(QLatin1String("ReadTime")))) {
+                // A count leaves the pause as it was and a pause the count; the mode's pause
+                // timer waits the pause.
+                const RepeatOption& now = options().*(family->option);
+                if (count)
+                    EXPECT_EQ(now.pauseMs, repeatBefore.pauseMs);
+                else
+                    EXPECT_EQ(now.count, repeatBefore.count);
+                EXPECT_EQ((controller().context().timers.*(family->pauseTimer))->interval(),
+                          now.pauseMs);
+            }
+            if (name.startsWith(QLatin1String("WriteSet")) && name != QLatin1String("WriteSet6")) {
+                // A pass mark's caption is the mark it sets.
+                EXPECT_EQ(menu->findChild<QAction*>(name)->text(),
+                          options().setFraction + QStringLiteral("分"));
             }
         }
         closeMenu();
@@ -359,7 +378,7 @@ TEST_F(MenuTableTest, TheItemsThatLeaveTheMenusView)
     const MenuRow& fullText = menuTable()[0];
     enter(Mode::FullText);
     open(fullText)->findChild<QAction*>(QStringLiteral("KeyWordColor"))->trigger();
-    EXPECT_EQ(m_dialogs.colourRequests().size(), 1);
+    EXPECT_EQ(dialogs.colourRequests().size(), 1);
 
     // The other sub-mode's item switches; each menu then marks the sub-mode shown.
     const MenuRow& test = menuTable()[3];
@@ -367,6 +386,7 @@ TEST_F(MenuTableTest, TheItemsThatLeaveTheMenusView)
     enter(Mode::DictationTest);
     open(test)->findChild<QAction*>(QStringLiteral("WordMode1"))->trigger();
     EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
+    EXPECT_EQ(options().writeMode, QStringLiteral("1"));
     EXPECT_EQ(checkedItems(open(free)).mid(0, 1), QStringList{"PenMode1"});
     open(free)->findChild<QAction*>(QStringLiteral("PenMode2"))->trigger();
     EXPECT_EQ(state().ModeIndex, Mode::DictationTest);
@@ -374,4 +394,31 @@ TEST_F(MenuTableTest, TheItemsThatLeaveTheMenusView)
 
     open(test)->findChild<QAction*>(QStringLiteral("LookResults"))->trigger();
     EXPECT_TRUE(state().results.visible);
+}
+
+TEST_F(MenuTableTest, AFreshFolderChecksTheFirstRunPassMark)
+{
+    enter(Mode::DictationTest);
+    QMenu* menu = open(menuTable()[3]);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("WriteSet3"))->isChecked()); // 80
+    EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("WriteSet5"))->text(),
+              QStringLiteral("60分"));
+    EXPECT_NE(menu->findChild<QAction*>(QStringLiteral("WriteModeRead1")), nullptr);
+    EXPECT_NE(menu->findChild<QAction*>(QStringLiteral("WriteReadTime8")), nullptr);
+    EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("LookResults"))->text(),
+              QStringLiteral("查看听写成绩"));
+}
+
+TEST_F(MenuTableTest, AValueNoItemOffersChecksNothingAndIsKept)
+{
+    controller().setRepeatCount(Mode::SentenceBrowse, 4);
+    enter(Mode::SentenceBrowse);
+    QMenu* menu = open(menuTable()[1]);
+    ASSERT_NE(menu, nullptr);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_FALSE(menu->findChild<QAction*>(QStringLiteral("SenModeRead%1").arg(i))->isChecked())
+            << i;
+    }
+    EXPECT_EQ(options().sen.count, 4);
 }

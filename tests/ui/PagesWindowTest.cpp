@@ -22,36 +22,16 @@
 #include "FakeDialogs.h"
 #include "QtPrinters.h"
 #include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
 namespace {
 
-class PagesWindowTest : public ::testing::Test
+class PagesWindowTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &m_dialogs);
-        ASSERT_TRUE(m_player->start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-    }
-    void TearDown() override
-    {
-        if (m_player)
-            window().close();
-    }
-
-    MainWindow& window() { return m_player->window(); }
-    const MainState& state() { return m_player->controller().state(); }
-
-    void clickTab(Mode mode)
-    {
-        auto* tabs = window().findChild<TabBar*>(QStringLiteral("TabImage"));
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(mode).center());
-        ASSERT_EQ(state().ModeIndex, mode);
-    }
+    void TearDown() override { closeWindow(); }
 
     template <typename T> T* child(Mode mode, const char* name)
     {
@@ -64,17 +44,13 @@ protected:
         QWidget* widget = window().focusWidget();
         return widget ? widget->objectName() : QString();
     }
-
-    TestFolder m_folder;
-    FakeDialogs m_dialogs;
-    std::unique_ptr<PlayerApplication> m_player;
 };
 
 } // namespace
 
 TEST_F(PagesWindowTest, ReadingButtonsFollowStartPauseResumeAndLeavingTheTab)
 {
-    clickTab(Mode::FullText);
+    openTab(Mode::FullText);
     EXPECT_EQ(focused(), QStringLiteral("Combo2"));
     auto* allRead = child<QPushButton>(Mode::FullText, "AllReadCommand");
     auto* pauseRead = child<QPushButton>(Mode::FullText, "PauseReadCommand");
@@ -99,16 +75,16 @@ TEST_F(PagesWindowTest, ReadingButtonsFollowStartPauseResumeAndLeavingTheTab)
     EXPECT_EQ(pauseRead->text(), QStringLiteral("暂停朗读"));
     EXPECT_EQ(focused(), QStringLiteral("Combo2"));
 
-    clickTab(Mode::Translation);
+    openTab(Mode::Translation);
     EXPECT_EQ(focused(), QStringLiteral("Combo1"));
-    clickTab(Mode::FullText);
+    openTab(Mode::FullText);
     EXPECT_EQ(allRead->text(), QStringLiteral("全文朗读"));
     EXPECT_FALSE(pauseRead->isEnabled());
 }
 
 TEST_F(PagesWindowTest, TheRevealMenuChecksTheModeInForceAndResetCoversAgain)
 {
-    clickTab(Mode::Translation);
+    openTab(Mode::Translation);
     auto* hint = child<QLabel>(Mode::Translation, "Label1_8");
     auto* option = child<QPushButton>(Mode::Translation, "OptionCommand");
     auto* reset = child<QPushButton>(Mode::Translation, "ResetCommand");
@@ -143,7 +119,7 @@ TEST_F(PagesWindowTest, TheRevealMenuChecksTheModeInForceAndResetCoversAgain)
     EXPECT_FALSE(menu->findChild<QAction*>(QStringLiteral("RS1"))->isChecked());
     menu->close();
 
-    m_player->controller().translationLineReleased(1, TranslationSide::English);
+    controller().translationLineReleased(1, TranslationSide::English);
     EXPECT_TRUE(englishShown(state(), 1));
     QTest::mouseClick(reset, Qt::LeftButton);
     EXPECT_FALSE(englishShown(state(), 1));

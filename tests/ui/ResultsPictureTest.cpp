@@ -14,42 +14,34 @@
 
 #include "FakeDialogs.h"
 #include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
 namespace {
 
-class ResultsPictureTest : public ::testing::Test
+class ResultsPictureTest : public WindowFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(player.start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
-        player.controller().selectDictationTest();
+        WindowFixture::SetUp();
+        if (HasFatalFailure())
+            return;
+        controller().selectDictationTest();
         ASSERT_EQ(state().ModeIndex, Mode::DictationTest);
     }
 
-    const MainState& state() { return player.controller().state(); }
-    QWidget* view()
-    {
-        return player.window().findChild<QWidget*>(QStringLiteral("ResultsPicture"));
-    }
+    QWidget* view() { return window().findChild<QWidget*>(QStringLiteral("ResultsPicture")); }
     void openFromIcon()
     {
-        auto* icon = player.window()
-                         .panel(Mode::DictationTest)
-                         ->findChild<QWidget*>(QStringLiteral("Image1"));
+        auto* icon =
+            window().panel(Mode::DictationTest)->findChild<QWidget*>(QStringLiteral("Image1"));
         ASSERT_NE(icon, nullptr);
         ASSERT_TRUE(icon->isVisible());
         QTest::mouseClick(icon, Qt::LeftButton);
         ASSERT_TRUE(view()->isVisible());
     }
-
-    TestFolder folder;
-    FakeDialogs dialogs;
-    PlayerApplication player{folder.root(), &dialogs};
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 // The read-after voice picture: what the painter draws where, what a click on it plays, and the
 // score column of the panel.
+#include "picture/PictureColours.h"
 #include "ui/ReadAfterPanel.h"
-#include "ui/Theme.h"
 #include "ui/VoiceComparisonPicture.h"
 
 #include "app/MainController.h"

@@ -18,27 +18,18 @@
 #include "FakeDialogs.h"
 #include "LessonTexts.h"
 #include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
 namespace {
 
-class WindowClicksTest : public ::testing::Test
+class WindowClicksTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_player = std::make_unique<PlayerApplication>(m_folder.root(), &m_dialogs);
-        ASSERT_TRUE(m_player->start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-    }
-
-    MainWindow& window() { return m_player->window(); }
-    const MainState& state() { return m_player->controller().state(); }
     template <typename T> T* child(const QString& name)
     {
-        T* found = window().findChild<T*>(name);
+        T* found = WindowFixture::child<T>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
@@ -48,23 +39,12 @@ protected:
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(mode).center());
         ASSERT_EQ(state().ModeIndex, mode);
     }
-    /// The middle of an element, in its canvas's pixels.
-    QPoint centre(const ViewElement& element)
-    {
-        const TwipScale scale(int(QGuiApplication::primaryScreen()->logicalDotsPerInchX() + 0.5));
-        return scale.rect(element.geometry).center();
-    }
     void expectNormalWindowAt(const QPoint& place)
     {
         EXPECT_FALSE(state().geometry.maximised);
         EXPECT_EQ(window().size(), QSize(800, 570));
         EXPECT_EQ(window().pos(), place);
     }
-
-private:
-    TestFolder m_folder;
-    FakeDialogs m_dialogs;
-    std::unique_ptr<PlayerApplication> m_player;
 };
 
 } // namespace

@@ -33,7 +33,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
 
+    PlayerApplication& player() { return *m_player; }
     MainWindow& window() { return m_player->window(); }
+    MainController& controller() { return m_player->controller(); }
     const MainState& state() { return m_player->controller().state(); }
     const TestFolder& folder() const { return m_folder; }
     template <typename T> T* child(const QString& name) { return window().findChild<T*>(name); }
@@ -46,6 +48,12 @@ protected:
         ASSERT_EQ(state().ModeIndex, mode);
     }
     void key(Qt::Key k) { QTest::keyClick(window().windowHandle(), k); }
+    /// Closes the window as the learner does, for fixtures that end that way.
+    void closeWindow()
+    {
+        if (m_player)
+            window().close();
+    }
 
     /// The middle of an element, in its canvas's pixels.
     QPoint centre(const ViewElement& element, int offsetTop = 0)

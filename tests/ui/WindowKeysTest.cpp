@@ -14,29 +14,23 @@
 
 #include "FakeDialogs.h"
 #include "TestFolder.h"
+#include "WindowFixture.h"
 
 using namespace kelvaro;
 
 namespace {
 
-class WindowKeysTest : public ::testing::Test
+class WindowKeysTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(player.start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&player.window()));
-    }
-    void TearDown() override { player.window().close(); }
+    void TearDown() override { closeWindow(); }
 
-    const MainState& state() { return player.controller().state(); }
     /// The mode's input box, focused as the learner clicked into it.
     QLineEdit* box(Mode mode, const char* name)
     {
-        auto* box = player.window().panel(mode)->findChild<QLineEdit*>(QString::fromLatin1(name));
+        auto* box = window().panel(mode)->findChild<QLineEdit*>(QString::fromLatin1(name));
         if (box) {
-            player.window().activateWindow();
+            window().activateWindow();
             box->setFocus();
             QApplication::processEvents();
         }
@@ -46,23 +40,18 @@ protected:
     void type(const QString& text)
     {
         for (QChar c : text)
-            QTest::keyClick(player.window().windowHandle(), c.toLatin1());
+            QTest::keyClick(window().windowHandle(), c.toLatin1());
     }
-    void key(Qt::Key k) { QTest::keyClick(player.window().windowHandle(), k); }
-
-    TestFolder folder;
-    FakeDialogs dialogs;
-    PlayerApplication player{folder.root(), &dialogs};
 };
 
 } // namespace
 
 TEST_F(WindowKeysTest, FreeSpellingKeysActWhileTypingAndOnlyBackspaceReachesTheBox)
 {
-    player.controller().tabClicked(Mode::FreeSpelling);
+    controller().tabClicked(Mode::FreeSpelling);
     QLineEdit* writeText = box(Mode::FreeSpelling, "WriteText");
     ASSERT_NE(writeText, nullptr);
-    ASSERT_EQ(player.window().focusWidget(), writeText);
+    ASSERT_EQ(window().focusWidget(), writeText);
     type(QStringLiteral("Helo"));
     EXPECT_EQ(writeText->text(), QStringLiteral("Helo"));
 
@@ -80,11 +69,11 @@ TEST_F(WindowKeysTest, FreeSpellingKeysActWhileTypingAndOnlyBackspaceReachesTheB
 
 TEST_F(WindowKeysTest, DictationHintKeysActWhileTheWordBoxHasTheFocus)
 {
-    player.controller().tabClicked(Mode::FreeSpelling);
-    player.controller().selectDictationTest();
+    controller().tabClicked(Mode::FreeSpelling);
+    controller().selectDictationTest();
     QLineEdit* wordBox = box(Mode::DictationTest, "WriteWordText");
     ASSERT_NE(wordBox, nullptr);
-    ASSERT_EQ(player.window().focusWidget(), wordBox);
+    ASSERT_EQ(window().focusWidget(), wordBox);
     key(Qt::Key_F5);
     EXPECT_EQ(state().dictation.score.score, 99);
     key(Qt::Key_F6);

@@ -66,7 +66,7 @@ Result<MonoSound> readSpeech(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Error{path + QStringLiteral(": ") + file.errorString()};
-    Result<MonoSound> sound = parseWav(file.readAll(), path);
+    Result<MonoSound> sound = parseMonoWav(file.readAll(), path);
     if (sound && sound->sampleRate != kSampleRate) {
         return Error{QStringLiteral("%1: espeak-ng spoke at %2 Hz, expected %3 Hz")
                          .arg(path)

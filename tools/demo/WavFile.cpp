@@ -1,50 +1,27 @@
 #include "WavFile.h"
 
+#include "playback/WavFile.h"
+
 #include <QtEndian>
 
 #include <cstdlib>
 
 namespace kelvaro {
 
-Result<MonoSound> parseWav(const QByteArray& bytes, const QString& name)
+Result<MonoSound> parseMonoWav(const QByteArray& bytes, const QString& name)
 {
-    auto fault = [&](const QString& what) { return Error{name + QStringLiteral(": ") + what}; };
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return fault(QStringLiteral("not a wave file"));
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    bool haveFormat = false;
-    MonoSound sound;
-    qsizetype pos = 12;
-    while (pos + 8 <= bytes.size()) {
-        const QByteArray id = bytes.mid(pos, 4);
-        // Streaming writers leave the size at its maximum: take what is there.
-        const qsizetype size =
-            std::min<qsizetype>(qFromLittleEndian<quint32>(data + pos + 4), bytes.size() - pos - 8);
-        const qsizetype body = pos + 8;
-        if (id == "fmt " && size >= 16) {
-            const int format = qFromLittleEndian<quint16>(data + body);
-            const int channels = qFromLittleEndian<quint16>(data + body + 2);
-            const int bits = qFromLittleEndian<quint16>(data + body + 14);
-            if (format != 1 || channels != 1 || bits != 16) {
-                return fault(QStringLiteral("expected 16-bit mono PCM, found format %1, %2 "
-                                            "channel(s), %3 bits")
-                                 .arg(format)
-                                 .arg(channels)
-                                 .arg(bits));
-            }
-            sound.sampleRate = int(qFromLittleEndian<quint32>(data + body + 4));
-            haveFormat = true;
-        } else if (id == "data") {
-            if (!haveFormat)
-                return fault(QStringLiteral("data before the format chunk"));
-            sound.samples.resize(size / 2);
-            for (qsizetype i = 0; i < sound.samples.size(); ++i)
-                sound.samples[i] = qFromLittleEndian<qint16>(data + body + 2 * i);
-            return sound;
-        }
-        pos = body + size + (size & 1);
+    Result<PcmSound> read = kelvaro::parseWav(bytes, name);
+    if (!read)
+        return Error{read.error()};
+    if (read->format.channels != 1) {
+        return Error{QStringLiteral("The sound \"%1\" is not mono: it has %2 channels.")
+                         .arg(name)
+                         .arg(read->format.channels)};
     }
-    return fault(QStringLiteral("no sound data"));
+    MonoSound sound;
+    sound.sampleRate = read->format.rate;
+    sound.samples = QVector<qint16>(read->samples.cbegin(), read->samples.cend());
+    return sound;
 }
 
 QByteArray wavBytes(const MonoSound& sound)

@@ -15,8 +15,9 @@ struct MonoSound
     QVector<qint16> samples;
 };
 
-/// Reads a RIFF/WAVE file of 16-bit mono PCM; name is used in the message.
-Result<MonoSound> parseWav(const QByteArray& bytes, const QString& name);
+/// The mono sound of a wave file as the player's parseWav reads it; a sound with more than one
+/// channel is refused. name is used in the message.
+Result<MonoSound> parseMonoWav(const QByteArray& bytes, const QString& name);
 
 /// The canonical 44-byte-header wave file of sound.
 QByteArray wavBytes(const MonoSound& sound);

@@ -1,6 +1,6 @@
 #include "VoiceComparisonPainter.h"
 
-#include "Theme.h"
+#include "PictureColours.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
