@@ -14,8 +14,6 @@ class QMenu;
 
 namespace kelvaro {
 
-struct MainState;
-
 /// A label that reports clicks (check-box pictures and their captions).
 class ClickableLabel : public QLabel
 {
@@ -33,11 +31,6 @@ protected:
 /// A picture button with a caption, as the panels' commands are.
 QPushButton* makeCommand(const QString& objectName, const QString& caption, QWidget* parent);
 
-/// A sentence panel's navigation: "首句" and the read button work while the lesson has a
-/// sentence, "上一句" and "下一句" follow their button groups. read may be null.
-void refreshNavigation(const MainState& state, QPushButton* first, QPushButton* back,
-                       QPushButton* next, QPushButton* read = nullptr);
-
 /// A label with a style class and an object name.
 QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent);
 
@@ -47,6 +40,9 @@ QPixmap checkPicture(const ProgramFolder& folder, bool checked, int size);
 
 /// The picture of a panel's settings button: a gear.
 QPixmap settingsPicture(int size);
+
+/// Opens a menu at the pointer; it deletes itself when it closes.
+void popupAtPointer(QMenu* menu);
 
 /// A panel's settings button: a gear that opens the menu buildMenu makes at the pointer.
 ClickableLabel* makeSettingsButton(const QString& objectName, const QString& caption, int size,
