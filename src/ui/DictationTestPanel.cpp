@@ -2,7 +2,6 @@
 
 #include "ElementCanvas.h"
 #include "Fonts.h"
-#include "OptionMenus.h"
 #include "PanelParts.h"
 #include "Theme.h"
 
@@ -10,11 +9,9 @@
 #include "modes/DictationRules.h"
 #include "modes/DictationTest.h"
 
-#include <QCursor>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
 
@@ -36,7 +33,7 @@ QPixmap resultsPicture(int size)
     painter.setPen(Qt::NoPen);
     const double unit = size / 10.0;
     const double heights[] = {4, 7, 9};
-    const QColor colours[] = {QColor(0x8f, 0xc9, 0xa3), QColor(0x3c, 0x9a, 0x5f), theme::kAccent};
+    const QColor colours[] = {theme::kDoneSoft, theme::kDone, theme::kAccent};
     for (int i = 0; i < 3; ++i) {
         painter.setBrush(colours[i]);
         painter.drawRoundedRect(QRectF(unit * (0.5 + 3.2 * i), size - unit * (heights[i] + 0.5),
@@ -50,22 +47,20 @@ QPixmap resultsPicture(int size)
 
 DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& controller,
                                        QWidget* parent)
-    : ModePanel(QStringLiteral("WriteWordModePicture"), scale, controller, parent)
+    : SentencePanel(QStringLiteral("WriteWordModePicture"), scale, controller, parent)
 {
-    m_canvas = new ElementCanvas(scale, this);
-    m_canvas->setObjectName(QStringLiteral("WriteWordCanvas"));
-    m_canvas->setBackground(theme::kPanel);
-    m_canvas->lower();
+    addCanvas(QStringLiteral("WriteWordCanvas"));
     m_chinese.resize(2);
 
     m_box = new QLineEdit(this);
     m_box->setObjectName(QStringLiteral("WriteWordText"));
     m_box->setFont(fontFor(TextFont::SentenceWord));
     m_box->setFrame(false);
-    m_box->setStyleSheet(
-        QStringLiteral("QLineEdit { background: #ffffff; color: #222b36;"
-                       " border: 1px solid #2f7fb5; border-radius: 3px;"
-                       " padding: 0px 1px; selection-background-color: #d64541; }"));
+    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2;"
+                                        " border: 1px solid %3; border-radius: 3px;"
+                                        " padding: 0px 1px; selection-background-color: %4; }")
+                             .arg(theme::kPage.name(), theme::kText.name(), theme::kAccent.name(),
+                                  theme::kWrongLetter.name()));
     m_box->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_box->installEventFilter(this);
     connect(m_box, &QLineEdit::textEdited, &controller, &MainController::dictationTextChanged);
@@ -77,20 +72,23 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
         m_counts[i] =
             makeLabel(QString::fromLatin1(kCountNames[i]), QStringLiteral("Caption"), this);
     }
-    m_counts[3]->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f7fb5;"));
+    m_counts[3]->setStyleSheet(
+        QStringLiteral("font-weight: bold; color: %1;").arg(theme::kAccent.name()));
     m_done = makeLabel(QStringLiteral("WriteDoneCuePicture"), QStringLiteral("Caption"), this);
     m_done->setText(QStringLiteral("✔ 本句已听写完成"));
     m_done->setAlignment(Qt::AlignCenter);
-    m_done->setStyleSheet(QStringLiteral("color: #ffffff; background: #3c9a5f; border-radius: 4px;"
-                                         " font-weight: bold;"));
+    m_done->setStyleSheet(QStringLiteral("color: %1; background: %2; border-radius: 4px;"
+                                         " font-weight: bold;")
+                              .arg(theme::kPage.name(), theme::kDone.name()));
     m_progressCaption =
         makeLabel(QStringLiteral("ShowResultsPicture"), QStringLiteral("Muted"), this);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar"));
     m_progress->setTextVisible(false);
     m_progress->setStyleSheet(
-        QStringLiteral("QProgressBar { background: #e4e9ef; border: none; border-radius: 4px; }"
-                       "QProgressBar::chunk { background: #3c9a5f; border-radius: 4px; }"));
+        QStringLiteral("QProgressBar { background: %1; border: none; border-radius: 4px; }"
+                       "QProgressBar::chunk { background: %2; border-radius: 4px; }")
+            .arg(theme::kTrack.name(), theme::kDone.name()));
 
     // The results icon beside the progress bar.
     m_resultsIcon = new ClickableLabel(QString(), this);
@@ -100,42 +98,41 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
     m_resultsIcon->setCursor(Qt::PointingHandCursor);
     connect(m_resultsIcon, &ClickableLabel::clicked, &controller, &MainController::showResults);
 
-    m_first = makeCommand(QStringLiteral("WriteBegainCommand"), QStringLiteral("首句"), this);
-    m_back = makeCommand(QStringLiteral("WriteBackCommand"), QStringLiteral("上一句"), this);
-    m_next = makeCommand(QStringLiteral("WriteNextCommand"), QStringLiteral("下一句"), this);
-    m_read = makeCommand(QStringLiteral("WriteReadCommand"), QStringLiteral("朗读"), this);
-    m_redo = makeCommand(QStringLiteral("WriteRestCommand"), QStringLiteral("重做"), this);
-    m_progressiveHint = makeCommand(QStringLiteral("Command2"), QStringLiteral("渐进提示"), this);
-    m_directHint = makeCommand(QStringLiteral("Command3"), QStringLiteral("直接提示"), this);
-    connectCommand(m_first, controller);
-    connectCommand(m_back, controller);
-    connectCommand(m_next, controller);
-    connectCommand(m_read, controller);
-    connectCommand(m_redo, controller);
-    connectCommand(m_progressiveHint, controller);
-    connectCommand(m_directHint, controller);
+    addBottomButtons({{QStringLiteral("WriteBegainCommand"), QStringLiteral("首句"),
+                       byCommandTable, EnabledWhen::Sentences},
+                      {QStringLiteral("WriteBackCommand"), QStringLiteral("上一句"),
+                       byCommandTable, EnabledWhen::BackGroup},
+                      {QStringLiteral("WriteNextCommand"), QStringLiteral("下一句"),
+                       byCommandTable, EnabledWhen::NextGroup},
+                      {QStringLiteral("WriteReadCommand"), QStringLiteral("朗读"),
+                       byCommandTable, EnabledWhen::Sentences},
+                      {QStringLiteral("WriteRestCommand"), QStringLiteral("重做"),
+                       byCommandTable}},
+                     960, 90);
+    const QList<QPushButton*> hints =
+        addBottomButtons({{QStringLiteral("Command2"), QStringLiteral("渐进提示"),
+                           byCommandTable},
+                          {QStringLiteral("Command3"), QStringLiteral("直接提示"),
+                           byCommandTable}},
+                         1200, 90, 150);
+    m_progressiveHint = hints[0];
+    m_directHint = hints[1];
 
-    const auto buildMenu = [this, &controller] {
-        return buildOptionMenu(QStringLiteral("WriteSet"), controller.state(), controller, this);
-    };
-    m_settings = makeSettingsButton(QStringLiteral("WriteSetImage"), QStringLiteral("听写测试设置"),
-                                    m_scale.px(300), buildMenu, this);
+    // The gear, and beside it its caption, which opens the same menu.
+    addGear(QStringLiteral("WriteSetImage"), QStringLiteral("听写测试设置"),
+            QStringLiteral("WriteSet"), 615, 360 + 900);
     m_settingsLabel = new ClickableLabel(QStringLiteral("设置"), this);
     m_settingsLabel->setObjectName(QStringLiteral("WriteSetLabel"));
     m_settingsLabel->setProperty("class", QStringLiteral("Caption"));
     m_settingsLabel->setCursor(Qt::PointingHandCursor);
-    connect(m_settingsLabel, &ClickableLabel::clicked, this, [buildMenu] {
-        QMenu* menu = buildMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(QCursor::pos());
-    });
+    connect(m_settingsLabel, &ClickableLabel::clicked, this,
+            [this] { popupOptionMenu(QStringLiteral("WriteSet")); });
     m_help = makeLabel(QStringLiteral("WriteHelpLabel"), QStringLiteral("Muted"), this);
     m_help->setText(QStringLiteral("F5渐进提示，F6直接提示，F7复读"));
 }
 
-void DictationTestPanel::layoutChildren(const TwipRect& panel)
+void DictationTestPanel::layoutControls(const TwipRect& panel, int)
 {
-    m_canvas->setGeometry(1, 1, m_scale.px(panel.width) - 2, m_scale.px(panel.height) - 2);
     // The score row under the title.
     int left = 450;
     for (int i = 0; i < 4; ++i) {
@@ -144,7 +141,6 @@ void DictationTestPanel::layoutChildren(const TwipRect& panel)
         m_counts[i]->setGeometry(px({left + captionWidth + 30, 600, 500, 330}));
         left += captionWidth + 600;
     }
-    m_settings->setGeometry(px({panel.width - 360 - 900, 615, 300, 300}));
     m_settingsLabel->setGeometry(px({panel.width - 360 - 560, 600, 560, 330}));
 
     const int bottomRow = panel.height - 600;
@@ -156,18 +152,6 @@ void DictationTestPanel::layoutChildren(const TwipRect& panel)
     m_resultsIcon->setGeometry(px({bar.left + bar.width + 120, bar.top - 45, 300, 300}));
     m_help->setGeometry(px({panel.width - 4200, bottomRow - 1140, 3840, 360}));
     m_help->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    const int buttonWidth = 960;
-    left = 450;
-    for (QPushButton* button : {m_first, m_back, m_next, m_read, m_redo}) {
-        button->setGeometry(px({left, bottomRow, buttonWidth, 420}));
-        left += buttonWidth + 90;
-    }
-    left += 150;
-    for (QPushButton* button : {m_progressiveHint, m_directHint}) {
-        button->setGeometry(px({left, bottomRow, 1200, 420}));
-        left += 1200 + 90;
-    }
 }
 
 void DictationTestPanel::placeBox(const MainState& state)
@@ -185,7 +169,7 @@ void DictationTestPanel::refresh(const MainState& state)
     placeTitle(state);
     const SentenceBrowseView& sentence = state.sentence;
     m_chinese[1] = sentence.SenChineseLabel;
-    m_chinese[1].foreground = 0xFF4A5563;
+    m_chinese[1].foreground = theme::kChineseTextRgb;
     m_chinese[1].geometry.top += 60;
     m_chinese[1].visible = state.options.wordChineseCheck != 0;
     // A word's underline stops short of the blank its segment carries, so that the slots of
@@ -223,7 +207,7 @@ void DictationTestPanel::refresh(const MainState& state)
     m_progress->setRange(0, qMax(1, state.SentenceCount));
     m_progress->setValue(qMin(state.DictatedCount, qMax(1, state.SentenceCount)));
 
-    refreshNavigation(state, m_first, m_back, m_next, m_read);
+    refreshNavigation(state);
     const bool word = view.WriteWordTextVisible && view.DictationWordIndex > 0;
     m_progressiveHint->setEnabled(word);
     m_directHint->setEnabled(word);
@@ -239,7 +223,7 @@ bool DictationTestPanel::eventFilter(QObject* watched, QEvent* event)
             m_controller.dictationKeyPressed();
         }
     }
-    return ModePanel::eventFilter(watched, event);
+    return SentencePanel::eventFilter(watched, event);
 }
 
 QWidget* DictationTestPanel::focusReceiver(FocusTarget target) const

@@ -1,35 +1,30 @@
 #pragma once
 
-#include "ModePanel.h"
+#include "SentencePanel.h"
 
 class QLineEdit;
 class QProgressBar;
-class QPushButton;
 
 namespace kelvaro {
 
-class ElementCanvas;
-class ClickableLabel;
-
 /// The dictation test (WriteWordModePicture): the word slots with the box laid over the
 /// current one, the score and its counters, the lesson's progress and the buttons.
-class DictationTestPanel : public ModePanel
+class DictationTestPanel : public SentencePanel
 {
     Q_OBJECT
 public:
     DictationTestPanel(const TwipScale& scale, MainController& controller,
                        QWidget* parent = nullptr);
     void refresh(const MainState& state) override;
-    void layoutChildren(const TwipRect& panel) override;
     QWidget* focusReceiver(FocusTarget target) const override;
 
 protected:
+    void layoutControls(const TwipRect& panel, int rowEnd) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeBox(const MainState& state);
 
-    ElementCanvas* m_canvas;
     ElementArray m_chinese; ///< WriteWordChineseLabel as a one-element layer
     ElementArray m_lines;   ///< WriteWordLine as drawn
     QLineEdit* m_box;       ///< WriteWordText
@@ -39,15 +34,9 @@ private:
     QLabel* m_done; ///< WriteDoneCuePicture
     QLabel* m_progressCaption;
     QProgressBar* m_progress;
-    ClickableLabel* m_resultsIcon; ///< Image1: opens the results view
-    QPushButton* m_first;
-    QPushButton* m_back;
-    QPushButton* m_next;
-    QPushButton* m_read;
-    QPushButton* m_redo;
+    ClickableLabel* m_resultsIcon;   ///< Image1: opens the results view
     QPushButton* m_progressiveHint;  ///< Command2
     QPushButton* m_directHint;       ///< Command3
-    ClickableLabel* m_settings;      ///< WriteSetImage
     ClickableLabel* m_settingsLabel; ///< WriteSetLabel
     QLabel* m_help;
 };

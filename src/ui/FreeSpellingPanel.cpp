@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "OptionMenus.h"
 #include "PanelParts.h"
+#include "Theme.h"
 
 #include "app/MainController.h"
 
@@ -33,18 +34,18 @@ ClickableLabel* makeClickable(const QString& objectName, const QString& styleCla
 
 FreeSpellingPanel::FreeSpellingPanel(const TwipScale& scale, MainController& controller,
                                      QWidget* parent)
-    : ModePanel(QStringLiteral("WriteModePicture"), scale, controller, parent)
+    : SentencePanel(QStringLiteral("WriteModePicture"), scale, controller, parent)
 {
     m_english = makeClickable(QStringLiteral("WriteSenEnglishLabel"), QString(), this);
     m_english->setFont(fontFor(TextFont::TranslationEnglish));
     m_english->setWordWrap(true);
     m_english->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_english->setStyleSheet(QStringLiteral("color: #222b36;"));
+    m_english->setStyleSheet(QStringLiteral("color: %1;").arg(theme::kText.name()));
     m_chinese = makeClickable(QStringLiteral("WriteSenChineseLabel"), QString(), this);
     m_chinese->setFont(fontFor(TextFont::SentenceChinese));
     m_chinese->setWordWrap(true);
     m_chinese->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_chinese->setStyleSheet(QStringLiteral("color: #4a5563;"));
+    m_chinese->setStyleSheet(QStringLiteral("color: %1;").arg(theme::kChineseText.name()));
     m_englishCaption = makeClickable(QString(), QStringLiteral("Caption"), this);
     m_englishCaption->setText(QStringLiteral("英文："));
     m_chineseCaption = makeClickable(QString(), QStringLiteral("Caption"), this);
@@ -57,30 +58,33 @@ FreeSpellingPanel::FreeSpellingPanel(const TwipScale& scale, MainController& con
     m_box = new QLineEdit(this);
     m_box->setObjectName(QStringLiteral("WriteText"));
     m_box->setFont(fontFor(TextFont::TranslationEnglish));
-    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: #ffffff; color: #222b36;"
-                                        " border: 1px solid #b7c4d2; border-radius: 4px;"
-                                        " padding: 1px 6px; selection-background-color: #d64541; }"
-                                        "QLineEdit:focus { border-color: #2f7fb5; }"));
+    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2;"
+                                        " border: 1px solid %3; border-radius: 4px;"
+                                        " padding: 1px 6px; selection-background-color: %4; }"
+                                        "QLineEdit:focus { border-color: %5; }")
+                             .arg(theme::kPage.name(), theme::kText.name(),
+                                  theme::kControlBorder.name(), theme::kWrongLetter.name(),
+                                  theme::kAccent.name()));
     m_box->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_box->installEventFilter(this);
     connect(m_box, &QLineEdit::textEdited, &controller, &MainController::spellingTextEdited);
     m_checkLabel = makeLabel(QStringLiteral("CheckLabel"), QStringLiteral("Muted"), this);
     m_checkLabel->setText(QStringLiteral("检查(回车)"));
 
-    m_first = makeCommand(QStringLiteral("WriteSenBegainCommand"), QStringLiteral("首句"), this);
-    m_back = makeCommand(QStringLiteral("WriteSenBackCommand"), QStringLiteral("上一句"), this);
-    m_next = makeCommand(QStringLiteral("WriteSenNextCommand"), QStringLiteral("下一句"), this);
-    m_play = makeCommand(QStringLiteral("WriteSenPlayCommand"), QStringLiteral("朗读"), this);
-    m_cueEnglish =
-        makeCommand(QStringLiteral("CueEnglishCommand"), QStringLiteral("F8提示英文"), this);
-    m_cueChinese =
-        makeCommand(QStringLiteral("CueChineseCommand"), QStringLiteral("F9提示中文"), this);
-    connectCommand(m_first, controller);
-    connectCommand(m_back, controller);
-    connectCommand(m_next, controller);
-    connectCommand(m_play, controller);
-    connectCommand(m_cueEnglish, controller);
-    connectCommand(m_cueChinese, controller);
+    addBottomButtons({{QStringLiteral("WriteSenBegainCommand"), QStringLiteral("首句"),
+                       byCommandTable, EnabledWhen::Sentences},
+                      {QStringLiteral("WriteSenBackCommand"), QStringLiteral("上一句"),
+                       byCommandTable, EnabledWhen::BackGroup},
+                      {QStringLiteral("WriteSenNextCommand"), QStringLiteral("下一句"),
+                       byCommandTable, EnabledWhen::NextGroup},
+                      {QStringLiteral("WriteSenPlayCommand"), QStringLiteral("朗读"),
+                       byCommandTable, EnabledWhen::Sentences}},
+                     960, 90);
+    addBottomButtons({{QStringLiteral("CueEnglishCommand"), QStringLiteral("F8提示英文"),
+                       byCommandTable},
+                      {QStringLiteral("CueChineseCommand"), QStringLiteral("F9提示中文"),
+                       byCommandTable}},
+                     1380, 90, 150);
     connect(m_english, &ClickableLabel::clicked, &controller, &MainController::englishLineClicked);
     connect(m_chinese, &ClickableLabel::clicked, &controller, &MainController::chineseLineClicked);
     for (ClickableLabel* toggle : {m_englishCheck, m_englishCaption})
@@ -90,34 +94,16 @@ FreeSpellingPanel::FreeSpellingPanel(const TwipScale& scale, MainController& con
         connect(toggle, &ClickableLabel::clicked, &controller,
                 &MainController::toggleWriteChineseCheck);
 
-    m_settings = makeSettingsButton(
-        QStringLiteral("PrintSetImage"), QStringLiteral("自由拼写设置"), m_scale.px(300),
-        [this, &controller] {
-            return buildOptionMenu(QStringLiteral("PenModeSet"), controller.state(), controller,
-                                   this);
-        },
-        this);
+    addGear(QStringLiteral("PrintSetImage"), QStringLiteral("自由拼写设置"),
+            QStringLiteral("PenModeSet"), 615);
     m_help = makeLabel(QStringLiteral("WriteSenHelpLabel"), QStringLiteral("Muted"), this);
     m_help->setText(QStringLiteral("F7复读，F8英文提示，F9中文提示，回车检查"));
 }
 
-void FreeSpellingPanel::layoutChildren(const TwipRect& panel)
+void FreeSpellingPanel::layoutControls(const TwipRect& panel, int)
 {
     m_panel = panel;
-    const int bottomRow = panel.height - 600;
-    const int buttonWidth = 960;
-    int left = 450;
-    for (QPushButton* button : {m_first, m_back, m_next, m_play}) {
-        button->setGeometry(px({left, bottomRow, buttonWidth, 420}));
-        left += buttonWidth + 90;
-    }
-    left += 150;
-    for (QPushButton* button : {m_cueEnglish, m_cueChinese}) {
-        button->setGeometry(px({left, bottomRow, 1380, 420}));
-        left += 1380 + 90;
-    }
-    m_settings->setGeometry(px({panel.width - 360 - 300, 615, 300, 300}));
-    m_help->setGeometry(px({450, bottomRow - 480, panel.width - 900, 360}));
+    m_help->setGeometry(px({450, panel.height - 600 - 480, panel.width - 900, 360}));
     stackLines();
 }
 
@@ -165,7 +151,7 @@ void FreeSpellingPanel::refresh(const MainState& state)
             m_box->setCursorPosition(int(m_box->text().size()));
     }
 
-    refreshNavigation(state, m_first, m_back, m_next, m_play);
+    refreshNavigation(state);
 }
 
 bool FreeSpellingPanel::eventFilter(QObject* watched, QEvent* event)
@@ -178,7 +164,7 @@ bool FreeSpellingPanel::eventFilter(QObject* watched, QEvent* event)
         if (enter || character)
             return m_controller.spellingKeyPressed(enter, m_box->text());
     }
-    return ModePanel::eventFilter(watched, event);
+    return SentencePanel::eventFilter(watched, event);
 }
 
 QWidget* FreeSpellingPanel::focusReceiver(FocusTarget target) const

@@ -1,27 +1,24 @@
 #pragma once
 
-#include "ModePanel.h"
+#include "SentencePanel.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace kelvaro {
 
-class ClickableLabel;
-
 /// Free spelling (WriteModePicture): the English line or its mask, the Chinese line, the box
 /// the learner types the sentence into, the hints and the navigation.
-class FreeSpellingPanel : public ModePanel
+class FreeSpellingPanel : public SentencePanel
 {
     Q_OBJECT
 public:
     FreeSpellingPanel(const TwipScale& scale, MainController& controller,
                       QWidget* parent = nullptr);
     void refresh(const MainState& state) override;
-    void layoutChildren(const TwipRect& panel) override;
     QWidget* focusReceiver(FocusTarget target) const override;
 
 protected:
+    void layoutControls(const TwipRect& panel, int rowEnd) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -38,13 +35,6 @@ private:
     QLineEdit* m_box; ///< WriteText
     int m_boxRevision = -1;
     QLabel* m_checkLabel;
-    QPushButton* m_first;
-    QPushButton* m_back;
-    QPushButton* m_next;
-    QPushButton* m_play;
-    QPushButton* m_cueEnglish;
-    QPushButton* m_cueChinese;
-    ClickableLabel* m_settings; ///< PrintSetImage
     QLabel* m_help;
 };
 

@@ -1,6 +1,12 @@
 #include "ModePanel.h"
 
+#include "OptionMenus.h"
 #include "PanelParts.h"
+
+#include "app/MainController.h"
+
+#include <QCursor>
+#include <QMenu>
 
 namespace kelvaro {
 
@@ -26,6 +32,39 @@ void ModePanel::placeTitle(const MainState& state)
     m_title->setGeometry(m_scale.px(300), m_scale.px(150), width() / 2, m_scale.px(400));
     m_position->setGeometry(right - m_scale.px(2400), m_scale.px(150), m_scale.px(2400),
                             m_scale.px(400));
+}
+
+ModePanel::CheckToggle ModePanel::makeCheckToggle(const QString& imageName,
+                                                  const QString& labelName, const QString& caption,
+                                                  const Click& click)
+{
+    CheckToggle toggle;
+    toggle.image = new ClickableLabel(this);
+    toggle.image->setObjectName(imageName);
+    toggle.image->setCursor(Qt::PointingHandCursor);
+    toggle.label = new ClickableLabel(caption, this);
+    toggle.label->setObjectName(labelName);
+    toggle.label->setProperty("class", QStringLiteral("Caption"));
+    toggle.label->setCursor(Qt::PointingHandCursor);
+    for (ClickableLabel* part : {toggle.image, toggle.label})
+        connect(part, &ClickableLabel::clicked, &m_controller, click);
+    return toggle;
+}
+
+ClickableLabel* ModePanel::makeGear(const QString& objectName, const QString& caption,
+                                    const QString& menuName)
+{
+    return makeSettingsButton(
+        objectName, caption, m_scale.px(300),
+        [this, menuName] {
+            return buildOptionMenu(menuName, m_controller.state(), m_controller, this);
+        },
+        this);
+}
+
+void ModePanel::popupOptionMenu(const QString& menuName)
+{
+    popupAtPointer(buildOptionMenu(menuName, m_controller.state(), m_controller, this));
 }
 
 } // namespace kelvaro

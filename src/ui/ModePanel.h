@@ -7,10 +7,13 @@
 
 #include <QFrame>
 
+#include <functional>
+
 class QLabel;
 
 namespace kelvaro {
 
+class ClickableLabel;
 class MainController;
 
 /// A mode's panel: it draws its part of the window state and hands clicks to the controller.
@@ -30,8 +33,31 @@ public:
     virtual QWidget* focusReceiver(FocusTarget) const { return nullptr; }
 
 protected:
+    /// What a click on a control does.
+    using Click = std::function<void()>;
+    /// A check picture with its caption; a click on either does the same.
+    struct CheckToggle
+    {
+        ClickableLabel* image = nullptr;
+        ClickableLabel* label = nullptr;
+    };
+
     QRect px(const TwipRect& r) const { return m_scale.rect(r); }
     void placeTitle(const MainState& state);
+    /// No click of a button's own: it performs its command from the command table.
+    static inline const Click byCommandTable{};
+    /// A click that calls a slot of the controller.
+    Click call(void (MainController::*slot)()) const
+    {
+        return [controller = &m_controller, slot] { (controller->*slot)(); };
+    }
+    CheckToggle makeCheckToggle(const QString& imageName, const QString& labelName,
+                                const QString& caption, const Click& click);
+    /// The gear that opens the option menu menuName (see OptionMenus) at the pointer.
+    ClickableLabel* makeGear(const QString& objectName, const QString& caption,
+                             const QString& menuName);
+    /// Opens the option menu menuName at the pointer, built afresh: its marks follow the state.
+    void popupOptionMenu(const QString& menuName);
 
     const TwipScale& m_scale;
     MainController& m_controller;

@@ -1,7 +1,6 @@
 #include "PanelParts.h"
 
 #include "app/MainController.h"
-#include "modes/MainState.h"
 
 #include "Theme.h"
 
@@ -40,17 +39,6 @@ QPushButton* makeCommand(const QString& objectName, const QString& caption, QWid
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
     return button;
-}
-
-void refreshNavigation(const MainState& state, QPushButton* first, QPushButton* back,
-                       QPushButton* next, QPushButton* read)
-{
-    const bool sentences = state.SentenceCount > 0;
-    first->setEnabled(sentences);
-    back->setEnabled(state.backGroupEnabled);
-    next->setEnabled(state.nextGroupEnabled);
-    if (read)
-        read->setEnabled(sentences);
 }
 
 QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent)
@@ -115,6 +103,12 @@ QPixmap settingsPicture(int size)
     return picture;
 }
 
+void popupAtPointer(QMenu* menu)
+{
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(QCursor::pos());
+}
+
 ClickableLabel* makeSettingsButton(const QString& objectName, const QString& caption, int size,
                                    std::function<QMenu*()> buildMenu, QWidget* parent)
 {
@@ -123,11 +117,8 @@ ClickableLabel* makeSettingsButton(const QString& objectName, const QString& cap
     button->setPixmap(settingsPicture(size));
     button->setToolTip(caption);
     button->setCursor(Qt::PointingHandCursor);
-    QObject::connect(button, &ClickableLabel::clicked, button, [buildMenu] {
-        QMenu* menu = buildMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(QCursor::pos());
-    });
+    QObject::connect(button, &ClickableLabel::clicked, button,
+                     [buildMenu] { popupAtPointer(buildMenu()); });
     return button;
 }
 
@@ -150,7 +141,7 @@ void ScrollColumn::paintEvent(QPaintEvent*)
     const int button = m_scale.px(255);
     const QRectF track(width() / 2.0 - 3, button, 6, height() - 2 * button);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xe4, 0xe9, 0xef));
+    p.setBrush(theme::kTrack);
     p.drawRoundedRect(track, 3, 3);
     p.setBrush(theme::kAccent);
     const QRectF thumb(width() / 2.0 - 4, m_scale.pxF(m_thumbTop), 8, m_scale.pxF(m_thumbHeight));

@@ -14,7 +14,6 @@ class QMenu;
 
 namespace kelvaro {
 
-struct MainState;
 class MainController;
 
 /// A label that reports clicks (check-box pictures and their captions).
@@ -37,11 +36,6 @@ QPushButton* makeCommand(const QString& objectName, const QString& caption, QWid
 /// Wires a panel's command button to its command in the command table (by its object name).
 void connectCommand(QPushButton* button, MainController& controller);
 
-/// A sentence panel's navigation: "首句" and the read button work while the lesson has a
-/// sentence, "上一句" and "下一句" follow their button groups. read may be null.
-void refreshNavigation(const MainState& state, QPushButton* first, QPushButton* back,
-                       QPushButton* next, QPushButton* read = nullptr);
-
 /// A label with a style class and an object name.
 QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent);
 
@@ -51,6 +45,9 @@ QPixmap checkPicture(const ProgramFolder& folder, bool checked, int size);
 
 /// The picture of a panel's settings button: a gear.
 QPixmap settingsPicture(int size);
+
+/// Opens a menu at the pointer; it deletes itself when it closes.
+void popupAtPointer(QMenu* menu);
 
 /// A panel's settings button: a gear that opens the menu buildMenu makes at the pointer.
 ClickableLabel* makeSettingsButton(const QString& objectName, const QString& caption, int size,

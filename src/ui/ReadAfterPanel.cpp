@@ -13,29 +13,30 @@
 namespace kelvaro {
 
 ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controller, QWidget* parent)
-    : ModePanel(QStringLiteral("VoiceModePicture"), scale, controller, parent)
+    : SentencePanel(QStringLiteral("VoiceModePicture"), scale, controller, parent)
 {
-    m_canvas = new ElementCanvas(scale, this);
-    m_canvas->setBackground(theme::kPanel);
-    m_canvas->lower();
-    m_first = makeCommand(QStringLiteral("VoiceBegainCommand"), QStringLiteral("首句"), this);
-    m_back = makeCommand(QStringLiteral("VoiceBackCommand1"), QStringLiteral("上一句"), this);
-    m_next = makeCommand(QStringLiteral("VoiceNextCommand"), QStringLiteral("下一句"), this);
-    m_software =
-        makeCommand(QStringLiteral("SoftwareVoiceCommand"), QStringLiteral("标准读音"), this);
-    m_record = makeCommand(QStringLiteral("RecordCommand"), QStringLiteral("录音"), this);
-    m_stop = makeCommand(QStringLiteral("RecordStopCommand"), QStringLiteral("停止"), this);
-    m_user = makeCommand(QStringLiteral("UserVoiceCommand"), QStringLiteral("您的读音"), this);
-    m_hint = makeLabel(QStringLiteral("VoiceHintLabel"), QStringLiteral("Muted"), this);
-
+    addCanvas();
     // The navigation buttons act only when sentence browse's own would.
-    connectCommand(m_first, controller);
-    connectCommand(m_back, controller);
-    connectCommand(m_next, controller);
-    connectCommand(m_software, controller);
-    connectCommand(m_record, controller);
-    connectCommand(m_stop, controller);
-    connectCommand(m_user, controller);
+    addBottomButtons({{QStringLiteral("VoiceBegainCommand"), QStringLiteral("首句"),
+                       byCommandTable, EnabledWhen::Sentences},
+                      {QStringLiteral("VoiceBackCommand1"), QStringLiteral("上一句"),
+                       byCommandTable, EnabledWhen::BackGroup},
+                      {QStringLiteral("VoiceNextCommand"), QStringLiteral("下一句"),
+                       byCommandTable, EnabledWhen::NextGroup}},
+                     1110, 120);
+    m_voiceRow = addButtons({{QStringLiteral("SoftwareVoiceCommand"), QStringLiteral("标准读音"),
+                              byCommandTable, EnabledWhen::Sentences},
+                             {QStringLiteral("RecordCommand"), QStringLiteral("录音"),
+                              byCommandTable},
+                             {QStringLiteral("RecordStopCommand"), QStringLiteral("停止"),
+                              byCommandTable},
+                             {QStringLiteral("UserVoiceCommand"), QStringLiteral("您的读音"),
+                              byCommandTable}},
+                            1400, 120, 480);
+    m_record = m_voiceRow.buttons[1];
+    m_stop = m_voiceRow.buttons[2];
+    m_user = m_voiceRow.buttons[3];
+    m_hint = makeLabel(QStringLiteral("VoiceHintLabel"), QStringLiteral("Muted"), this);
     m_chinese.resize(2);
 
     // The voice picture: a click plays the reading under it from that point.
@@ -54,22 +55,11 @@ ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controlle
             &MainController::voiceTakeClicked);
 }
 
-void ReadAfterPanel::layoutChildren(const TwipRect& panel)
+void ReadAfterPanel::layoutControls(const TwipRect& panel, int)
 {
-    m_canvas->setGeometry(1, 1, m_scale.px(panel.width) - 2, m_scale.px(panel.height) - 2);
     const int voiceRow = panel.height - 1500;
-    int left = 450;
-    for (QPushButton* button : {m_software, m_record, m_stop, m_user}) {
-        button->setGeometry(px({left, voiceRow, 1400, 480}));
-        left += 1520;
-    }
+    placeGroup(m_voiceRow, 450, voiceRow);
     m_hint->setGeometry(px({450, voiceRow - 480, panel.width - 900, 400}));
-    const int bottomRow = panel.height - 600;
-    left = 450;
-    for (QPushButton* button : {m_first, m_back, m_next}) {
-        button->setGeometry(px({left, bottomRow, 1110, 420}));
-        left += 1230;
-    }
     m_panel = panel;
     placeVoicePicture();
 }
@@ -101,10 +91,10 @@ void ReadAfterPanel::refresh(const MainState& state)
     // The sentence as sentence browse lays it out, key words in their colour, Chinese under it.
     m_chinese[1] = state.sentence.SenChineseLabel;
     m_chinese[1].visible = true;
-    m_chinese[1].foreground = 0xFF4A5563;
+    m_chinese[1].foreground = theme::kChineseTextRgb;
     m_canvas->setLayers({{0, &state.sentence.SenWordLabel, LayerKind::Text, TextFont::SentenceWord},
                          {1, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
-    refreshNavigation(state, m_first, m_back, m_next, m_software);
+    refreshNavigation(state);
     const bool microphone = !state.readAfter.microphoneMissing;
     m_record->setEnabled(microphone);
     m_hint->setText(microphone ? QStringLiteral("先听标准读音，再录下自己的读音，对比一下。")

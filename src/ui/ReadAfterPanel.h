@@ -1,30 +1,25 @@
 #pragma once
 
-#include "ModePanel.h"
-
-class QPushButton;
+#include "SentencePanel.h"
 
 namespace kelvaro {
 
-class ElementCanvas;
 class VoiceComparisonPicture;
 
 /// Read-after: the sentence, the lesson's reading, the learner's recording and its playback.
-class ReadAfterPanel : public ModePanel
+class ReadAfterPanel : public SentencePanel
 {
     Q_OBJECT
 public:
     ReadAfterPanel(const TwipScale& scale, MainController& controller, QWidget* parent = nullptr);
     void refresh(const MainState& state) override;
-    void layoutChildren(const TwipRect& panel) override;
+
+protected:
+    void layoutControls(const TwipRect& panel, int rowEnd) override;
 
 private:
-    ElementCanvas* m_canvas;
     ElementArray m_chinese;
-    QPushButton* m_first;
-    QPushButton* m_back;
-    QPushButton* m_next;
-    QPushButton* m_software;
+    ButtonGroup m_voiceRow; ///< the lesson's reading, record, stop, the learner's reading
     QPushButton* m_record;
     QPushButton* m_stop;
     QPushButton* m_user;

@@ -1,28 +1,22 @@
 #include "SentenceBrowsePanel.h"
 
 #include "ElementCanvas.h"
-#include "OptionMenus.h"
 #include "PanelParts.h"
 #include "Theme.h"
 
 #include "app/MainController.h"
 
-#include <QCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace kelvaro {
 
 SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController& controller,
                                          QWidget* parent)
-    : ModePanel(QStringLiteral("SenModePicture"), scale, controller, parent)
+    : SentencePanel(QStringLiteral("SenModePicture"), scale, controller, parent)
 {
-    m_canvas = new ElementCanvas(scale, this);
-    m_canvas->setObjectName(QStringLiteral("SenWordCanvas"));
-    m_canvas->setBackground(theme::kPanel);
-    m_canvas->lower();
+    addCanvas(QStringLiteral("SenWordCanvas"));
     m_title->raise();
     m_position->raise();
 
@@ -53,57 +47,32 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
         m_note->setFocus(Qt::MouseFocusReason);
     });
 
-    m_first = makeCommand(QStringLiteral("SenBegainCommand"), QStringLiteral("首句"), this);
-    m_back = makeCommand(QStringLiteral("SenBackCommand"), QStringLiteral("上一句"), this);
-    m_next = makeCommand(QStringLiteral("SenNextCommand"), QStringLiteral("下一句"), this);
-    m_play = makeCommand(QStringLiteral("SenPlayCommand"), QStringLiteral("朗读"), this);
-    m_checkImage = new ClickableLabel(this);
-    m_checkImage->setObjectName(QStringLiteral("SenChineseCheckImage"));
-    m_checkImage->setCursor(Qt::PointingHandCursor);
-    m_checkLabel = new ClickableLabel(QStringLiteral("中文"), this);
-    m_checkLabel->setObjectName(QStringLiteral("SenShowChineseLabel"));
-    m_checkLabel->setProperty("class", QStringLiteral("Caption"));
-    m_checkLabel->setCursor(Qt::PointingHandCursor);
+    const QList<QPushButton*> buttons =
+        addBottomButtons({{QStringLiteral("SenBegainCommand"), QStringLiteral("首句"),
+                           byCommandTable, EnabledWhen::Sentences},
+                          {QStringLiteral("SenBackCommand"), QStringLiteral("上一句"),
+                           byCommandTable, EnabledWhen::BackGroup},
+                          {QStringLiteral("SenNextCommand"), QStringLiteral("下一句"),
+                           byCommandTable, EnabledWhen::NextGroup},
+                          {QStringLiteral("SenPlayCommand"), QStringLiteral("朗读"),
+                           byCommandTable, EnabledWhen::Sentences}},
+                         1110, 120);
+    addChineseToggle(QStringLiteral("SenChineseCheckImage"), QStringLiteral("SenShowChineseLabel"),
+                     QStringLiteral("中文"), call(&MainController::toggleSentenceChinese), 240);
     m_count = makeLabel(QStringLiteral("SenCountLine"), QStringLiteral("Muted"), this);
-
-    m_settings = makeSettingsButton(
-        QStringLiteral("SenModeSetImage"), QStringLiteral("句子浏览设置"), m_scale.px(300),
-        [this, &controller] {
-            return buildOptionMenu(QStringLiteral("SenModeSet"), controller.state(), controller,
-                                   this);
-        },
-        this);
+    addGear(QStringLiteral("SenModeSetImage"), QStringLiteral("句子浏览设置"),
+            QStringLiteral("SenModeSet"));
 
     // The buttons take no focus: leaving the note first saves it under its own sentence.
-    for (QPushButton* button : {m_first, m_back, m_next})
+    for (QPushButton* button : buttons.first(3))
         connect(button, &QPushButton::pressed, this, &SentenceBrowsePanel::leaveNote);
-    connectCommand(m_first, controller);
-    connectCommand(m_back, controller);
-    connectCommand(m_next, controller);
-    connectCommand(m_play, controller);
-    connect(m_checkImage, &ClickableLabel::clicked, &controller,
-            &MainController::toggleSentenceChinese);
-    connect(m_checkLabel, &ClickableLabel::clicked, &controller,
-            &MainController::toggleSentenceChinese);
     m_chinese.resize(2);
 }
 
-void SentenceBrowsePanel::layoutChildren(const TwipRect& panel)
+void SentenceBrowsePanel::layoutControls(const TwipRect& panel, int rowEnd)
 {
-    m_canvas->setGeometry(1, 1, m_scale.px(panel.width) - 2, m_scale.px(panel.height) - 2);
-    const int bottomRow = panel.height - 600;
-    const int buttonWidth = 1110;
-    int left = 450;
-    for (QPushButton* button : {m_first, m_back, m_next, m_play}) {
-        button->setGeometry(px({left, bottomRow, buttonWidth, 420}));
-        left += buttonWidth + 120;
-    }
-    left += 240;
-    m_checkImage->setGeometry(px({left, bottomRow + 90, 240, 240}));
-    m_checkLabel->setGeometry(px({left + 300, bottomRow, 600, 420}));
-    m_count->setGeometry(px({left + 1000, bottomRow, panel.width - left - 1300, 420}));
+    m_count->setGeometry(px({rowEnd, panel.height - 600, panel.width - rowEnd - 300, 420}));
     m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_settings->setGeometry(px({panel.width - 360 - 300, 600, 300, 300}));
 }
 
 void SentenceBrowsePanel::refresh(const MainState& state)
@@ -111,7 +80,7 @@ void SentenceBrowsePanel::refresh(const MainState& state)
     placeTitle(state);
     const SentenceBrowseView& view = state.sentence;
     m_chinese[1] = view.SenChineseLabel;
-    m_chinese[1].foreground = 0xFF4A5563;
+    m_chinese[1].foreground = theme::kChineseTextRgb;
     m_canvas->setLayers({
         {0, &view.SenWordLabel, LayerKind::Text, TextFont::SentenceWord, true},
         {1, &m_chinese, LayerKind::Text, TextFont::SentenceChinese, false},
@@ -129,9 +98,8 @@ void SentenceBrowsePanel::refresh(const MainState& state)
     m_noneNote->setGeometry(px({note.left, note.top, note.width, qMin(note.height, 480)}));
     m_noneNote->setVisible(view.NoneNotePictureVisible);
 
-    refreshNavigation(state, m_first, m_back, m_next, m_play);
-    const bool shown = state.senChineseShown();
-    m_checkImage->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
+    refreshNavigation(state);
+    refreshChineseToggle(state.folder, state.senChineseShown());
     m_count->setText(view.countCaption);
 }
 
@@ -144,7 +112,7 @@ void SentenceBrowsePanel::leaveNote()
 bool SentenceBrowsePanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_note)
-        return ModePanel::eventFilter(watched, event);
+        return SentencePanel::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -156,7 +124,7 @@ bool SentenceBrowsePanel::eventFilter(QObject* watched, QEvent* event)
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             m_controller.sentenceNoteLeft(m_noteSentence, m_note->toPlainText());
     }
-    return ModePanel::eventFilter(watched, event);
+    return SentencePanel::eventFilter(watched, event);
 }
 
 } // namespace kelvaro

@@ -1,16 +1,12 @@
 #include "TextPagePanel.h"
 
 #include "ElementCanvas.h"
-#include "OptionMenus.h"
 #include "PanelParts.h"
 #include "Theme.h"
 
 #include "app/ContinuousReading.h"
 #include "app/MainController.h"
 #include "app/RepeatScheduler.h"
-
-#include <QCursor>
-#include <QMenu>
 
 namespace kelvaro {
 
@@ -111,24 +107,11 @@ void TextPagePanel::connectFullText(MainController& controller)
                     controller.fullTextCellDoubleClicked(index);
             });
 
-    m_settings = makeSettingsButton(
-        QStringLiteral("AllSetImage"), QStringLiteral("全文模式设置"), m_scale.px(300),
-        [this, &controller] {
-            return buildOptionMenu(QStringLiteral("AllModeSet"), controller.state(), controller,
-                                   this);
-        },
-        this);
-    m_checkImage = new ClickableLabel(this);
-    m_checkImage->setObjectName(QStringLiteral("AllChineseCheckImage"));
-    m_checkImage->setCursor(Qt::PointingHandCursor);
-    m_checkLabel = new ClickableLabel(QStringLiteral("显示中文句子"), this);
-    m_checkLabel->setObjectName(QStringLiteral("AllChineseCheckLabel"));
-    m_checkLabel->setProperty("class", QStringLiteral("Caption"));
-    m_checkLabel->setCursor(Qt::PointingHandCursor);
-    connect(m_checkImage, &ClickableLabel::clicked, &controller,
-            &MainController::toggleFullTextChinese);
-    connect(m_checkLabel, &ClickableLabel::clicked, &controller,
-            &MainController::toggleFullTextChinese);
+    m_settings = makeGear(QStringLiteral("AllSetImage"), QStringLiteral("全文模式设置"),
+                          QStringLiteral("AllModeSet"));
+    m_chineseToggle = makeCheckToggle(
+        QStringLiteral("AllChineseCheckImage"), QStringLiteral("AllChineseCheckLabel"),
+        QStringLiteral("显示中文句子"), call(&MainController::toggleFullTextChinese));
     m_tip = makeLabel(QStringLiteral("TipPicture"), QStringLiteral("Muted"), this);
     m_tip->setText(QStringLiteral("双击英语句子查看译文"));
     m_allRead = makeCommand(QStringLiteral("AllReadCommand"), QStringLiteral("全文朗读"), this);
@@ -173,12 +156,9 @@ void TextPagePanel::connectTranslation(MainController& controller)
 
     m_hint = makeLabel(QStringLiteral("Label1_8"), QStringLiteral("Muted"), this);
     m_option = makeCommand(QStringLiteral("OptionCommand"), QStringLiteral("设置"), this);
-    connect(m_option, &QPushButton::clicked, this, [this, &controller] {
-        // Built afresh each time: its check mark follows the reveal mode in force.
-        QMenu* menu = buildOptionMenu(QStringLiteral("YL"), controller.state(), controller, this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(QCursor::pos());
-    });
+    // Built afresh each time: its check mark follows the reveal mode in force.
+    connect(m_option, &QPushButton::clicked, this,
+            [this] { popupOptionMenu(QStringLiteral("YL")); });
     m_reset = makeCommand(QStringLiteral("ResetCommand"), QStringLiteral("恢复"), this);
     connectCommand(m_reset, controller);
 }
@@ -222,9 +202,9 @@ void TextPagePanel::refreshFullText(const MainState& state, int row)
     });
     const ScrollView& view = full.scroll;
     const bool shown = state.options.allChineseCheck == QLatin1String("1");
-    m_checkImage->setGeometry(px({view.frame.left, row + 90, 240, 240}));
-    m_checkImage->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
-    m_checkLabel->setGeometry(px({view.frame.left + 300, row, 1800, 420}));
+    m_chineseToggle.image->setGeometry(px({view.frame.left, row + 90, 240, 240}));
+    m_chineseToggle.image->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
+    m_chineseToggle.label->setGeometry(px({view.frame.left + 300, row, 1800, 420}));
     m_tip->setGeometry(px({view.frame.left + 2300, row, 3000, 420}));
     m_tip->setVisible(full.TipPictureVisible);
 

@@ -40,8 +40,7 @@ private:
     ScrollColumn* m_scrollColumn;
     QWidget* m_keyReceiver;
     // The full text's toolbar
-    ClickableLabel* m_checkImage = nullptr;
-    ClickableLabel* m_checkLabel = nullptr;
+    CheckToggle m_chineseToggle;
     QLabel* m_tip = nullptr;
     ClickableLabel* m_settings = nullptr;
     QPushButton* m_allRead = nullptr;
