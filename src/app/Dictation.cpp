@@ -135,7 +135,7 @@ void selectFreeSpelling(MainContext& context)
     state.ModeIndex = kFreeSpellingMode;
     state.TabVisible[kDictationTestMode] = false;
     state.TabVisible[kFreeSpellingMode] = true;
-    state.options.writeMode = QStringLiteral("1");
+    state.options.writeMode = WriteMode::FreeSpelling;
     context.focus = FocusTarget::WriteText;
 }
 
@@ -145,19 +145,19 @@ void selectDictationTest(MainContext& context)
     state.ModeIndex = kDictationTestMode;
     state.TabVisible[kFreeSpellingMode] = false;
     state.TabVisible[kDictationTestMode] = true;
-    state.options.writeMode = QStringLiteral("2");
+    state.options.writeMode = WriteMode::DictationTest;
     focusWordBox(context);
 }
 
 void setPassMark(MainContext& context, int passMark)
 {
-    context.state.options.setFraction = QString::number(passMark);
+    context.state.options.setFraction = passMark;
 }
 
 void toggleDictationChinese(MainContext& context)
 {
     Settings& options = context.state.options;
-    options.wordChineseCheck = options.wordChineseCheck == 0 ? 1 : 0;
+    options.wordChineseCheck = !options.wordChineseCheck;
 }
 
 } // namespace kelvaro

@@ -64,7 +64,7 @@ void evaluateSentence(MainContext& context)
         return;
     }
     const int score = view.score.score;
-    const int passMark = int(leadingNumber(state.options.setFraction));
+    const int passMark = int(state.options.setFraction);
     if (!reachesPassMark(score, passMark)) {
         failSentence(context, score, passMark);
         return;

@@ -95,7 +95,7 @@ void applyWriteMode(MainContext& context)
     state.TabVisible.fill(true);
     state.TabVisible[0] = false;
     state.TabVisible[5] = false;
-    if (state.options.writeMode == QLatin1String("2")) {
+    if (state.options.writeMode == WriteMode::DictationTest) {
         if (state.ModeIndex == kFreeSpellingMode)
             state.ModeIndex = kDictationTestMode;
         state.TabVisible[kFreeSpellingMode] = false;

@@ -46,7 +46,7 @@ void pauseTimerTick(MainContext& context, const RepeatFamily& family)
     }
     if (state.CurrentReadCount < count)
         playSentence(context);
-    if (family.mode == kSentenceBrowseMode && state.options.playMode != 0 &&
+    if (family.mode == kSentenceBrowseMode && state.options.playMode &&
         state.CurrentReadCount == count) {
         if (state.CurrentSentence < state.SentenceCount)
             nextSentence(context);

@@ -198,7 +198,7 @@ void toggleSentenceChinese(MainContext& context)
 {
     MainState& state = context.state;
     const bool show = !state.senChineseShown();
-    state.options.senChineseCheck = show ? 1 : 0;
+    state.options.senChineseCheck = show;
     state.sentence.SenChineseLabel.visible = show;
     state.sentence.SenNoteText.visible = show;
     // The placeholder never covers a note that exists.

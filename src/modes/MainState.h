@@ -190,7 +190,7 @@ struct MainState
     const QString& record(int i) const { return lesson.records[i - 1]; }
     QString& record(int i) { return lesson.records[i - 1]; }
     int keyWordColour() const { return options.keyWordColour; }
-    bool senChineseShown() const { return options.senChineseCheck != 0; }
+    bool senChineseShown() const { return options.senChineseCheck; }
 };
 
 } // namespace kelvaro

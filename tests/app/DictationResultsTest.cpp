@@ -38,7 +38,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         settings.modeIndex = kDictationTestMode;
-        settings.writeMode = QStringLiteral("2");
+        settings.writeMode = WriteMode::DictationTest;
         settings.write.count = 0;
         ASSERT_TRUE(shell.writeBookList(
             {QStringLiteral("第一课"), QStringLiteral("第一课续"), QStringLiteral("第二课")}));

@@ -24,9 +24,8 @@ protected:
         }
         Settings settings = defaultSettings();
         settings.modeIndex = kSentenceBrowseMode;
-        settings.allChineseCheck = allChinese;
         settings.keyWordColour = 0xFF0000; // blue
-        ASSERT_TRUE(shell.writeSettings(settings));
+        ASSERT_TRUE(shell.writeSettings(settings, {{7, allChinese}}));
         ASSERT_TRUE(shell.startUp());
     }
 

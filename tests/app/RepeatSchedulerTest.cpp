@@ -36,7 +36,7 @@ public:
         Settings settings = defaultSettings();
         settings.modeIndex = mode;
         if (mode == kDictationTestMode)
-            settings.writeMode = QStringLiteral("2"); // its tab is offered instead of 7's
+            settings.writeMode = WriteMode::DictationTest; // its tab is offered instead of 7's
         if (options)
             options(settings);
         ASSERT_TRUE(shell.writeLesson(1, lessonText(kRecords)));
@@ -101,7 +101,7 @@ TEST(RepeatScheduler, AutomaticBrowseReadsEachSentenceThreeTimesAndStartsOverAft
     SchedulerRun run;
     ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
         o.sen = {3, 2000};
-        o.playMode = 1;
+        o.playMode = true;
     }));
     MainState& state = run.state();
     firstSentence(run.context());
@@ -181,7 +181,7 @@ TEST(RepeatScheduler, TranslationAndReadAfterReadOncePerClickWhateverTheCounts)
         ASSERT_NO_FATAL_FAILURE(run.start(mode, [](Settings& o) {
             for (RepeatOption* option : {&o.sen, &o.write, &o.all, &o.click, &o.pen})
                 *option = {3, 10};
-            o.playMode = 1;
+            o.playMode = true;
         }));
         firstSentence(run.context());
         run.runUntil(3000);
@@ -257,7 +257,7 @@ TEST(RepeatScheduler, TabChangeStopsTheSequenceAndReturningDoesNotResumeIt)
         SchedulerRun run;
         ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
             o.sen = {3, 2000};
-            o.playMode = 1;
+            o.playMode = true;
         }));
         firstSentence(run.context());
         run.runUntil(m.at);
@@ -360,7 +360,7 @@ TEST(RepeatScheduler, OptionChangesTakeEffectAtTheNextPause)
     SchedulerRun run;
     ASSERT_NO_FATAL_FAILURE(run.start(kSentenceBrowseMode, [](Settings& o) {
         o.sen = {3, 2000};
-        o.playMode = 1;
+        o.playMode = true;
     }));
     MainContext& context = run.context();
     firstSentence(context);

@@ -227,7 +227,7 @@ TEST_F(SentenceBrowseTest, ChineseCheckHidesTheChineseLineAndTheNote)
     const SentenceBrowseView& v = state().sentence;
 
     toggleSentenceChinese(context());
-    EXPECT_EQ(state().options.senChineseCheck, 0);
+    EXPECT_FALSE(state().options.senChineseCheck);
     EXPECT_FALSE(v.SenChineseLabel.visible);
     EXPECT_FALSE(v.SenNoteText.visible);
     EXPECT_FALSE(v.NoneNotePictureVisible);
@@ -236,7 +236,7 @@ TEST_F(SentenceBrowseTest, ChineseCheckHidesTheChineseLineAndTheNote)
     EXPECT_FALSE(v.SenNoteText.visible);
 
     toggleSentenceChinese(context());
-    EXPECT_EQ(state().options.senChineseCheck, 1);
+    EXPECT_TRUE(state().options.senChineseCheck);
     EXPECT_TRUE(v.SenChineseLabel.visible);
     EXPECT_TRUE(v.SenNoteText.visible);
     // The placeholder is not laid over the note this sentence has.

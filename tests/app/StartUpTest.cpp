@@ -70,19 +70,19 @@ TEST(StartUp, WriteModeOffersOneOfTheTwoDictationTabsAndMovesTheModeAcross)
 {
     struct Case
     {
-        QString writeMode;
+        WriteMode writeMode;
         int storedMode, mode, hiddenTab, offeredTab;
     };
     const Case cases[] = {
-        {QStringLiteral("1"), kDictationTestMode, kFreeSpellingMode, 4, 7},
-        {QStringLiteral("1"), kFreeSpellingMode, kFreeSpellingMode, 4, 7},
-        {QStringLiteral("2"), kFreeSpellingMode, kDictationTestMode, 7, 4},
-        {QStringLiteral("2"), kDictationTestMode, kDictationTestMode, 7, 4},
+        {WriteMode::FreeSpelling, kDictationTestMode, kFreeSpellingMode, 4, 7},
+        {WriteMode::FreeSpelling, kFreeSpellingMode, kFreeSpellingMode, 4, 7},
+        {WriteMode::DictationTest, kFreeSpellingMode, kDictationTestMode, 7, 4},
+        {WriteMode::DictationTest, kDictationTestMode, kDictationTestMode, 7, 4},
         // 5 is never offered: it becomes the full-text mode.
-        {QStringLiteral("1"), 5, kFullTextMode, 4, 7},
+        {WriteMode::FreeSpelling, 5, kFullTextMode, 4, 7},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.writeMode.toStdString() + " " + std::to_string(c.storedMode));
+        SCOPED_TRACE(std::to_string(int(c.writeMode)) + " " + std::to_string(c.storedMode));
         ShellFixture shell;
         Settings settings = defaultSettings();
         settings.writeMode = c.writeMode;
@@ -106,8 +106,7 @@ TEST(StartUp, RememberedMaximisedWindowIsMaximisedWhenWinTimerFires)
         SCOPED_TRACE(value.toStdString());
         ShellFixture shell;
         Settings settings = defaultSettings();
-        settings.windowMaximised = value;
-        ASSERT_TRUE(shell.writeSettings(settings));
+        ASSERT_TRUE(shell.writeSettings(settings, {{6, value}}));
         ASSERT_TRUE(shell.startUp());
         const MainState& s = shell.state();
         const TwipRect normal{0, 0, 12000, 8550};
@@ -131,16 +130,16 @@ TEST(StartUp, SetFocusTimerGivesTheFocusToTheModesInputAfter100Ms)
     struct Case
     {
         int mode;
-        QString writeMode;
+        WriteMode writeMode;
         FocusTarget focus;
     };
     const Case cases[] = {
-        {kFullTextMode, QStringLiteral("1"), FocusTarget::FullTextKeys},
-        {kTranslationMode, QStringLiteral("1"), FocusTarget::TranslationKeys},
-        {kFreeSpellingMode, QStringLiteral("1"), FocusTarget::WriteText},
-        {kDictationTestMode, QStringLiteral("2"), FocusTarget::WriteWordText},
-        {kFillInMode, QStringLiteral("1"), FocusTarget::CurrentWordWriteText},
-        {kSentenceBrowseMode, QStringLiteral("1"), FocusTarget::None},
+        {kFullTextMode, WriteMode::FreeSpelling, FocusTarget::FullTextKeys},
+        {kTranslationMode, WriteMode::FreeSpelling, FocusTarget::TranslationKeys},
+        {kFreeSpellingMode, WriteMode::FreeSpelling, FocusTarget::WriteText},
+        {kDictationTestMode, WriteMode::DictationTest, FocusTarget::WriteWordText},
+        {kFillInMode, WriteMode::FreeSpelling, FocusTarget::CurrentWordWriteText},
+        {kSentenceBrowseMode, WriteMode::FreeSpelling, FocusTarget::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
@@ -312,7 +311,7 @@ TEST_F(StartUpTest, ShutDownWritesTheLiveLessonSentenceModeAndWindow)
     Settings settings = defaultSettings();
     settings.lessonNode = 3;
     settings.keyWordColour = 0x00FF00;
-    settings.writeMode = QStringLiteral("2");
+    settings.writeMode = WriteMode::DictationTest;
     settings.sen.count = 3;
     ASSERT_TRUE(shell.writeSettings(settings));
     ASSERT_TRUE(shell.startUp());
@@ -334,7 +333,7 @@ TEST_F(StartUpTest, ShutDownWritesTheLiveLessonSentenceModeAndWindow)
     expected.lessonNode = 2;
     expected.startSentence = 2;
     expected.modeIndex = kTranslationMode;
-    expected.windowMaximised = QStringLiteral("1");
+    expected.windowMaximised = true;
     expected.mainPictureTop = state().translation.scroll.page.top;
     expected.moveImageTop = state().translation.scroll.thumbTop;
     EXPECT_EQ(formatSettings(saved), formatSettings(expected));

@@ -64,7 +64,7 @@ TEST_F(DictationMenusTest, TheSubModeItemsSwitchAndReMarkBothMenus)
 
     item("WordMode1")->trigger();
     EXPECT_EQ(state().ModeIndex, kFreeSpellingMode);
-    EXPECT_EQ(state().options.writeMode, QStringLiteral("1"));
+    EXPECT_EQ(state().options.writeMode, WriteMode::FreeSpelling);
 }
 
 TEST_F(DictationMenusTest, PassMarkRulesAndChineseItems)
@@ -72,7 +72,7 @@ TEST_F(DictationMenusTest, PassMarkRulesAndChineseItems)
     controller().selectDictationTest();
     EXPECT_TRUE(item("WriteSet3")->isChecked()); // 80, the first-run mark
     item("WriteSet1")->trigger();
-    EXPECT_EQ(state().options.setFraction, QStringLiteral("100"));
+    EXPECT_EQ(state().options.setFraction, 100);
     EXPECT_TRUE(item("WriteSet1")->isChecked());
     EXPECT_FALSE(item("WriteSet3")->isChecked());
     EXPECT_EQ(item("WriteSet5")->text(), QStringLiteral("60分"));
@@ -83,7 +83,7 @@ TEST_F(DictationMenusTest, PassMarkRulesAndChineseItems)
 
     EXPECT_EQ(item("SenSetChinese")->text(), QStringLiteral("隐藏中文"));
     item("SenSetChinese")->trigger();
-    EXPECT_EQ(state().options.wordChineseCheck, 0);
+    EXPECT_FALSE(state().options.wordChineseCheck);
     EXPECT_EQ(item("SenSetChinese")->text(), QStringLiteral("显示中文"));
     EXPECT_NE(item("WriteModeRead1"), nullptr);
     EXPECT_NE(item("WriteReadTime8"), nullptr);

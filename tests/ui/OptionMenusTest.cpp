@@ -79,13 +79,13 @@ TEST_F(OptionMenusTest, AValueNoItemOffersChecksNothingAndIsKept)
 TEST_F(OptionMenusTest, PlayModeAndChineseItems)
 {
     item(QStringLiteral("SetPlayMode2"))->trigger();
-    EXPECT_EQ(options().playMode, 1);
+    EXPECT_TRUE(options().playMode);
     EXPECT_TRUE(item(QStringLiteral("SetPlayMode2"))->isChecked());
     EXPECT_FALSE(item(QStringLiteral("SetPlayMode1"))->isChecked());
 
     EXPECT_EQ(item(QStringLiteral("SenModeChinese"))->text(), QStringLiteral("隐藏中文"));
     item(QStringLiteral("SenModeChinese"))->trigger();
-    EXPECT_EQ(options().senChineseCheck, 0);
+    EXPECT_FALSE(options().senChineseCheck);
     EXPECT_FALSE(controller().state().sentence.SenChineseLabel.visible);
     EXPECT_EQ(item(QStringLiteral("SenModeChinese"))->text(), QStringLiteral("显示中文"));
 }
@@ -99,7 +99,7 @@ TEST_F(OptionMenusTest, RecallAndFillInMenusFollowTheLiveState)
     };
     EXPECT_EQ(recallItem(QStringLiteral("ClickSetChinese"))->text(), QStringLiteral("隐藏中文"));
     recallItem(QStringLiteral("ClickSetChinese"))->trigger();
-    EXPECT_EQ(options().clickChineseCheck, 0);
+    EXPECT_FALSE(options().clickChineseCheck);
     EXPECT_FALSE(controller().state().sentence.ClickWordChineseLabel.visible);
     EXPECT_EQ(recallItem(QStringLiteral("ClickSetChinese"))->text(), QStringLiteral("显示中文"));
     recallItem(QStringLiteral("ClickModeRead4"))->trigger();
