@@ -40,7 +40,7 @@ void showDictationSentence(MainContext& context)
     MainState& state = context.state;
     showFreeSpellingLines(state);
     resetDictationScore(state);
-    state.dictation.WriteDoneCueVisible = state.SentenceDone == QLatin1String("1");
+    state.dictation.WriteDoneCueVisible = state.SentenceDone;
     hideDictationSlots(state);
     advanceOrEvaluate(context);
 }

@@ -3,7 +3,6 @@
 #include "ContinuousReading.h"
 #include "SentenceDisplay.h"
 
-#include "content/TextRules.h"
 
 namespace kelvaro {
 
@@ -19,7 +18,7 @@ const RepeatFamily* repeatFamily(int mode)
 bool readTimerTick(MainContext& context)
 {
     MainState& state = context.state;
-    if (!(context.ports.lessonPlayer.position() > leadingNumber(state.SentenceEnd)))
+    if (!(context.ports.lessonPlayer.position() > state.SentenceEnd))
         return false;
     pausePlayers(context);
     ++state.CurrentReadCount;
