@@ -298,7 +298,7 @@ struct DictationWindow
     {
         Settings settings = defaultSettings();
         settings.modeIndex = modeNumber(Mode::SentenceBrowse);
-        settings.writeMode = QStringLiteral("2");
+        settings.writeMode = WriteMode::DictationTest;
         ok = shell.folder.isValid() &&
              shell.folder.writeCp936(QStringLiteral("Book/Kelvaro/1.dat"),
                                      syntheticLesson(sentences, words)) &&

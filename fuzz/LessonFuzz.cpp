@@ -6,6 +6,7 @@
 #include "content/Lesson.h"
 #include "content/LessonEdits.h"
 #include "content/TextFile.h"
+#include "content/TextRules.h"
 
 using namespace kelvaro;
 
@@ -115,6 +116,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(lesson.sentenceCount == lesson.records.size());
     FUZZ_CHECK(buildLessonText(lesson.records) == lesson.text);
     FUZZ_CHECK(lesson.dictatedCount <= lesson.sentenceCount);
+    FUZZ_CHECK(lesson.sentences.size() == lesson.records.size());
+    for (qsizetype r = 0; r < lesson.records.size() && r < kMaxRewrites; ++r) {
+        // The fields read once are the fields the record holds.
+        const QString& record = lesson.records[r];
+        const SentenceFields& fields = lesson.sentences[r];
+        FUZZ_CHECK(fields.english == recordField(record, 1));
+        FUZZ_CHECK(fields.startText == recordField(record, 3));
+        FUZZ_CHECK(fields.endText == recordField(record, 4));
+        FUZZ_CHECK(fields.note == recordField(record, 5));
+        FUZZ_CHECK(fields.done == isDictated(record));
+        FUZZ_CHECK(fields.start == leadingNumber(fields.startText));
+        FUZZ_CHECK(fields.end == leadingNumber(fields.endText));
+    }
 
     int budget = kMaxRewrites;
     for (qsizetype r = 0; r < lesson.records.size() && budget > 0; ++r, --budget) {

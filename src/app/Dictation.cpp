@@ -40,7 +40,7 @@ void showDictationSentence(MainContext& context)
     MainState& state = context.state;
     showFreeSpellingLines(state);
     resetDictationScore(state);
-    state.dictation.WriteDoneCueVisible = state.SentenceDone == QLatin1String("1");
+    state.dictation.WriteDoneCueVisible = state.SentenceDone;
     hideDictationSlots(state);
     advanceOrEvaluate(context);
 }
@@ -135,7 +135,7 @@ void selectFreeSpelling(MainContext& context)
     state.ModeIndex = Mode::FreeSpelling;
     state.TabVisible[Mode::DictationTest] = false;
     state.TabVisible[Mode::FreeSpelling] = true;
-    state.options.writeMode = QStringLiteral("1");
+    state.options.writeMode = WriteMode::FreeSpelling;
     context.focus = FocusTarget::WriteText;
 }
 
@@ -145,19 +145,19 @@ void selectDictationTest(MainContext& context)
     state.ModeIndex = Mode::DictationTest;
     state.TabVisible[Mode::FreeSpelling] = false;
     state.TabVisible[Mode::DictationTest] = true;
-    state.options.writeMode = QStringLiteral("2");
+    state.options.writeMode = WriteMode::DictationTest;
     focusWordBox(context);
 }
 
 void setPassMark(MainContext& context, int passMark)
 {
-    context.state.options.setFraction = QString::number(passMark);
+    context.state.options.setFraction = passMark;
 }
 
 void toggleDictationChinese(MainContext& context)
 {
     Settings& options = context.state.options;
-    options.wordChineseCheck = options.wordChineseCheck == 0 ? 1 : 0;
+    options.wordChineseCheck = !options.wordChineseCheck;
 }
 
 } // namespace kelvaro

@@ -44,8 +44,8 @@ void failSentence(MainContext& context, int score, int passMark)
 void recountDictated(MainState& state)
 {
     int count = 0;
-    for (const QString& record : state.lesson.records) {
-        if (isDictated(record))
+    for (const SentenceFields& sentence : state.lesson.sentences) {
+        if (sentence.done)
             ++count;
     }
     state.DictatedCount = count;
@@ -59,22 +59,22 @@ void evaluateSentence(MainContext& context)
     DictationView& view = state.dictation;
     if (state.SentenceCount == 0)
         return;
-    if (state.SentenceDone == QLatin1String("1")) {
+    if (state.SentenceDone) {
         dictationNextSentence(context);
         return;
     }
     const int score = view.score.score;
-    const int passMark = int(leadingNumber(state.options.setFraction));
+    const int passMark = int(state.options.setFraction);
     if (!reachesPassMark(score, passMark)) {
         failSentence(context, score, passMark);
         return;
     }
 
-    state.SentenceDone = QStringLiteral("1");
+    state.SentenceDone = true;
     view.WriteDoneCueVisible = true;
-    QString& record = state.record(state.CurrentSentence);
-    if (const auto rewritten = rewriteRecordTail(record, noteToStore(state), state.SentenceDone))
-        record = *rewritten;
+    if (const auto rewritten = rewriteRecordTail(state.record(state.CurrentSentence),
+                                                 noteToStore(state), QStringLiteral("1")))
+        state.setRecord(state.CurrentSentence, *rewritten);
     // A failed write has told the learner which file; the pass stays in the records and is
     // written with the next save.
     const bool saved = bool(saveLessonText(context));

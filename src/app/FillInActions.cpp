@@ -3,7 +3,6 @@
 #include "SentenceDisplay.h"
 #include "WordCueActions.h"
 
-#include "content/TextRules.h"
 #include "modes/FillIn.h"
 
 namespace kelvaro {
@@ -50,7 +49,7 @@ void goToKeyWord(MainContext& context)
     state.CurrentSentence = cellSentence[position];
     showSentence(context);
     // The sentence waits at its start; it is not read.
-    context.ports.lessonPlayer.setPosition(leadingNumber(state.SentenceStart));
+    context.ports.lessonPlayer.setPosition(state.SentenceStart);
     context.ports.lessonPlayer.pause();
     context.timers.ReadTimer->setEnabled(false);
 

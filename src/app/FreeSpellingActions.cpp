@@ -24,7 +24,7 @@ bool freeSpellingKeyPressed(MainContext& context, bool enter, const QString& tex
 {
     MainState& state = context.state;
     // The next key hides a sentence a hint revealed.
-    if (state.options.writeEnglishCheck == 0 && englishLineShown(state))
+    if (!state.options.writeEnglishCheck && englishLineShown(state))
         maskEnglishLine(state);
     if (!enter) {
         playFeedback(context, "type.wav");
@@ -81,11 +81,11 @@ void chineseLineClicked(MainContext& context)
 void toggleWriteEnglishCheck(MainContext& context)
 {
     MainState& state = context.state;
-    if (state.options.writeEnglishCheck != 0) {
-        state.options.writeEnglishCheck = 0;
+    if (state.options.writeEnglishCheck) {
+        state.options.writeEnglishCheck = false;
         maskEnglishLine(state);
     } else {
-        state.options.writeEnglishCheck = 1;
+        state.options.writeEnglishCheck = true;
         revealEnglishLine(state);
     }
 }
@@ -93,11 +93,11 @@ void toggleWriteEnglishCheck(MainContext& context)
 void toggleWriteChineseCheck(MainContext& context)
 {
     MainState& state = context.state;
-    if (state.options.writeChineseCheck != 0) {
-        state.options.writeChineseCheck = 0;
+    if (state.options.writeChineseCheck) {
+        state.options.writeChineseCheck = false;
         closeChineseLine(state);
     } else {
-        state.options.writeChineseCheck = 1;
+        state.options.writeChineseCheck = true;
         revealChineseLine(state);
     }
 }

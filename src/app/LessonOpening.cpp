@@ -98,8 +98,8 @@ bool openLesson(MainContext& context, bool reportMissing)
 
     buildTranslationLines(state, context.ports.measurer);
     buildFullTextCells(state, context.ports.measurer);
-    if (state.options.allChineseCheck != QLatin1String("0")) {
-        state.options.allChineseCheck = QStringLiteral("1");
+    if (state.options.allChineseCheck != FullTextChinese::Hidden) {
+        state.options.allChineseCheck = FullTextChinese::Shown;
         state.fullText.TipPictureVisible = false;
     }
     layoutFullTextForCheck(state); // also shows or hides its scroll controls

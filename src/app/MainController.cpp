@@ -140,8 +140,8 @@ namespace kelvaro {
 void MainController::toggleFullTextChinese()
 {
     MainState& state = m_context.state;
-    const bool show = state.options.allChineseCheck != QLatin1String("1");
-    state.options.allChineseCheck = show ? QStringLiteral("1") : QStringLiteral("0");
+    const bool show = state.options.allChineseCheck != FullTextChinese::Shown;
+    state.options.allChineseCheck = show ? FullTextChinese::Shown : FullTextChinese::Hidden;
     state.fullText.TipPictureVisible = !show;
     if (state.lessonOpen) {
         layoutFullText(state, show);
@@ -170,7 +170,7 @@ void MainController::setRepeatPause(Mode mode, int milliseconds)
 
 void MainController::setPlayMode(int playMode)
 {
-    m_context.state.options.playMode = playMode;
+    m_context.state.options.playMode = playMode != 0;
     done();
 }
 

@@ -52,7 +52,7 @@ void applyWriteMode(MainContext& context)
     state.TabVisible.fill(false);
     for (const ModeRow& row : kModeTable)
         state.TabVisible[row.mode] = true;
-    if (state.options.writeMode == QLatin1String("2")) {
+    if (state.options.writeMode == WriteMode::DictationTest) {
         if (state.ModeIndex == Mode::FreeSpelling)
             state.ModeIndex = Mode::DictationTest;
         state.TabVisible[Mode::FreeSpelling] = false;

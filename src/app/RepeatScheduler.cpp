@@ -4,7 +4,6 @@
 #include "ModeTable.h"
 #include "SentenceDisplay.h"
 
-#include "content/TextRules.h"
 
 namespace kelvaro {
 
@@ -16,7 +15,7 @@ const RepeatFamily* repeatFamily(Mode mode)
 bool readTimerTick(MainContext& context)
 {
     MainState& state = context.state;
-    if (!(context.ports.lessonPlayer.position() > leadingNumber(state.SentenceEnd)))
+    if (!(context.ports.lessonPlayer.position() > state.SentenceEnd))
         return false;
     pausePlayers(context);
     ++state.CurrentReadCount;
@@ -43,7 +42,7 @@ void pauseTimerTick(MainContext& context, const RepeatFamily& family)
     }
     if (state.CurrentReadCount < count)
         playSentence(context);
-    if (family.mode == Mode::SentenceBrowse && state.options.playMode != 0 &&
+    if (family.mode == Mode::SentenceBrowse && state.options.playMode &&
         state.CurrentReadCount == count) {
         if (state.CurrentSentence < state.SentenceCount)
             nextSentence(context);

@@ -103,7 +103,7 @@ void clearLessonResults(MainContext& context)
     MainState& state = context.state;
     if (!state.lessonOpen)
         return;
-    state.lesson.records = clearedRecords(state.lesson.records);
+    replaceRecords(state.lesson, clearedRecords(state.lesson.records));
     saveLessonText(context); // a failed write is reported; the cleared records stay
 
     const QString path = state.folder.results(state.BookName);
@@ -116,7 +116,7 @@ void clearLessonResults(MainContext& context)
     showResults(context);
 
     recountDictated(state);
-    state.SentenceDone.clear();
+    state.SentenceDone = false;
     state.dictation.WriteDoneCueVisible = false;
     state.results.visible = false;
     focusWordBoxIfShown(context);

@@ -9,7 +9,6 @@
 #include "RepeatScheduler.h"
 #include "VoiceComparing.h"
 
-#include "content/TextRules.h"
 
 namespace kelvaro {
 
@@ -20,19 +19,19 @@ void showSentence(MainContext& context)
         state.CurrentSentence = 1;
     markTranslationSentence(state);
     if (state.SentenceCount > 0) {
-        const QString& record = state.record(state.CurrentSentence);
-        state.SentenceStart = recordField(record, 3);
-        state.SentenceEnd = recordField(record, 4);
-        state.SentenceNote = recordField(record, 5);
-        state.SentenceDone = recordField(record, 6);
+        const SentenceFields& fields = state.fields(state.CurrentSentence);
+        state.SentenceStart = fields.start;
+        state.SentenceEnd = fields.end;
+        state.SentenceNote = fields.note;
+        state.SentenceDone = fields.done;
     } else {
-        state.SentenceStart.clear();
-        state.SentenceEnd.clear();
+        state.SentenceStart = 0;
+        state.SentenceEnd = 0;
         state.SentenceNote.clear();
-        state.SentenceDone.clear();
+        state.SentenceDone = false;
     }
     // A reading already under way stops at the end of the sentence now shown.
-    context.ports.lessonPlayer.setEndFence(leadingNumber(state.SentenceEnd));
+    context.ports.lessonPlayer.setEndFence(state.SentenceEnd);
     buildSentenceWords(state, context.ports.measurer);
     state.CurrentReadCount = 0;
     // The hint card belongs to the sentence that was shown.
@@ -53,7 +52,7 @@ void showSentence(MainContext& context)
 
 void playSentence(MainContext& context)
 {
-    playSentenceFrom(context, leadingNumber(context.state.SentenceStart));
+    playSentenceFrom(context, context.state.SentenceStart);
 }
 
 void playSentenceFrom(MainContext& context, double seconds)
@@ -167,7 +166,7 @@ void toggleSentenceChinese(MainContext& context)
 {
     MainState& state = context.state;
     const bool show = !state.senChineseShown();
-    state.options.senChineseCheck = show ? 1 : 0;
+    state.options.senChineseCheck = show;
     state.sentence.SenChineseLabel.visible = show;
     state.sentence.SenNoteText.visible = show;
     // The placeholder never covers a note that exists.

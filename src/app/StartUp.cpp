@@ -52,7 +52,7 @@ void createTimers(MainContext& context)
     installVoiceComparing(context);
     t.maximiseTimer->setHandler([&context] {
         context.timers.maximiseTimer->setEnabled(false);
-        if (context.state.options.windowMaximised == QLatin1String("1"))
+        if (context.state.options.windowMaximised)
             maximiseWindow(context);
         context.notifyChanged();
     });
@@ -149,7 +149,7 @@ bool startUp(MainContext& context)
     keepWithinStops(state.translation.scroll);
     if (state.lessonOpen) {
         // The full-text page was laid out for the check box when the lesson opened.
-        state.fullText.TipPictureVisible = state.options.allChineseCheck != QLatin1String("1");
+        state.fullText.TipPictureVisible = state.options.allChineseCheck != FullTextChinese::Shown;
         centreTranslationView(state);
         centreFullTextView(state);
     }
@@ -169,7 +169,7 @@ Status shutDown(MainContext& context)
     o.modeIndex = modeNumber(state.ModeIndex);
     o.mainPictureTop = state.translation.scroll.page.top;
     o.moveImageTop = state.translation.scroll.thumbTop;
-    o.windowMaximised = state.geometry.maximised ? QStringLiteral("1") : QStringLiteral("0");
+    o.windowMaximised = state.geometry.maximised;
     return saveSettings(state.folder.settings(), o);
 }
 

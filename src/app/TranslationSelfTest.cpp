@@ -24,7 +24,7 @@ void playFeedback(MainContext& context, const char* sound)
 
 bool fullTextChineseOff(const MainState& state)
 {
-    return state.options.allChineseCheck == QLatin1String("0");
+    return state.options.allChineseCheck == FullTextChinese::Hidden;
 }
 
 void showChinese(MainContext& context, int s)

@@ -3,7 +3,6 @@
 #include "SentenceDisplay.h"
 
 #include "analysis/VoiceAnalysis.h"
-#include "content/TextRules.h"
 #include "playback/SegmentRenderer.h"
 
 #include <algorithm>
@@ -35,12 +34,12 @@ QString lessonAudio(const MainState& state)
 
 double sentenceStart(const MainState& state)
 {
-    return leadingNumber(state.SentenceStart);
+    return state.SentenceStart;
 }
 
 double sentenceLength(const MainState& state)
 {
-    return std::max(0.0, leadingNumber(state.SentenceEnd) - sentenceStart(state));
+    return std::max(0.0, state.SentenceEnd - sentenceStart(state));
 }
 
 /// Whether a result for cut still belongs to what the window shows.
@@ -53,15 +52,18 @@ bool stillShown(const MainContext& context, const QString& cut)
 
 QString voiceCut(const MainState& state)
 {
-    if (!state.lessonOpen || state.SentenceCount == 0)
+    if (!state.lessonOpen || state.CurrentSentence < 1 ||
+        state.CurrentSentence > state.SentenceCount)
         return {};
     const QString audio = lessonAudio(state);
     if (audio.isEmpty())
         return {};
+    // The times as stored: two texts that read as the same number are still two cuts.
+    const SentenceFields& fields = state.fields(state.CurrentSentence);
     return QStringLiteral("%1|%2|%3|%4")
         .arg(audio)
         .arg(state.CurrentSentence)
-        .arg(state.SentenceStart, state.SentenceEnd);
+        .arg(fields.startText, fields.endText);
 }
 
 void installVoiceComparing(MainContext& context)
@@ -95,7 +97,7 @@ void followVoiceSentence(MainContext& context)
     jobs.pendingCut = cut;
     const QString path = lessonAudio(state);
     const double start = sentenceStart(state);
-    const double end = leadingNumber(state.SentenceEnd);
+    const double end = state.SentenceEnd;
     context.ports.background.run(
         [&context, cut, path, start, end]() -> BackgroundWork::Continuation {
             std::shared_ptr<const VoiceTrack> track = analyseLessonCut(path, start, end);
@@ -132,7 +134,7 @@ void compareTake(MainContext& context)
     std::vector<short> take = context.ports.recorder.take();
     const QString path = lessonAudio(state);
     const double start = sentenceStart(state);
-    const double end = leadingNumber(state.SentenceEnd);
+    const double end = state.SentenceEnd;
     context.ports.background.run([&context, cut, generation, lesson, take = std::move(take), path,
                                   start, end]() -> BackgroundWork::Continuation {
         std::shared_ptr<const VoiceTrack> lessonTrack =
@@ -195,7 +197,7 @@ void playLessonVoiceFrom(MainContext& context, double seconds)
     const double into = std::clamp(std::isnan(seconds) ? 0.0 : seconds, 0.0, sentenceLength(state));
     state.CurrentReadCount = 0;
     // The fence of the sentence shown: the reading stops at its end, as "标准读音" does.
-    context.ports.lessonPlayer.setEndFence(leadingNumber(state.SentenceEnd));
+    context.ports.lessonPlayer.setEndFence(state.SentenceEnd);
     playSentenceFrom(context, sentenceStart(state) + into);
     followVoiceCursors(context);
 }

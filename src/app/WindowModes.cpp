@@ -71,7 +71,7 @@ namespace {
 void applyWindowMode(MainContext& context, bool maximised, const TwipRect& window)
 {
     MainState& state = context.state;
-    state.options.windowMaximised = maximised ? QStringLiteral("1") : QStringLiteral("0");
+    state.options.windowMaximised = maximised;
     state.geometry.maximised = maximised;
     state.geometry.window = window;
     relayoutViews(context);

@@ -8,7 +8,6 @@
 
 #include "content/LessonEdits.h"
 #include "content/TextFile.h"
-#include "content/TextRules.h"
 #include "modes/FullTextPage.h"
 #include "modes/KeyWords.h"
 #include "modes/WordLookup.h"
@@ -52,18 +51,20 @@ void toggleAndSave(MainContext& context, int k)
         saveLessonText(context);
 }
 
-void saveNote(MainContext& context, int sentence, const QString& text, const QString& done)
+// The sentence's Done field is written back as it stands.
+void saveNote(MainContext& context, int sentence, const QString& text)
 {
     MainState& state = context.state;
     if (sentence < 1 || sentence > state.SentenceCount)
         return;
-    const auto rewritten = rewriteRecordTail(state.record(sentence), text, done);
+    const auto rewritten =
+        rewriteRecordTail(state.record(sentence), text, state.fields(sentence).doneText);
     if (!rewritten)
         return; // every record of an opened lesson has its six "#"
-    state.record(sentence) = *rewritten;
+    state.setRecord(sentence, *rewritten);
     if (sentence == state.CurrentSentence) {
         // The box keeps the note as stored; the next showing of the sentence trims it.
-        state.SentenceNote = recordField(*rewritten, 5);
+        state.SentenceNote = state.fields(sentence).note;
         state.sentence.SenNoteText.caption = state.SentenceNote;
         state.sentence.NoneNotePictureVisible =
             state.senChineseShown() && state.SentenceNote.trimmed().isEmpty();
@@ -119,7 +120,7 @@ void fullTextWordReleased(MainContext& context, int index)
     showClickedWord(context);
     // The lesson waits at the sentence's start without sounding.
     MediaPlayer& player = context.ports.lessonPlayer;
-    player.setPosition(leadingNumber(state.SentenceStart));
+    player.setPosition(state.SentenceStart);
     player.play();
     player.pause();
 }
@@ -141,7 +142,7 @@ Status saveLessonText(MainContext& context)
 
 void saveSentenceNote(MainContext& context, const QString& text)
 {
-    saveNote(context, context.state.CurrentSentence, text, context.state.SentenceDone);
+    saveNote(context, context.state.CurrentSentence, text);
 }
 
 void leaveNoteBox(MainContext& context, int sentence, const QString& text)
@@ -150,7 +151,7 @@ void leaveNoteBox(MainContext& context, int sentence, const QString& text)
     if (sentence == state.CurrentSentence)
         saveSentenceNote(context, text);
     else if (sentence >= 1 && sentence <= state.SentenceCount)
-        saveNote(context, sentence, text, recordField(state.record(sentence), 6));
+        saveNote(context, sentence, text);
 }
 
 void notePlaceholderClicked(MainContext& context)

@@ -1,5 +1,7 @@
 #include "Lesson.h"
 
+#include "TextRules.h"
+
 namespace kelvaro {
 
 namespace {
@@ -68,15 +70,53 @@ Result<Lesson> parseLesson(const QString& text, const QString& fileName)
                 QStringLiteral("sentence %1: %2").arg(lesson.records.size() + 1).arg(problem))};
         }
         lesson.records.append(record.toString());
+        lesson.sentences.append(sentenceFields(record));
         previous = next;
     }
     lesson.sentenceCount = int(lesson.records.size());
     lesson.keyWordCount = int(t.count(kKeyWordMark));
-    for (const QString& record : lesson.records) {
-        if (isDictated(record))
+    for (const SentenceFields& sentence : lesson.sentences) {
+        if (sentence.done)
             ++lesson.dictatedCount;
     }
     return lesson;
+}
+
+SentenceFields sentenceFields(QStringView record)
+{
+    SentenceFields fields;
+    const auto bounds = recordFieldBounds(record);
+    if (!bounds)
+        return fields;
+    auto field = [&](int k) {
+        const qsizetype begin = k == 1 ? 0 : (*bounds)[k - 2] + 1;
+        return record.mid(begin, (*bounds)[k - 1] - begin).toString();
+    };
+    fields.english = field(1);
+    fields.chinese = field(2);
+    fields.startText = field(3);
+    fields.endText = field(4);
+    fields.start = leadingNumber(fields.startText);
+    fields.end = leadingNumber(fields.endText);
+    fields.note = field(5);
+    fields.doneText = field(6);
+    fields.done = fields.doneText == QLatin1String("1");
+    return fields;
+}
+
+void replaceRecord(Lesson& lesson, qsizetype i, const QString& record)
+{
+    lesson.records[i] = record;
+    lesson.sentences[i] = sentenceFields(record);
+}
+
+void replaceRecords(Lesson& lesson, const QStringList& records)
+{
+    lesson.records = records;
+    lesson.sentences.clear();
+    lesson.sentences.reserve(records.size());
+    for (const QString& record : records)
+        lesson.sentences.append(sentenceFields(record));
 }
 
 std::optional<std::array<qsizetype, 6>> recordFieldBounds(QStringView record)

@@ -12,15 +12,40 @@
 
 namespace kelvaro {
 
+/// The six fields of a record, read once where the lesson is read and again for a record the
+/// program rewrites; the record text itself stays the one that is written back.
+struct SentenceFields
+{
+    QString english; ///< as stored, with its "^", "$" and key-word marks
+    QString chinese;
+    QString startText; ///< Start as stored
+    QString endText;   ///< End as stored
+    double start = 0;  ///< Start in seconds, as leadingNumber reads it
+    double end = 0;    ///< End in seconds, as leadingNumber reads it
+    QString note;
+    QString doneText;  ///< Done as stored, written back unchanged with a new note
+    bool done = false; ///< only the single character "1" counts as dictated
+};
+
+/// The fields of a record; all empty (and the times 0) for a record with fewer than six "#".
+SentenceFields sentenceFields(QStringView record);
+
 /// The parsed lesson text: "*" record "*" record ... "*".
 struct Lesson
 {
-    QString text;        ///< the whole lesson text as read or last rebuilt
-    QStringList records; ///< record i + 1 of the text, without its "*" markers
+    QString text;                      ///< the whole lesson text as read or last rebuilt
+    QStringList records;               ///< record i + 1 of the text, without its "*" markers
+    QVector<SentenceFields> sentences; ///< the fields of each record, in step with records
     int sentenceCount = 0;
     int keyWordCount = 0;  ///< every "◆" of the text, wherever it stands
     int dictatedCount = 0; ///< records whose Done field is exactly "1"
 };
+
+/// Replaces record i (0-based) and its fields; the text is rebuilt by the caller when it saves.
+void replaceRecord(Lesson& lesson, qsizetype i, const QString& record);
+
+/// Replaces every record and its fields.
+void replaceRecords(Lesson& lesson, const QStringList& records);
 
 /// Most sentences (and full-text elements) a lesson may hold.
 inline constexpr int kMaxLessonElements = 32767;

@@ -7,8 +7,6 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <utility>
-#include <variant>
 
 namespace kelvaro {
 
@@ -28,29 +26,10 @@ double clampNumber(double value, double low, double high)
     return std::isnan(value) ? low : std::clamp(value, low, high);
 }
 
-// Every number of a hostile or hand-edited file is brought into a range where turning it into
-// an int is defined and its use makes sense; the app narrows the lesson values further to the
-// book and the lesson.
-void clampToSaneRanges(Settings& s)
+// A lesson node or sentence number: clamped to its sane range, the fraction cut.
+int wholeIndex(const QString& text, double low)
 {
-    s.lessonNode = clampNumber(s.lessonNode, 0, kMaxSettingsIndex);
-    s.startSentence = clampNumber(s.startSentence, 1, kMaxSettingsIndex);
-    s.modeIndex = saneModeIndex(s.modeIndex);
-    s.mainPictureTop = clampNumber(s.mainPictureTop, -kMaxScrollTwips, 0);
-    s.moveImageTop = clampNumber(s.moveImageTop, 0, kMaxScrollTwips);
-    for (RepeatOption Settings::*option :
-         {&Settings::sen, &Settings::write, &Settings::all, &Settings::click, &Settings::pen}) {
-        RepeatOption& repeat = s.*option;
-        repeat.count = clampNumber(repeat.count, 0, kMaxRepeatCount);
-        repeat.pauseMs = std::clamp(repeat.pauseMs, kPausesMs.front(), kMaxPauseMs);
-    }
-    // Zero or not is all these say; the clamp keeps that and makes them safe to convert.
-    for (double Settings::*flag :
-         {&Settings::senChineseCheck, &Settings::clickChineseCheck, &Settings::wordChineseCheck,
-          &Settings::writeEnglishCheck, &Settings::writeChineseCheck, &Settings::playMode,
-          &Settings::videoEnglishCheck, &Settings::videoChineseCheck})
-        s.*flag = clampNumber(s.*flag, -kMaxSettingsIndex, kMaxSettingsIndex);
-    s.keyWordColour = std::clamp(s.keyWordColour, 0, kMaxColourValue);
+    return int(clampNumber(leadingNumber(text), low, kMaxSettingsIndex));
 }
 
 QString flagText(bool value)
@@ -84,59 +63,123 @@ bool readFlag(const QString& text)
 
 namespace {
 
-// Where one value of the file lives, and how it is kept: as a number, as the text read, as
-// a whole number, as a "True"/"False" flag; the repeat options hold a count and a pause.
-using RepeatCount = std::pair<RepeatOption Settings::*, double RepeatOption::*>;
-using RepeatPause = std::pair<RepeatOption Settings::*, int RepeatOption::*>;
-using Value = std::variant<double Settings::*, QString Settings::*, int Settings::*,
-                           bool Settings::*, RepeatCount, RepeatPause>;
+// How one value of the file is read into the settings and written from them. Every number of a
+// hostile or hand-edited file is brought into a range where turning it into an int is defined
+// and its use makes sense; the app narrows the lesson values further to the book and the lesson.
+struct Field
+{
+    void (*read)(Settings&, const QString&);
+    QString (*write)(const Settings&);
+};
+
+QString zeroOrOne(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// A check box: zero or not is all it says.
+template <bool Settings::*F> Field check()
+{
+    return {[](Settings& s, const QString& v) { s.*F = leadingNumber(v) != 0.0; },
+            [](const Settings& s) { return zeroOrOne(s.*F); }};
+}
+
+// A "True"/"False" flag.
+template <bool Settings::*F> Field flag()
+{
+    return {[](Settings& s, const QString& v) { s.*F = readFlag(v); },
+            [](const Settings& s) { return flagText(s.*F); }};
+}
+
+template <RepeatOption Settings::*F> Field repeatCount()
+{
+    return {[](Settings& s, const QString& v) {
+                (s.*F).count = clampNumber(leadingNumber(v), 0, kMaxRepeatCount);
+            },
+            [](const Settings& s) { return shortestDecimal((s.*F).count); }};
+}
+
+template <RepeatOption Settings::*F> Field repeatPause()
+{
+    return {[](Settings& s, const QString& v) {
+                (s.*F).pauseMs = std::clamp(wholeNumber(v), kPausesMs.front(), kMaxPauseMs);
+            },
+            [](const Settings& s) { return QString::number((s.*F).pauseMs); }};
+}
 
 // The 33 values in the file's order.
-const std::array<Value, kSettingsValueCount>& settingsTable()
+const std::array<Field, kSettingsValueCount>& settingsTable()
 {
-    static const std::array<Value, kSettingsValueCount> table = {
-        &Settings::lessonNode,
-        &Settings::startSentence,
-        &Settings::modeIndex,
-        &Settings::mainPictureTop,
-        &Settings::moveImageTop,
-        &Settings::windowMaximised,
-        &Settings::allChineseCheck,
-        &Settings::translationMode,
-        &Settings::setFraction,
-        RepeatCount{&Settings::sen, &RepeatOption::count},
-        RepeatPause{&Settings::sen, &RepeatOption::pauseMs},
-        RepeatCount{&Settings::write, &RepeatOption::count},
-        RepeatPause{&Settings::write, &RepeatOption::pauseMs},
-        RepeatCount{&Settings::all, &RepeatOption::count},
-        RepeatPause{&Settings::all, &RepeatOption::pauseMs},
-        RepeatCount{&Settings::click, &RepeatOption::count},
-        RepeatPause{&Settings::click, &RepeatOption::pauseMs},
-        RepeatCount{&Settings::pen, &RepeatOption::count},
-        RepeatPause{&Settings::pen, &RepeatOption::pauseMs},
-        &Settings::senChineseCheck,
-        &Settings::clickChineseCheck,
-        &Settings::wordChineseCheck,
-        &Settings::writeEnglishCheck,
-        &Settings::writeChineseCheck,
-        &Settings::playMode,
-        &Settings::videoEnglishCheck,
-        &Settings::videoChineseCheck,
-        &Settings::keyWordColour,
-        &Settings::currentWordChinese,
-        &Settings::currentWordPron,
-        &Settings::currentWordEnglish,
-        &Settings::currentWordRead,
-        &Settings::writeMode,
+    static const std::array<Field, kSettingsValueCount> table = {
+        Field{[](Settings& s, const QString& v) { s.lessonNode = wholeIndex(v, 0); },
+              [](const Settings& s) { return QString::number(s.lessonNode); }},
+        Field{[](Settings& s, const QString& v) { s.startSentence = wholeIndex(v, 1); },
+              [](const Settings& s) { return QString::number(s.startSentence); }},
+        Field{[](Settings& s, const QString& v) { s.modeIndex = saneModeIndex(leadingNumber(v)); },
+              [](const Settings& s) { return QString::number(s.modeIndex); }},
+        Field{[](Settings& s, const QString& v) {
+                  s.mainPictureTop = clampNumber(leadingNumber(v), -kMaxScrollTwips, 0);
+              },
+              [](const Settings& s) { return shortestDecimal(s.mainPictureTop); }},
+        Field{[](Settings& s, const QString& v) {
+                  s.moveImageTop = clampNumber(leadingNumber(v), 0, kMaxScrollTwips);
+              },
+              [](const Settings& s) { return shortestDecimal(s.moveImageTop); }},
+        Field{[](Settings& s, const QString& v) { s.windowMaximised = v == QLatin1String("1"); },
+              [](const Settings& s) { return zeroOrOne(s.windowMaximised); }},
+        Field{[](Settings& s, const QString& v) {
+                  s.allChineseCheck = v == QLatin1String("1")   ? FullTextChinese::Shown
+                                      : v == QLatin1String("0") ? FullTextChinese::Hidden
+                                                                : FullTextChinese::Unset;
+              },
+              [](const Settings& s) {
+                  return s.allChineseCheck == FullTextChinese::Unset
+                             ? QString()
+                             : zeroOrOne(s.allChineseCheck == FullTextChinese::Shown);
+              }},
+        Field{[](Settings& s, const QString& v) {
+                  s.translationMode = v == QLatin1String("2") ? 2 : v == QLatin1String("3") ? 3 : 1;
+              },
+              [](const Settings& s) { return QString::number(s.translationMode); }},
+        // The pass mark is cut to a whole number where it is used; the range keeps that defined.
+        Field{[](Settings& s, const QString& v) {
+                  s.setFraction = clampNumber(leadingNumber(v), INT_MIN, INT_MAX);
+              },
+              [](const Settings& s) { return shortestDecimal(s.setFraction); }},
+        repeatCount<&Settings::sen>(),
+        repeatPause<&Settings::sen>(),
+        repeatCount<&Settings::write>(),
+        repeatPause<&Settings::write>(),
+        repeatCount<&Settings::all>(),
+        repeatPause<&Settings::all>(),
+        repeatCount<&Settings::click>(),
+        repeatPause<&Settings::click>(),
+        repeatCount<&Settings::pen>(),
+        repeatPause<&Settings::pen>(),
+        check<&Settings::senChineseCheck>(),
+        check<&Settings::clickChineseCheck>(),
+        check<&Settings::wordChineseCheck>(),
+        check<&Settings::writeEnglishCheck>(),
+        check<&Settings::writeChineseCheck>(),
+        check<&Settings::playMode>(),
+        check<&Settings::videoEnglishCheck>(),
+        check<&Settings::videoChineseCheck>(),
+        Field{[](Settings& s, const QString& v) {
+                  s.keyWordColour = std::clamp(wholeNumber(v), 0, kMaxColourValue);
+              },
+              [](const Settings& s) { return QString::number(s.keyWordColour); }},
+        flag<&Settings::currentWordChinese>(),
+        flag<&Settings::currentWordPron>(),
+        flag<&Settings::currentWordEnglish>(),
+        flag<&Settings::currentWordRead>(),
+        Field{[](Settings& s, const QString& v) {
+                  s.writeMode =
+                      v == QLatin1String("2") ? WriteMode::DictationTest : WriteMode::FreeSpelling;
+              },
+              [](const Settings& s) { return QString::number(int(s.writeMode)); }},
     };
     return table;
 }
-
-template <class... Ts> struct Overloaded : Ts...
-{
-    using Ts::operator()...;
-};
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 
@@ -151,20 +194,8 @@ Settings parseSettings(const QString& text, bool* complete)
     if (complete)
         *complete = true;
     Settings s;
-    for (int k = 0; k < kSettingsValueCount; ++k) {
-        const QString& value = v[k];
-        std::visit(
-            Overloaded{
-                [&](double Settings::*number) { s.*number = leadingNumber(value); },
-                [&](QString Settings::*kept) { s.*kept = value; },
-                [&](int Settings::*whole) { s.*whole = wholeNumber(value); },
-                [&](bool Settings::*flag) { s.*flag = readFlag(value); },
-                [&](RepeatCount count) { (s.*count.first).*count.second = leadingNumber(value); },
-                [&](RepeatPause pause) { (s.*pause.first).*pause.second = wholeNumber(value); },
-            },
-            settingsTable()[k]);
-    }
-    clampToSaneRanges(s);
+    for (int k = 0; k < kSettingsValueCount; ++k)
+        settingsTable()[k].read(s, v[k]);
     return s;
 }
 
@@ -180,18 +211,8 @@ int saneModeIndex(double mode)
 QString formatSettings(const Settings& s)
 {
     QString out;
-    for (const Value& field : settingsTable()) {
-        out += std::visit(
-            Overloaded{
-                [&](double Settings::*number) { return shortestDecimal(s.*number); },
-                // A kept text holding "/" would shift every later value; the "/" can't be stored.
-                [&](QString Settings::*kept) { return QString(s.*kept).remove(u'/'); },
-                [&](int Settings::*whole) { return QString::number(s.*whole); },
-                [&](bool Settings::*flag) { return flagText(s.*flag); },
-                [&](RepeatCount count) { return shortestDecimal((s.*count.first).*count.second); },
-                [&](RepeatPause pause) { return QString::number((s.*pause.first).*pause.second); },
-            },
-            field);
+    for (const Field& field : settingsTable()) {
+        out += field.write(s);
         out += u'/';
     }
     return out;

@@ -16,38 +16,45 @@ struct RepeatOption
     int pauseMs = 1000; ///< pause after each reading (the menus offer kPausesMs)
 };
 
+/// The form the dictation tab offers (menu items WordMode1/WordMode2 and PenMode1/PenMode2).
+enum class WriteMode { FreeSpelling = 1, DictationTest = 2 };
+
+/// The full-text Chinese check box. A stored value other than "0" and "1" leaves it Unset: the
+/// box shows unchecked until a lesson opens, which makes it Shown; Unset is written empty.
+enum class FullTextChinese { Hidden = 0, Shown = 1, Unset };
+
 /// The 33 values the program remembers between runs, in the file's order.
-/// Fields kept as text stay text because callers compare them with "1" or with numbers.
+/// Only parseSettings and formatSettings know how each is written.
 struct Settings
 {
-    double lessonNode = 2;                         // 1
-    double startSentence = 1;                      // 2
-    double modeIndex = 1;                          // 3
-    double mainPictureTop = 0;                     // 4, twips
-    double moveImageTop = 0;                       // 5, twips
-    QString windowMaximised = QStringLiteral("0"); // 6
-    QString allChineseCheck = QStringLiteral("1"); // 7
-    QString translationMode = QStringLiteral("1"); // 8
-    QString setFraction = QStringLiteral("80");    // 9
-    RepeatOption sen;                              // 10, 11
-    RepeatOption write;                            // 12, 13 (dictation test)
-    RepeatOption all;                              // 14, 15 (full text)
-    RepeatOption click;                            // 16, 17 (recall)
-    RepeatOption pen;                              // 18, 19 (free spelling)
-    double senChineseCheck = 1;                    // 20
-    double clickChineseCheck = 1;                  // 21
-    double wordChineseCheck = 1;                   // 22
-    double writeEnglishCheck = 1;                  // 23
-    double writeChineseCheck = 1;                  // 24
-    double playMode = 0;                           // 25
-    double videoEnglishCheck = 1;                  // 26
-    double videoChineseCheck = 1;                  // 27
-    int keyWordColour = 0x0000FF;                  // 28, red in the low byte
-    bool currentWordChinese = true;                // 29
-    bool currentWordPron = false;                  // 30
-    bool currentWordEnglish = false;               // 31
-    bool currentWordRead = true;                   // 32
-    QString writeMode = QStringLiteral("1");       // 33
+    int lessonNode = 2;                                       // 1
+    int startSentence = 1;                                    // 2
+    int modeIndex = 1;                                        // 3, saneModeIndex
+    double mainPictureTop = 0;                                // 4, twips
+    double moveImageTop = 0;                                  // 5, twips
+    bool windowMaximised = false;                             // 6, only "1" is true
+    FullTextChinese allChineseCheck = FullTextChinese::Shown; // 7
+    int translationMode = 1;                                  // 8, 1..3: "2" and "3", else 1
+    double setFraction = 80;                                  // 9, the pass mark
+    RepeatOption sen;                                         // 10, 11
+    RepeatOption write;                                       // 12, 13 (dictation test)
+    RepeatOption all;                                         // 14, 15 (full text)
+    RepeatOption click;                                       // 16, 17 (recall)
+    RepeatOption pen;                                         // 18, 19 (free spelling)
+    bool senChineseCheck = true;                              // 20, check boxes: a non-zero number
+    bool clickChineseCheck = true;                            // 21
+    bool wordChineseCheck = true;                             // 22
+    bool writeEnglishCheck = true;                            // 23
+    bool writeChineseCheck = true;                            // 24
+    bool playMode = false;                                    // 25, next sentence automatically
+    bool videoEnglishCheck = true;                            // 26
+    bool videoChineseCheck = true;                            // 27
+    int keyWordColour = 0x0000FF;                             // 28, red in the low byte
+    bool currentWordChinese = true;                           // 29
+    bool currentWordPron = false;                             // 30
+    bool currentWordEnglish = false;                          // 31
+    bool currentWordRead = true;                              // 32
+    WriteMode writeMode = WriteMode::FreeSpelling;            // 33, only "2" is the test
 };
 
 inline constexpr int kSettingsValueCount = 33;

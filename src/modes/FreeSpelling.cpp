@@ -20,11 +20,11 @@ QString chineseText(const MainState& state)
 
 void showFreeSpellingLines(MainState& state)
 {
-    if (state.options.writeEnglishCheck == 0)
+    if (!state.options.writeEnglishCheck)
         maskEnglishLine(state);
     else
         revealEnglishLine(state);
-    if (state.options.writeChineseCheck == 0)
+    if (!state.options.writeChineseCheck)
         closeChineseLine(state);
     else
         revealChineseLine(state);

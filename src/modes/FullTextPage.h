@@ -16,7 +16,7 @@ void layoutFullText(MainState& state, bool englishAndChinese);
 /// Lays the page out as the full-text Chinese check box says.
 inline void layoutFullTextForCheck(MainState& state)
 {
-    layoutFullText(state, state.options.allChineseCheck == QLatin1String("1"));
+    layoutFullText(state, state.options.allChineseCheck == FullTextChinese::Shown);
 }
 
 /// Underlines the current sentence's cells and sets SentenceCellOffset.

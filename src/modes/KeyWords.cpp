@@ -31,7 +31,7 @@ KeyWordToggle toggleKeyWord(MainState& state, int k)
     const int s = state.CurrentSentence;
     if (s < 1 || s > state.SentenceCount)
         return KeyWordToggle::None;
-    QString& record = state.record(s);
+    const QString& record = state.record(s);
     const std::optional<QString> withMark = toggleKeyWordMark(record, k, true);
     if (!withMark)
         return KeyWordToggle::None; // segment k holds no word
@@ -40,7 +40,7 @@ KeyWordToggle toggleKeyWord(MainState& state, int k)
     // carries its mark.
     const std::optional<QString> withoutMark = toggleKeyWordMark(record, k, false);
     const bool marked = withoutMark.has_value();
-    record = marked ? *withoutMark : *withMark;
+    state.setRecord(s, marked ? *withoutMark : *withMark);
 
     // Both views are recoloured from the record.
     ElementArray& words = state.sentence.SenWordLabel;

@@ -138,7 +138,9 @@ struct MainState
     int DictatedCount = 0;
     int CurrentSentence = 1;
     int StartSentence = 1;
-    QString SentenceStart, SentenceEnd, SentenceNote, SentenceDone;
+    double SentenceStart = 0, SentenceEnd = 0; ///< seconds, read when the sentence is shown
+    QString SentenceNote;
+    bool SentenceDone = false;
 
     // Mode and options
     Mode ModeIndex = Mode::FullText;
@@ -177,9 +179,10 @@ struct MainState
     ResultsView results;
 
     const QString& record(int i) const { return lesson.records[i - 1]; }
-    QString& record(int i) { return lesson.records[i - 1]; }
+    const SentenceFields& fields(int i) const { return lesson.sentences[i - 1]; }
+    void setRecord(int i, const QString& record) { replaceRecord(lesson, i - 1, record); }
     int keyWordColour() const { return options.keyWordColour; }
-    bool senChineseShown() const { return options.senChineseCheck != 0; }
+    bool senChineseShown() const { return options.senChineseCheck; }
 };
 
 } // namespace kelvaro

@@ -31,7 +31,7 @@ void fillRecallChinese(MainState& state)
 
 void toggleRecallChinese(MainState& state)
 {
-    state.options.clickChineseCheck = recallChineseShown(state) ? 0 : 1;
+    state.options.clickChineseCheck = !recallChineseShown(state);
     state.sentence.ClickWordChineseLabel.visible = recallChineseShown(state);
 }
 

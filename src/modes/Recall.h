@@ -18,7 +18,7 @@ void toggleRecallChinese(MainState& state);
 /// True while the recall panel shows its Chinese line.
 inline bool recallChineseShown(const MainState& state)
 {
-    return state.options.clickChineseCheck != 0;
+    return state.options.clickChineseCheck;
 }
 
 } // namespace kelvaro

@@ -4,18 +4,18 @@
 
 namespace kelvaro {
 
-void fillLessonPage(ResultsView& view, const QStringList& records)
+void fillLessonPage(ResultsView& view, const QVector<SentenceFields>& sentences)
 {
     view.List1.clear();
     view.List2.clear();
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const QString done = recordField(records[i], 6);
+    for (qsizetype i = 0; i < sentences.size(); ++i) {
+        const SentenceFields& sentence = sentences[i];
         // Any Done value other than empty or "1" belongs to neither list.
-        if (!done.isEmpty() && done != QLatin1String("1"))
+        if (!sentence.doneText.isEmpty() && !sentence.done)
             continue;
         const QString entry =
-            QString::number(i + 1) + QLatin1Char('.') + englishDisplayText(records[i]);
-        (done.isEmpty() ? view.List1 : view.List2).append(entry);
+            QString::number(i + 1) + QLatin1Char('.') + englishDisplayText(sentence.english);
+        (sentence.done ? view.List2 : view.List1).append(entry);
     }
     if (view.List1.isEmpty())
         view.List1.append(kNoMissingSentence);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/Lesson.h"
 #include "content/ResultsFile.h"
 
 #include <QString>
@@ -35,8 +36,8 @@ inline const QString kNoPassedSentence = QStringLiteral("没有听写完成的�
 inline const QString kNoCompletedLesson = QStringLiteral("没有听写完成的课程");
 inline const QString kNoMissingLesson = QStringLiteral("本册已听写完成");
 
-/// List1 and List2 from the lesson's records: "i." + the English display text, by Done field.
-void fillLessonPage(ResultsView& view, const QStringList& records);
+/// List1 and List2 from the lesson's sentences: "i." + the English display text, by Done field.
+void fillLessonPage(ResultsView& view, const QVector<SentenceFields>& sentences);
 
 /// List3, List4, the counts and the summary from the entries of the results file.
 void fillBookPage(ResultsView& view, const QVector<ResultsEntry>& entries);

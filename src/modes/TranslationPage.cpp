@@ -75,7 +75,7 @@ void buildTranslationLines(MainState& state, const TextMeasurer& measurer)
         wrapToWidth(english, available, englishLine);
 
         ViewElement chinese;
-        chinese.caption = recordField(record, 2);
+        chinese.caption = state.fields(i).chinese;
         const QSize chineseSize = measurer.measure(chinese.caption, TextFont::TranslationChinese);
         chinese.geometry = {layout::kEnglishLeft, english.geometry.bottom() + 60,
                             chineseSize.width(), chineseLine};

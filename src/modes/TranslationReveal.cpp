@@ -43,13 +43,9 @@ void coverLines(TranslationView& view, int mode)
 
 } // namespace
 
-int revealModeOf(const QString& stored)
+int revealModeOf(int mode)
 {
-    if (stored == QLatin1String("2"))
-        return kPointEnglish;
-    if (stored == QLatin1String("3"))
-        return kPointEnglishChinese;
-    return kPointChinese;
+    return mode == kPointEnglish || mode == kPointEnglishChinese ? mode : kPointChinese;
 }
 
 QString revealHint(int mode)
@@ -66,10 +62,10 @@ QString revealHint(int mode)
 
 void applyRevealMode(MainState& state, int mode)
 {
-    mode = revealModeOf(QString::number(mode));
+    mode = revealModeOf(mode);
     state.translation.hint = revealHint(mode);
     coverLines(state.translation, mode);
-    state.options.translationMode = QString::number(mode);
+    state.options.translationMode = mode;
 }
 
 void coverAllLines(MainState& state)

@@ -15,9 +15,9 @@ enum RevealMode {
     kPointEnglishChinese = 3, ///< "点出中文和英文": both are covered
 };
 
-/// The reveal mode a stored value stands for; anything but "1", "2" or "3" is 1, so
-/// a damaged settings value still covers a side and leaves its lines clickable.
-int revealModeOf(const QString& stored);
+/// The reveal mode a TranslationMode stands for; anything but 1, 2 or 3 is 1, so a damaged
+/// value still covers a side and leaves its lines clickable.
+int revealModeOf(int mode);
 
 /// The hint line of a reveal mode.
 QString revealHint(int mode);

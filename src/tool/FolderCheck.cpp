@@ -74,11 +74,10 @@ void checkSettings(const ProgramFolder& folder, int lessonCount, Report& report)
     if (s.lessonNode < 2 || s.lessonNode > lessonCount + 1)
         report.error(path,
                      QStringLiteral("value 1 (lesson node %1) names no lesson of the book list")
-                         .arg(shortestDecimal(s.lessonNode)));
-    const int mode = int(s.modeIndex);
-    if (double(mode) != s.modeIndex || mode < 1 || mode > 9)
+                         .arg(s.lessonNode));
+    if (s.modeIndex < 1 || s.modeIndex > 9)
         report.error(path, QStringLiteral("value 3 (mode %1) is not a practice mode 1..9")
-                               .arg(shortestDecimal(s.modeIndex)));
+                               .arg(s.modeIndex));
 }
 
 struct LessonCheck

@@ -171,7 +171,7 @@ void DictationTestPanel::refresh(const MainState& state)
     m_chinese[1] = sentence.SenChineseLabel;
     m_chinese[1].foreground = theme::kChineseTextRgb;
     m_chinese[1].geometry.top += 60;
-    m_chinese[1].visible = state.options.wordChineseCheck != 0;
+    m_chinese[1].visible = state.options.wordChineseCheck;
     // A word's underline stops short of the blank its segment carries, so that the slots of
     // neighbouring words stay apart.
     m_lines = sentence.WriteWordLine;

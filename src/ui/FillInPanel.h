@@ -17,7 +17,6 @@ public:
     QWidget* focusReceiver(FocusTarget target) const override;
     /// The blank's box (CurrentWordWriteText).
     QLineEdit* box() const { return m_box; }
-    QWidget* focusReceiver(FocusTarget target) const override;
 
 protected:
     void layoutControls(const TwipRect& panel, int rowEnd) override;

@@ -135,9 +135,9 @@ void FreeSpellingPanel::refresh(const MainState& state)
     m_english->setText(view.WriteSenEnglishLabel);
     m_chinese->setText(view.WriteSenChineseLabel);
     m_englishCheck->setPixmap(
-        checkPicture(state.folder, state.options.writeEnglishCheck != 0, m_scale.px(240)));
+        checkPicture(state.folder, state.options.writeEnglishCheck, m_scale.px(240)));
     m_chineseCheck->setPixmap(
-        checkPicture(state.folder, state.options.writeChineseCheck != 0, m_scale.px(240)));
+        checkPicture(state.folder, state.options.writeChineseCheck, m_scale.px(240)));
     stackLines();
 
     if (m_boxRevision != view.writeTextRevision) {

@@ -111,7 +111,7 @@ std::vector<MenuItem> repeatFamilyItems(Mode mode)
 
 bool dictationTestShown(const MainState& state)
 {
-    return state.options.writeMode == QLatin1String("2");
+    return state.options.writeMode == WriteMode::DictationTest;
 }
 
 /// "选择听写模式": the item of the sub-mode shown is checked and does nothing.
@@ -141,7 +141,7 @@ MenuItem passMarkMenu()
         marks.push_back(checkItem(
             QStringLiteral("WriteSet%1").arg(i + 1), QStringLiteral("%1分").arg(value),
             [value](const MainState& s) {
-                return double(value) == leadingNumber(s.options.setFraction);
+                return double(value) == s.options.setFraction;
             },
             [value](MainController& c) { c.setPassMark(value); }));
     }
@@ -196,11 +196,11 @@ const std::vector<MenuItem>& optionMenus()
                  submenu(QStringLiteral("SetPlayMode"), QStringLiteral("播放模式"),
                          {checkItem(
                               QStringLiteral("SetPlayMode1"), QStringLiteral("手动进入下一句"),
-                              [](const MainState& s) { return s.options.playMode == 0; },
+                              [](const MainState& s) { return !s.options.playMode; },
                               [](MainController& c) { c.setPlayMode(0); }),
                           checkItem(
                               QStringLiteral("SetPlayMode2"), QStringLiteral("自动进入下一句"),
-                              [](const MainState& s) { return s.options.playMode != 0; },
+                              [](const MainState& s) { return s.options.playMode; },
                               [](MainController& c) { c.setPlayMode(1); })},
                          Group::Exclusive)})),
         submenu(QStringLiteral("YL"), QStringLiteral("英汉互译设置"),
@@ -219,7 +219,7 @@ const std::vector<MenuItem>& optionMenus()
                              [](MainController& c) { c.showResults(); }),
                         separator(),
                         item(QStringLiteral("SenSetChinese"), chineseToggle([](const MainState& s) {
-                                 return s.options.wordChineseCheck != 0;
+                                 return s.options.wordChineseCheck;
                              }),
                              [](MainController& c) { c.toggleDictationChinese(); }),
                         separator()},

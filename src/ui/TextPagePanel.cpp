@@ -201,7 +201,7 @@ void TextPagePanel::refreshFullText(const MainState& state, int row)
         {kSpeakerLayer, &full.AllVoiceImage, LayerKind::Speaker, TextFont::FullTextWord, true},
     });
     const ScrollView& view = full.scroll;
-    const bool shown = state.options.allChineseCheck == QLatin1String("1");
+    const bool shown = state.options.allChineseCheck == FullTextChinese::Shown;
     m_chineseToggle.image->setGeometry(px({view.frame.left, row + 90, 240, 240}));
     m_chineseToggle.image->setPixmap(checkPicture(state.folder, shown, m_scale.px(240)));
     m_chineseToggle.label->setGeometry(px({view.frame.left + 300, row, 1800, 420}));

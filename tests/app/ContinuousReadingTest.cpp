@@ -316,7 +316,7 @@ TEST(ContinuousReading, ClicksThatStopTheLessonPlayerHoldTheRunUntilItIsResumed)
         SCOPED_TRACE(c.name);
         ReadingRun run;
         ASSERT_NO_FATAL_FAILURE(run.start({1, 1000}));
-        run.state().options.allChineseCheck = QStringLiteral("0");
+        run.state().options.allChineseCheck = FullTextChinese::Hidden;
         allReadClicked(run.context());
         run.runUntil(500);
         c.click(run);

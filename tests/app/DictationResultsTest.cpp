@@ -38,7 +38,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         settings.modeIndex = modeNumber(Mode::DictationTest);
-        settings.writeMode = QStringLiteral("2");
+        settings.writeMode = WriteMode::DictationTest;
         settings.write.count = 0;
         ASSERT_TRUE(shell.writeBookList(
             {QStringLiteral("第一课"), QStringLiteral("第一课续"), QStringLiteral("第二课")}));
@@ -146,7 +146,8 @@ TEST_F(DictationResultsTest, TheListsSortSentencesByTheirDoneFieldWithPlaceholde
     };
     for (const Case& c : cases) {
         ResultsView view;
-        fillLessonPage(view, {helloTom(c.done[0]), goodMorning(c.done[1])});
+        fillLessonPage(
+            view, {sentenceFields(helloTom(c.done[0])), sentenceFields(goodMorning(c.done[1]))});
         EXPECT_EQ(view.List1, c.missing);
         EXPECT_EQ(view.List2, c.passed);
     }
@@ -190,7 +191,7 @@ TEST_F(DictationResultsTest, ClearingTheLessonEmptiesItsPassesAndItsStarOnly)
     EXPECT_EQ(resultsText(), QStringLiteral("^☆第一课^★第一课续^★第二课^"));
     EXPECT_EQ(state().DictatedCount, 0);
     EXPECT_EQ(state().progressCaption, QStringLiteral("0 / 2"));
-    EXPECT_TRUE(state().SentenceDone.isEmpty());
+    EXPECT_FALSE(state().SentenceDone);
     EXPECT_FALSE(state().dictation.WriteDoneCueVisible);
     EXPECT_FALSE(view().visible);
 }

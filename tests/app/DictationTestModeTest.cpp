@@ -34,7 +34,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         settings.modeIndex = modeNumber(Mode::DictationTest);
-        settings.writeMode = QStringLiteral("2");
+        settings.writeMode = WriteMode::DictationTest;
         settings.write.count = 0; // no reading: the player's calls stay the test's own
     }
 
@@ -155,7 +155,7 @@ TEST_F(DictationTestModeTest, ASegmentsOwnSpaceIsNotTyped)
 
 TEST_F(DictationTestModeTest, BelowThePassMarkTheSentenceIsResetWithItsMessage)
 {
-    settings.setFraction = QStringLiteral("100");
+    settings.setFraction = 100;
     settings.write.count = 1;
     start({kHelloTom, kGoodMorning});
     type("hello ");
@@ -336,7 +336,7 @@ TEST_F(DictationTestModeTest, TheSubModeSwitchChangesTheTabAndIsRememberedAfterA
     EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
     EXPECT_FALSE(state().TabVisible[Mode::DictationTest]);
     EXPECT_TRUE(state().TabVisible[Mode::FreeSpelling]);
-    EXPECT_EQ(state().options.writeMode, QStringLiteral("1"));
+    EXPECT_EQ(state().options.writeMode, WriteMode::FreeSpelling);
     EXPECT_EQ(context().focus, FocusTarget::WriteText);
 
     // Back: the test goes on with its word and score.
@@ -357,8 +357,8 @@ TEST_F(DictationTestModeTest, ThePassMarkAndTheChineseLineFollowTheMenu)
 {
     start({kHelloTom, kGoodMorning});
     setPassMark(context(), 60);
-    EXPECT_EQ(state().options.setFraction, QStringLiteral("60"));
-    const double shown = state().options.wordChineseCheck;
+    EXPECT_EQ(state().options.setFraction, 60);
+    const bool shown = state().options.wordChineseCheck;
     toggleDictationChinese(context());
     EXPECT_NE(state().options.wordChineseCheck, shown);
 }

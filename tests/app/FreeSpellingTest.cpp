@@ -22,7 +22,7 @@ protected:
     {
         ASSERT_TRUE(shell.folder.isValid());
         settings.modeIndex = modeNumber(Mode::FreeSpelling);
-        settings.writeMode = QStringLiteral("1");
+        settings.writeMode = WriteMode::FreeSpelling;
         settings.pen.count = 0;
     }
 
@@ -98,8 +98,8 @@ TEST_F(FreeSpellingTest, CharacterKeysSoundAndAreLetThrough)
 
 TEST_F(FreeSpellingTest, TheMaskedLineIsRevealedByF8AndHiddenByTheNextKey)
 {
-    settings.writeEnglishCheck = 0;
-    settings.writeChineseCheck = 0;
+    settings.writeEnglishCheck = false;
+    settings.writeChineseCheck = false;
     start();
     EXPECT_EQ(view().WriteSenEnglishLabel, QStringLiteral("___ ___ ___?"));
     EXPECT_EQ(view().WriteSenChineseLabel, QStringLiteral("已关闭"));
@@ -128,7 +128,7 @@ TEST_F(FreeSpellingTest, TheCheckBoxesAndLineClicksSwitchTheLines)
 {
     start();
     toggleWriteEnglishCheck(context());
-    EXPECT_EQ(state().options.writeEnglishCheck, 0);
+    EXPECT_FALSE(state().options.writeEnglishCheck);
     EXPECT_EQ(view().WriteSenEnglishLabel, QStringLiteral("___ ___ ___?"));
     englishLineClicked(context());
     EXPECT_EQ(view().WriteSenEnglishLabel, QStringLiteral("How are you?"));
@@ -140,7 +140,7 @@ TEST_F(FreeSpellingTest, TheCheckBoxesAndLineClicksSwitchTheLines)
     chineseLineClicked(context());
     EXPECT_EQ(view().WriteSenChineseLabel, QStringLiteral("你好吗？"));
     toggleWriteChineseCheck(context());
-    EXPECT_EQ(state().options.writeChineseCheck, 1);
+    EXPECT_TRUE(state().options.writeChineseCheck);
 }
 
 TEST_F(FreeSpellingTest, PageKeysEmptyTheBoxOnlyWhenTheyMove)

@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "app/SentenceDisplay.h"
+#include "app/StartUp.h"
 #include "modes/FullTextPage.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +25,8 @@ protected:
         }
         Settings settings = defaultSettings();
         settings.modeIndex = modeNumber(Mode::SentenceBrowse);
-        settings.allChineseCheck = allChinese;
         settings.keyWordColour = 0xFF0000; // blue
-        ASSERT_TRUE(shell.writeSettings(settings));
+        ASSERT_TRUE(shell.writeSettings(settings, {{7, allChinese}}));
         ASSERT_TRUE(shell.startUp());
     }
 
@@ -104,6 +104,18 @@ TEST_F(FullTextLayoutTest, EnglishAndChineseLayoutPutsEachChineseLineUnderItsSen
         EXPECT_EQ(view().AllVoiceImage[s].geometry.left, 15);
     }
     EXPECT_EQ(view().scroll.page.height, chinese2.geometry.bottom() + 180);
+}
+
+// A stored check value other than "0" and "1" is neither until a lesson opens, which shows the
+// Chinese lines; the file then keeps "1".
+TEST_F(FullTextLayoutTest, AnOddStoredCheckValueShowsTheChineseOnceALessonOpens)
+{
+    start(QStringLiteral("2"));
+    EXPECT_EQ(state().options.allChineseCheck, FullTextChinese::Shown);
+    EXPECT_FALSE(view().TipPictureVisible);
+    ASSERT_TRUE(shutDown(shell.context()).ok());
+    EXPECT_EQ(cutSettingsValues(shell.folder.readText(QStringLiteral("SETTING/Set.dat")))[6],
+              QStringLiteral("1"));
 }
 
 TEST_F(FullTextLayoutTest, EnglishOnlyLayoutStartsEverySentenceOnANewLine)

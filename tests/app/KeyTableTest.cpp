@@ -82,12 +82,13 @@ public:
         EXPECT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
         settings.modeIndex = modeNumber(mode);
-        settings.writeMode = QLatin1String(mode == Mode::DictationTest ? "2" : "1");
+        settings.writeMode =
+            mode == Mode::DictationTest ? WriteMode::DictationTest : WriteMode::FreeSpelling;
         for (RepeatOption* option :
              {&settings.sen, &settings.write, &settings.all, &settings.click, &settings.pen})
-            option->count = count;      // at 1 F7 plays in every mode
-        settings.writeEnglishCheck = 0; // the free-spelling lines start hidden for F8 and F9
-        settings.writeChineseCheck = 0;
+            option->count = count;          // at 1 F7 plays in every mode
+        settings.writeEnglishCheck = false; // the free-spelling lines start hidden for F8 and F9
+        settings.writeChineseCheck = false;
         settings.currentWordChinese = false; // no fill-in hint is shown before its key
         settings.currentWordRead = false;
         EXPECT_TRUE(shell.writeSettings(settings));

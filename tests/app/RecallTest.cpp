@@ -124,7 +124,7 @@ TEST_F(RecallTest, TheChineseLineFollowsItsOptionAndIsFilledForEverySentence)
 
     toggleRecallChinese(state());
     EXPECT_FALSE(line.visible);
-    EXPECT_EQ(state().options.clickChineseCheck, 0);
+    EXPECT_FALSE(state().options.clickChineseCheck);
     nextSentence(context());
     EXPECT_FALSE(line.visible);
     EXPECT_EQ(line.caption, QStringLiteral("早上好！"));
@@ -138,6 +138,6 @@ TEST_F(RecallTest, TheChineseOptionIsKeptInTheSettingsFile)
     ASSERT_TRUE(shutDown(context()).ok());
     shell.restart();
     ASSERT_TRUE(shell.startUp());
-    EXPECT_EQ(state().options.clickChineseCheck, 0);
+    EXPECT_FALSE(state().options.clickChineseCheck);
     EXPECT_FALSE(state().sentence.ClickWordChineseLabel.visible);
 }

@@ -36,7 +36,7 @@ public:
         Settings settings = defaultSettings();
         settings.modeIndex = modeNumber(mode);
         if (mode == Mode::DictationTest)
-            settings.writeMode = QStringLiteral("2"); // its tab is offered instead of 7's
+            settings.writeMode = WriteMode::DictationTest; // its tab is offered instead of 7's
         if (options)
             options(settings);
         ASSERT_TRUE(shell.writeLesson(1, lessonText(kRecords)));
@@ -105,7 +105,7 @@ TEST(RepeatScheduler, AutomaticBrowseReadsEachSentenceThreeTimesAndStartsOverAft
     SchedulerRun run;
     ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
         o.sen = {3, 2000};
-        o.playMode = 1;
+        o.playMode = true;
     }));
     MainState& state = run.state();
     firstSentence(run.context());
@@ -185,7 +185,7 @@ TEST(RepeatScheduler, TranslationAndReadAfterReadOncePerClickWhateverTheCounts)
         ASSERT_NO_FATAL_FAILURE(run.start(mode, [](Settings& o) {
             for (RepeatOption* option : {&o.sen, &o.write, &o.all, &o.click, &o.pen})
                 *option = {3, 10};
-            o.playMode = 1;
+            o.playMode = true;
         }));
         firstSentence(run.context());
         run.runUntil(3000);
@@ -261,7 +261,7 @@ TEST(RepeatScheduler, TabChangeStopsTheSequenceAndReturningDoesNotResumeIt)
         SchedulerRun run;
         ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
             o.sen = {3, 2000};
-            o.playMode = 1;
+            o.playMode = true;
         }));
         firstSentence(run.context());
         run.runUntil(m.at);
@@ -364,7 +364,7 @@ TEST(RepeatScheduler, OptionChangesTakeEffectAtTheNextPause)
     SchedulerRun run;
     ASSERT_NO_FATAL_FAILURE(run.start(Mode::SentenceBrowse, [](Settings& o) {
         o.sen = {3, 2000};
-        o.playMode = 1;
+        o.playMode = true;
     }));
     MainContext& context = run.context();
     firstSentence(context);

@@ -178,9 +178,9 @@ TEST_F(SentenceBrowseTest, CountersFollowTheSentence)
     EXPECT_EQ(state().sentence.positionCaption, QStringLiteral("2 / 2"));
     EXPECT_EQ(state().sentence.countCaption, QStringLiteral("本课共有2句，当前是第2句"));
     EXPECT_EQ(state().StartSentence, 2);
-    EXPECT_EQ(state().SentenceStart, QStringLiteral("1.5"));
-    EXPECT_EQ(state().SentenceEnd, QStringLiteral("2.9"));
-    EXPECT_EQ(state().SentenceDone, QStringLiteral("1"));
+    EXPECT_EQ(state().SentenceStart, 1.5);
+    EXPECT_EQ(state().SentenceEnd, 2.9);
+    EXPECT_TRUE(state().SentenceDone);
 }
 
 TEST_F(SentenceBrowseTest, NoteIsTrimmedAndThePlaceholderStandsInForAnEmptyOne)
@@ -227,7 +227,7 @@ TEST_F(SentenceBrowseTest, ChineseCheckHidesTheChineseLineAndTheNote)
     const SentenceBrowseView& v = state().sentence;
 
     toggleSentenceChinese(context());
-    EXPECT_EQ(state().options.senChineseCheck, 0);
+    EXPECT_FALSE(state().options.senChineseCheck);
     EXPECT_FALSE(v.SenChineseLabel.visible);
     EXPECT_FALSE(v.SenNoteText.visible);
     EXPECT_FALSE(v.NoneNotePictureVisible);
@@ -236,7 +236,7 @@ TEST_F(SentenceBrowseTest, ChineseCheckHidesTheChineseLineAndTheNote)
     EXPECT_FALSE(v.SenNoteText.visible);
 
     toggleSentenceChinese(context());
-    EXPECT_EQ(state().options.senChineseCheck, 1);
+    EXPECT_TRUE(state().options.senChineseCheck);
     EXPECT_TRUE(v.SenChineseLabel.visible);
     EXPECT_TRUE(v.SenNoteText.visible);
     // The placeholder is not laid over the note this sentence has.
@@ -302,7 +302,7 @@ TEST_F(SentenceBrowseTest, RememberedSentenceOutOfRangeShowsTheFirst)
         EXPECT_EQ(shell.state().CurrentSentence, 1);
         EXPECT_EQ(shell.state().StartSentence, 1);
         EXPECT_EQ(shell.state().sentence.positionCaption, QStringLiteral("1 / 2"));
-        EXPECT_EQ(shell.state().SentenceStart, QStringLiteral("0.1"));
+        EXPECT_EQ(shell.state().SentenceStart, 0.1);
     }
 }
 

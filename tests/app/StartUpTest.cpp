@@ -72,21 +72,21 @@ TEST(StartUp, WriteModeOffersOneOfTheTwoDictationTabsAndMovesTheModeAcross)
 {
     struct Case
     {
-        QString writeMode;
+        WriteMode writeMode;
         int storedMode;
         Mode mode, hiddenTab, offeredTab;
     };
     constexpr Mode kTest = Mode::DictationTest, kSpelling = Mode::FreeSpelling;
     const Case cases[] = {
-        {QStringLiteral("1"), 4, kSpelling, kTest, kSpelling},
-        {QStringLiteral("1"), 7, kSpelling, kTest, kSpelling},
-        {QStringLiteral("2"), 7, kTest, kSpelling, kTest},
-        {QStringLiteral("2"), 4, kTest, kSpelling, kTest},
+        {WriteMode::FreeSpelling, 4, kSpelling, kTest, kSpelling},
+        {WriteMode::FreeSpelling, 7, kSpelling, kTest, kSpelling},
+        {WriteMode::DictationTest, 7, kTest, kSpelling, kTest},
+        {WriteMode::DictationTest, 4, kTest, kSpelling, kTest},
         // 5 is never offered: it becomes the full-text mode.
-        {QStringLiteral("1"), 5, Mode::FullText, kTest, kSpelling},
+        {WriteMode::FreeSpelling, 5, Mode::FullText, kTest, kSpelling},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.writeMode.toStdString() + " " + std::to_string(c.storedMode));
+        SCOPED_TRACE(std::to_string(int(c.writeMode)) + " " + std::to_string(c.storedMode));
         ShellFixture shell;
         Settings settings = defaultSettings();
         settings.writeMode = c.writeMode;
@@ -110,8 +110,7 @@ TEST(StartUp, RememberedMaximisedWindowIsMaximisedWhenMaximiseTimerFires)
         SCOPED_TRACE(value.toStdString());
         ShellFixture shell;
         Settings settings = defaultSettings();
-        settings.windowMaximised = value;
-        ASSERT_TRUE(shell.writeSettings(settings));
+        ASSERT_TRUE(shell.writeSettings(settings, {{6, value}}));
         ASSERT_TRUE(shell.startUp());
         const MainState& s = shell.state();
         const TwipRect normal{0, 0, 12000, 8550};
@@ -135,16 +134,16 @@ TEST(StartUp, SetFocusTimerGivesTheFocusToTheModesInputAfter100Ms)
     struct Case
     {
         Mode mode;
-        QString writeMode;
+        WriteMode writeMode;
         FocusTarget focus;
     };
     const Case cases[] = {
-        {Mode::FullText, QStringLiteral("1"), FocusTarget::FullTextKeys},
-        {Mode::Translation, QStringLiteral("1"), FocusTarget::TranslationKeys},
-        {Mode::FreeSpelling, QStringLiteral("1"), FocusTarget::WriteText},
-        {Mode::DictationTest, QStringLiteral("2"), FocusTarget::WriteWordText},
-        {Mode::FillIn, QStringLiteral("1"), FocusTarget::CurrentWordWriteText},
-        {Mode::SentenceBrowse, QStringLiteral("1"), FocusTarget::None},
+        {Mode::FullText, WriteMode::FreeSpelling, FocusTarget::FullTextKeys},
+        {Mode::Translation, WriteMode::FreeSpelling, FocusTarget::TranslationKeys},
+        {Mode::FreeSpelling, WriteMode::FreeSpelling, FocusTarget::WriteText},
+        {Mode::DictationTest, WriteMode::DictationTest, FocusTarget::WriteWordText},
+        {Mode::FillIn, WriteMode::FreeSpelling, FocusTarget::CurrentWordWriteText},
+        {Mode::SentenceBrowse, WriteMode::FreeSpelling, FocusTarget::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
@@ -316,7 +315,7 @@ TEST_F(StartUpTest, ShutDownWritesTheLiveLessonSentenceModeAndWindow)
     Settings settings = defaultSettings();
     settings.lessonNode = 3;
     settings.keyWordColour = 0x00FF00;
-    settings.writeMode = QStringLiteral("2");
+    settings.writeMode = WriteMode::DictationTest;
     settings.sen.count = 3;
     ASSERT_TRUE(shell.writeSettings(settings));
     ASSERT_TRUE(shell.startUp());
@@ -338,7 +337,7 @@ TEST_F(StartUpTest, ShutDownWritesTheLiveLessonSentenceModeAndWindow)
     expected.lessonNode = 2;
     expected.startSentence = 2;
     expected.modeIndex = modeNumber(Mode::Translation);
-    expected.windowMaximised = QStringLiteral("1");
+    expected.windowMaximised = true;
     expected.mainPictureTop = state().translation.scroll.page.top;
     expected.moveImageTop = state().translation.scroll.thumbTop;
     EXPECT_EQ(formatSettings(saved), formatSettings(expected));

@@ -31,10 +31,8 @@ public:
         ASSERT_TRUE(shell.folder.isValid());
         Settings settings = defaultSettings();
         settings.modeIndex = modeNumber(Mode::Translation);
-        settings.translationMode = storedMode;
-        settings.allChineseCheck = allChinese;
         ASSERT_TRUE(shell.writeLesson(1, lessonText(kRecords)));
-        ASSERT_TRUE(shell.writeSettings(settings));
+        ASSERT_TRUE(shell.writeSettings(settings, {{7, allChinese}, {8, storedMode}}));
         ASSERT_TRUE(shell.startUp());
         shell.feedback.clear();
         shell.lessonPlayer.clearCalls();
@@ -86,7 +84,7 @@ TEST(TranslationSelfTest, EachRevealModeCoversItsSideWithTheMaskAndTheHandPointe
         chooseRevealMode(page.context(), c.mode);
         EXPECT_EQ(page.shownLines(), QString::fromLatin1(c.lines));
         EXPECT_EQ(page.view().hint, QString::fromUtf8(c.hint));
-        EXPECT_EQ(page.state().options.translationMode, QString::number(c.mode));
+        EXPECT_EQ(page.state().options.translationMode, c.mode);
         EXPECT_EQ(page.context().focus, FocusTarget::TranslationKeys);
         for (int s = 1; s <= 3; ++s) {
             const ViewElement& english = page.view().EnglishTextLabel[s];
@@ -175,7 +173,8 @@ TEST(TranslationSelfTest, AStoredModeOutsideOneToThreeCountsAsOneAndIsWrittenBac
         ASSERT_TRUE(shutDown(page.context()).ok());
         const auto text = readTextFile(page.shell.folder.path(QStringLiteral("SETTING/Set.dat")));
         ASSERT_TRUE(text.ok());
-        EXPECT_EQ(parseSettings(text.value()).translationMode, QStringLiteral("1"));
+        EXPECT_EQ(parseSettings(text.value()).translationMode, 1);
+        EXPECT_EQ(cutSettingsValues(text.value())[7], QStringLiteral("1"));
     }
 }
 

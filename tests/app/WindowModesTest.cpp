@@ -69,7 +69,7 @@ TEST_F(WindowModesTest, MaximiseCoversTheScreenDownToTheTaskbar)
         restoreWindow(context());
         maximiseWindow(context());
         EXPECT_TRUE(geometry().maximised);
-        EXPECT_EQ(state().options.windowMaximised, QStringLiteral("1"));
+        EXPECT_TRUE(state().options.windowMaximised);
         EXPECT_EQ(geometry().window, c.window);
     }
 }
@@ -120,7 +120,7 @@ TEST_F(WindowModesTest, RestoreCentresANormalWindowOnTheScreen)
         maximiseWindow(context());
         restoreWindow(context());
         EXPECT_FALSE(geometry().maximised);
-        EXPECT_EQ(state().options.windowMaximised, QStringLiteral("0"));
+        EXPECT_FALSE(state().options.windowMaximised);
         EXPECT_EQ(geometry().window, c.window);
     }
 }

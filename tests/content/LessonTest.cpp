@@ -1,5 +1,6 @@
 #include "content/Lesson.h"
 #include "content/LessonEdits.h"
+#include "content/TextRules.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,69 @@ TEST(ParseLesson, CutsRecordsAndCounts)
     EXPECT_EQ(recordField(lesson.records[1], 4), QStringLiteral("2.25"));
     EXPECT_EQ(recordField(lesson.records[1], 5), QStringLiteral("a note"));
     EXPECT_EQ(recordTail(lesson.records[1]), QStringLiteral("#extra#tail"));
+}
+
+// The fields are read once with the lesson; times read as leadingNumber reads them, with the
+// stored text kept beside them, and only the text "1" is done.
+TEST(ParseLesson, ReadsEachRecordsFieldsOnce)
+{
+    const Lesson lesson = parsed(kTwoSentences);
+    ASSERT_EQ(lesson.sentences.size(), 2);
+    const SentenceFields& hi = lesson.sentences[1];
+    EXPECT_EQ(hi.english, QStringLiteral("^Hi$hi$^"));
+    EXPECT_EQ(hi.chinese, QStringLiteral("你好"));
+    EXPECT_EQ(hi.start, 1.5);
+    EXPECT_EQ(hi.end, 2.25);
+    EXPECT_EQ(hi.endText, QStringLiteral("2.25"));
+    EXPECT_EQ(hi.note, QStringLiteral("a note"));
+    EXPECT_TRUE(hi.done);
+    EXPECT_FALSE(lesson.sentences[0].done);
+
+    struct Case
+    {
+        const char* start;
+        const char* done;
+        double seconds;
+        bool dictated;
+    };
+    const Case cases[] = {
+        {"12.5abc", "1", 12.5, true}, {"", "", 0, false},      {" 3", " 1", 3, false},
+        {"-1.5", "1.0", -1.5, false}, {"1e1", "x", 10, false}, {"abc", "11", 0, false},
+        {".5", "1", 0.5, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start);
+        const QString record = QStringLiteral("^Hi$hi$^#x#%1#%1#n#%2#")
+                                   .arg(QString::fromLatin1(c.start), QString::fromLatin1(c.done));
+        const SentenceFields fields = sentenceFields(record);
+        EXPECT_EQ(fields.start, leadingNumber(recordField(record, 3)));
+        EXPECT_EQ(fields.start, c.seconds);
+        EXPECT_EQ(fields.end, c.seconds);
+        EXPECT_EQ(fields.startText, QString::fromLatin1(c.start));
+        EXPECT_EQ(fields.doneText, QString::fromLatin1(c.done));
+        EXPECT_EQ(fields.done, c.dictated);
+        EXPECT_EQ(fields.done, isDictated(record));
+    }
+}
+
+// A rewritten record's fields follow it; the others stay as they were.
+TEST(ParseLesson, ReplacingARecordRereadsOnlyItsFields)
+{
+    Lesson lesson = parsed(kTwoSentences);
+    const auto rewritten =
+        rewriteRecordTail(lesson.records[0], QStringLiteral("new"), QStringLiteral("1"));
+    ASSERT_TRUE(rewritten);
+    replaceRecord(lesson, 0, *rewritten);
+    EXPECT_EQ(lesson.records[0], *rewritten);
+    EXPECT_EQ(lesson.sentences[0].note, QStringLiteral("new"));
+    EXPECT_TRUE(lesson.sentences[0].done);
+    EXPECT_EQ(lesson.sentences[0].end, 1.5);
+    EXPECT_EQ(lesson.sentences[1].note, QStringLiteral("a note"));
+
+    replaceRecords(lesson, {clearDoneField(lesson.records[1])});
+    ASSERT_EQ(lesson.sentences.size(), 1);
+    EXPECT_FALSE(lesson.sentences[0].done);
+    EXPECT_TRUE(lesson.sentences[0].doneText.isEmpty());
 }
 
 TEST(ParseLesson, SingleStarIsALessonWithoutSentences)

@@ -41,6 +41,14 @@ bool ShellFixture::writeSettings(const Settings& settings)
     return folder.writeCp936(QStringLiteral("SETTING/Set.dat"), formatSettings(settings));
 }
 
+bool ShellFixture::writeSettings(const Settings& settings, const QMap<int, QString>& stored)
+{
+    QStringList values = cutSettingsValues(formatSettings(settings));
+    for (auto value = stored.begin(); value != stored.end(); ++value)
+        values[value.key() - 1] = value.value();
+    return folder.writeCp936(QStringLiteral("SETTING/Set.dat"), values.join(u'/') + u'/');
+}
+
 bool ShellFixture::writeLesson(int lessonNumber, const QString& text)
 {
     return folder.writeCp936(QStringLiteral("Book/Kelvaro/%1.dat").arg(lessonNumber), text);

@@ -14,6 +14,8 @@
 
 #include "app/MainContext.h"
 
+#include <QMap>
+
 #include <memory>
 
 namespace kelvaro {
@@ -54,6 +56,9 @@ public:
 
     // Content of the folder.
     bool writeSettings(const Settings& settings);
+    /// The settings with some values stored as the given texts (by 1-based value number), as
+    /// a hand edit leaves them.
+    bool writeSettings(const Settings& settings, const QMap<int, QString>& stored);
     bool writeLesson(int lessonNumber, const QString& text);
     bool writeBookList(const QStringList& names);
     QString lessonPath(int lessonNumber) const;

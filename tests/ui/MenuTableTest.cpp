@@ -205,7 +205,7 @@ protected:
         }
         static const QRegularExpression passMark(QStringLiteral("^WriteSet([1-5])$"));
         if (const auto m = passMark.match(name); m.hasMatch())
-            return options().setFraction == QString::number(110 - 10 * m.captured(1).toInt());
+            return options().setFraction == 110 - 10 * m.captured(1).toInt();
         if (name.startsWith(QLatin1String("SetPlayMode")))
             return options().playMode == name.right(1).toInt() - 1;
         if (name.startsWith(QLatin1String("RS")))
@@ -221,7 +221,7 @@ protected:
             {"CurrentWordEnglish", options().currentWordEnglish}};
         if (toggles.contains(name))
             return toggles.at(name);
-        const bool test = options().writeMode == QLatin1String("2");
+        const bool test = options().writeMode == WriteMode::DictationTest;
         if (name == QLatin1String("WordMode1") || name == QLatin1String("PenMode1"))
             return !test;
         if (name == QLatin1String("WordMode2") || name == QLatin1String("PenMode2"))

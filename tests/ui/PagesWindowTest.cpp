@@ -112,7 +112,7 @@ TEST_F(PagesWindowTest, TheRevealMenuChecksTheModeInForceAndResetCoversAgain)
     menu->close();
     QApplication::processEvents();
     EXPECT_EQ(hint->text(), revealHint(kPointEnglishChinese));
-    EXPECT_EQ(state().options.translationMode, QStringLiteral("3"));
+    EXPECT_EQ(state().options.translationMode, 3);
     menu = openMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("RS3"))->isChecked());

@@ -72,7 +72,7 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
     EXPECT_EQ(saved.lessonNode, 2);
     EXPECT_EQ(saved.startSentence, 2);
     EXPECT_EQ(saved.modeIndex, modeNumber(Mode::SentenceBrowse));
-    EXPECT_EQ(saved.windowMaximised, QStringLiteral("0"));
+    EXPECT_FALSE(saved.windowMaximised);
 }
 
 TEST(PlayerWindow, ALogoutSignalClosesTheWindowAndWritesTheSettings)
