@@ -366,7 +366,7 @@ TEST_F(MenuTableTest, EveryChoiceChangesTheValueAndTheCheckMarksFollowIt)
             if (name.startsWith(QLatin1String("WriteSet")) && name != QLatin1String("WriteSet6")) {
                 // A pass mark's caption is the mark it sets.
                 EXPECT_EQ(menu->findChild<QAction*>(name)->text(),
-                          options().setFraction + QStringLiteral("分"));
+                          QString::number(options().setFraction) + QStringLiteral("分"));
             }
         }
         closeMenu();
@@ -386,7 +386,7 @@ TEST_F(MenuTableTest, TheItemsThatLeaveTheMenusView)
     enter(Mode::DictationTest);
     open(test)->findChild<QAction*>(QStringLiteral("WordMode1"))->trigger();
     EXPECT_EQ(state().ModeIndex, Mode::FreeSpelling);
-    EXPECT_EQ(options().writeMode, QStringLiteral("1"));
+    EXPECT_EQ(options().writeMode, WriteMode::FreeSpelling);
     EXPECT_EQ(checkedItems(open(free)).mid(0, 1), QStringList{"PenMode1"});
     open(free)->findChild<QAction*>(QStringLiteral("PenMode2"))->trigger();
     EXPECT_EQ(state().ModeIndex, Mode::DictationTest);
