@@ -4,7 +4,6 @@
 #include "ModeTable.h"
 #include "SentenceDisplay.h"
 
-
 namespace kelvaro {
 
 const RepeatFamily* repeatFamily(Mode mode)

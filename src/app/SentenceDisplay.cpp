@@ -9,7 +9,6 @@
 #include "RepeatScheduler.h"
 #include "VoiceComparing.h"
 
-
 namespace kelvaro {
 
 void showSentence(MainContext& context)

@@ -76,8 +76,8 @@ void checkSettings(const ProgramFolder& folder, int lessonCount, Report& report)
                      QStringLiteral("value 1 (lesson node %1) names no lesson of the book list")
                          .arg(s.lessonNode));
     if (s.modeIndex < 1 || s.modeIndex > 9)
-        report.error(path, QStringLiteral("value 3 (mode %1) is not a practice mode 1..9")
-                               .arg(s.modeIndex));
+        report.error(
+            path, QStringLiteral("value 3 (mode %1) is not a practice mode 1..9").arg(s.modeIndex));
 }
 
 struct LessonCheck

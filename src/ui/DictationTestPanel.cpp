@@ -98,22 +98,19 @@ DictationTestPanel::DictationTestPanel(const TwipScale& scale, MainController& c
     m_resultsIcon->setCursor(Qt::PointingHandCursor);
     connect(m_resultsIcon, &ClickableLabel::clicked, &controller, &MainController::showResults);
 
-    addBottomButtons({{QStringLiteral("WriteBegainCommand"), QStringLiteral("首句"),
-                       byCommandTable, EnabledWhen::Sentences},
-                      {QStringLiteral("WriteBackCommand"), QStringLiteral("上一句"),
-                       byCommandTable, EnabledWhen::BackGroup},
-                      {QStringLiteral("WriteNextCommand"), QStringLiteral("下一句"),
-                       byCommandTable, EnabledWhen::NextGroup},
-                      {QStringLiteral("WriteReadCommand"), QStringLiteral("朗读"),
-                       byCommandTable, EnabledWhen::Sentences},
-                      {QStringLiteral("WriteRestCommand"), QStringLiteral("重做"),
-                       byCommandTable}},
+    addBottomButtons({{QStringLiteral("WriteBegainCommand"), QStringLiteral("首句"), byCommandTable,
+                       EnabledWhen::Sentences},
+                      {QStringLiteral("WriteBackCommand"), QStringLiteral("上一句"), byCommandTable,
+                       EnabledWhen::BackGroup},
+                      {QStringLiteral("WriteNextCommand"), QStringLiteral("下一句"), byCommandTable,
+                       EnabledWhen::NextGroup},
+                      {QStringLiteral("WriteReadCommand"), QStringLiteral("朗读"), byCommandTable,
+                       EnabledWhen::Sentences},
+                      {QStringLiteral("WriteRestCommand"), QStringLiteral("重做"), byCommandTable}},
                      960, 90);
     const QList<QPushButton*> hints =
-        addBottomButtons({{QStringLiteral("Command2"), QStringLiteral("渐进提示"),
-                           byCommandTable},
-                          {QStringLiteral("Command3"), QStringLiteral("直接提示"),
-                           byCommandTable}},
+        addBottomButtons({{QStringLiteral("Command2"), QStringLiteral("渐进提示"), byCommandTable},
+                          {QStringLiteral("Command3"), QStringLiteral("直接提示"), byCommandTable}},
                          1200, 90, 150);
     m_progressiveHint = hints[0];
     m_directHint = hints[1];

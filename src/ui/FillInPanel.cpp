@@ -43,16 +43,14 @@ FillInPanel::FillInPanel(const TwipScale& scale, MainController& controller, QWi
     m_help->setText(QStringLiteral("F1词义提示，F2读音提示，F3音标提示，F4单词提示"));
 
     // Enabled by the fill-in's own rules, not the sentence navigation's.
-    m_buttons = addBottomButtons(
-        {{QStringLiteral("Command6"), QStringLiteral("首词"), byCommandTable},
-         {QStringLiteral("Command5"), QStringLiteral("上一词"),
-          byCommandTable},
-         {QStringLiteral("Command1"), QStringLiteral("下一词"), byCommandTable},
-         {QStringLiteral("Command7"), QStringLiteral("读词"), byCommandTable},
-         {QStringLiteral("Command8"), QStringLiteral("读句"),
-          byCommandTable},
-         {QStringLiteral("Command9"), QStringLiteral("填写"), byCommandTable}},
-        1110, 120);
+    m_buttons =
+        addBottomButtons({{QStringLiteral("Command6"), QStringLiteral("首词"), byCommandTable},
+                          {QStringLiteral("Command5"), QStringLiteral("上一词"), byCommandTable},
+                          {QStringLiteral("Command1"), QStringLiteral("下一词"), byCommandTable},
+                          {QStringLiteral("Command7"), QStringLiteral("读词"), byCommandTable},
+                          {QStringLiteral("Command8"), QStringLiteral("读句"), byCommandTable},
+                          {QStringLiteral("Command9"), QStringLiteral("填写"), byCommandTable}},
+                         1110, 120);
     addGear(QStringLiteral("Image3"), QStringLiteral("单词填空设置"),
             QStringLiteral("CurrentWordModeSet"));
     m_latinHints.resize(3);

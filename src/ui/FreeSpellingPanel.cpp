@@ -80,11 +80,10 @@ FreeSpellingPanel::FreeSpellingPanel(const TwipScale& scale, MainController& con
                       {QStringLiteral("WriteSenPlayCommand"), QStringLiteral("朗读"),
                        byCommandTable, EnabledWhen::Sentences}},
                      960, 90);
-    addBottomButtons({{QStringLiteral("CueEnglishCommand"), QStringLiteral("F8提示英文"),
-                       byCommandTable},
-                      {QStringLiteral("CueChineseCommand"), QStringLiteral("F9提示中文"),
-                       byCommandTable}},
-                     1380, 90, 150);
+    addBottomButtons(
+        {{QStringLiteral("CueEnglishCommand"), QStringLiteral("F8提示英文"), byCommandTable},
+         {QStringLiteral("CueChineseCommand"), QStringLiteral("F9提示中文"), byCommandTable}},
+        1380, 90, 150);
     connect(m_english, &ClickableLabel::clicked, &controller, &MainController::englishLineClicked);
     connect(m_chinese, &ClickableLabel::clicked, &controller, &MainController::chineseLineClicked);
     for (ClickableLabel* toggle : {m_englishCheck, m_englishCaption})

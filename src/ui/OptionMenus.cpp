@@ -140,9 +140,7 @@ MenuItem passMarkMenu()
         const int value = kPassMarks[i];
         marks.push_back(checkItem(
             QStringLiteral("WriteSet%1").arg(i + 1), QStringLiteral("%1分").arg(value),
-            [value](const MainState& s) {
-                return double(value) == s.options.setFraction;
-            },
+            [value](const MainState& s) { return double(value) == s.options.setFraction; },
             [value](MainController& c) { c.setPassMark(value); }));
     }
     return submenu(QStringLiteral("WriteSet0"), QStringLiteral("设置过关分数"), std::move(marks),

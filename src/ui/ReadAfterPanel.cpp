@@ -17,22 +17,20 @@ ReadAfterPanel::ReadAfterPanel(const TwipScale& scale, MainController& controlle
 {
     addCanvas();
     // The navigation buttons act only when sentence browse's own would.
-    addBottomButtons({{QStringLiteral("VoiceBegainCommand"), QStringLiteral("首句"),
-                       byCommandTable, EnabledWhen::Sentences},
+    addBottomButtons({{QStringLiteral("VoiceBegainCommand"), QStringLiteral("首句"), byCommandTable,
+                       EnabledWhen::Sentences},
                       {QStringLiteral("VoiceBackCommand1"), QStringLiteral("上一句"),
                        byCommandTable, EnabledWhen::BackGroup},
-                      {QStringLiteral("VoiceNextCommand"), QStringLiteral("下一句"),
-                       byCommandTable, EnabledWhen::NextGroup}},
+                      {QStringLiteral("VoiceNextCommand"), QStringLiteral("下一句"), byCommandTable,
+                       EnabledWhen::NextGroup}},
                      1110, 120);
-    m_voiceRow = addButtons({{QStringLiteral("SoftwareVoiceCommand"), QStringLiteral("标准读音"),
-                              byCommandTable, EnabledWhen::Sentences},
-                             {QStringLiteral("RecordCommand"), QStringLiteral("录音"),
-                              byCommandTable},
-                             {QStringLiteral("RecordStopCommand"), QStringLiteral("停止"),
-                              byCommandTable},
-                             {QStringLiteral("UserVoiceCommand"), QStringLiteral("您的读音"),
-                              byCommandTable}},
-                            1400, 120, 480);
+    m_voiceRow = addButtons(
+        {{QStringLiteral("SoftwareVoiceCommand"), QStringLiteral("标准读音"), byCommandTable,
+          EnabledWhen::Sentences},
+         {QStringLiteral("RecordCommand"), QStringLiteral("录音"), byCommandTable},
+         {QStringLiteral("RecordStopCommand"), QStringLiteral("停止"), byCommandTable},
+         {QStringLiteral("UserVoiceCommand"), QStringLiteral("您的读音"), byCommandTable}},
+        1400, 120, 480);
     m_record = m_voiceRow.buttons[1];
     m_stop = m_voiceRow.buttons[2];
     m_user = m_voiceRow.buttons[3];

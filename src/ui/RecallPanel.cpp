@@ -36,16 +36,16 @@ RecallPanel::RecallPanel(const TwipScale& scale, MainController& controller, QWi
     m_help->setText(QStringLiteral("双击显示单词，连续单击渐进提示"));
 
     // The navigation acts only when sentence browse's own buttons would.
-    addBottomButtons({{QStringLiteral("WordBegainCommand"), QStringLiteral("首句"),
-                       byCommandTable, EnabledWhen::Sentences},
-                      {QStringLiteral("WordBackCommand"), QStringLiteral("上一句"),
-                       byCommandTable, EnabledWhen::BackGroup},
-                      {QStringLiteral("WordNextCommand"), QStringLiteral("下一句"),
-                       byCommandTable, EnabledWhen::NextGroup},
-                      {QStringLiteral("WordReadCommand"), QStringLiteral("朗读"),
-                       byCommandTable, EnabledWhen::Sentences},
-                      {QStringLiteral("WordRestCommand"), QStringLiteral("重置"),
-                       byCommandTable, EnabledWhen::Sentences}},
+    addBottomButtons({{QStringLiteral("WordBegainCommand"), QStringLiteral("首句"), byCommandTable,
+                       EnabledWhen::Sentences},
+                      {QStringLiteral("WordBackCommand"), QStringLiteral("上一句"), byCommandTable,
+                       EnabledWhen::BackGroup},
+                      {QStringLiteral("WordNextCommand"), QStringLiteral("下一句"), byCommandTable,
+                       EnabledWhen::NextGroup},
+                      {QStringLiteral("WordReadCommand"), QStringLiteral("朗读"), byCommandTable,
+                       EnabledWhen::Sentences},
+                      {QStringLiteral("WordRestCommand"), QStringLiteral("重置"), byCommandTable,
+                       EnabledWhen::Sentences}},
                      1110, 120);
     addGear(QStringLiteral("ClickWordSetImage"), QStringLiteral("句子回想设置"),
             QStringLiteral("ClickSet"));

@@ -54,8 +54,8 @@ SentenceBrowsePanel::SentenceBrowsePanel(const TwipScale& scale, MainController&
                            byCommandTable, EnabledWhen::BackGroup},
                           {QStringLiteral("SenNextCommand"), QStringLiteral("下一句"),
                            byCommandTable, EnabledWhen::NextGroup},
-                          {QStringLiteral("SenPlayCommand"), QStringLiteral("朗读"),
-                           byCommandTable, EnabledWhen::Sentences}},
+                          {QStringLiteral("SenPlayCommand"), QStringLiteral("朗读"), byCommandTable,
+                           EnabledWhen::Sentences}},
                          1110, 120);
     addChineseToggle(QStringLiteral("SenChineseCheckImage"), QStringLiteral("SenShowChineseLabel"),
                      QStringLiteral("中文"), call(&MainController::toggleSentenceChinese), 240);
