@@ -344,7 +344,7 @@ void BM_DictationKeystroke(benchmark::State& state)
     tabClicked(context, Mode::DictationTest);
     // Every word but the last ended, the last one only typed: the sentence is never scored.
     QString keys;
-    const ElementArray& wordSlots = context.state.sentence.WriteWordLabel;
+    const ElementArray& wordSlots = context.state.dictation.WriteWordLabel;
     for (int i = 1; i < wordSlots.size(); ++i) {
         if (startsWithLetter(wordSlots[i].caption))
             keys += typedWordForm(wordSlots[i].caption).toLower() + u' ';

@@ -48,6 +48,7 @@ void goToKeyWord(MainContext& context)
     f.Picture7.visible = false;
     state.CurrentSentence = cellSentence[position];
     showSentence(context);
+    context.rooms.catchUp(context, Mode::FillIn); // its words, even from another tab
     // The sentence waits at its start; it is not read.
     context.ports.lessonPlayer.setPosition(state.SentenceStart);
     context.ports.lessonPlayer.pause();

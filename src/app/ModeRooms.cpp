@@ -37,6 +37,12 @@ void ModeRooms::sentenceShown(MainContext& context, Mode current)
     m_rooms[shown]->sentenceShown(context);
 }
 
+void ModeRooms::follow(MainContext& context, Mode mode)
+{
+    m_followed[slot(mode)] = m_generation;
+    (*this)[mode].sentenceShown(context);
+}
+
 void ModeRooms::catchUp(MainContext& context, Mode mode)
 {
     int& followed = m_followed[slot(mode)];

@@ -28,6 +28,9 @@ public:
     /// The room of mode catches up with the sentence shown if it missed it. Called before the
     /// tab becomes current, so that it catches up exactly as it would have as a hidden tab.
     void catchUp(MainContext& context, Mode mode);
+    /// Something the room of mode shows of the sentence changed (a key word marked): it
+    /// follows now, whichever tab is current.
+    void follow(MainContext& context, Mode mode);
 
 private:
     std::size_t slot(Mode mode) const;

@@ -37,7 +37,7 @@ void showClickedWord(MainContext& context)
     MainState& state = context.state;
     const int k = state.ClickedWordNumber;
     // A mark may have changed: the fill-in's blank follows it.
-    refreshFillIn(context);
+    context.rooms.follow(context, Mode::FillIn);
     state.ClickedWordNumber = k;
     lookUpWord(context, dictionaryWord(state, k));
     state.wordPopup.visible = true;

@@ -23,8 +23,8 @@ void setBoxText(DictationView& view, const QString& text, bool selected)
 
 void hideDictationSlots(MainState& state)
 {
-    ElementArray& labels = state.sentence.WriteWordLabel;
-    ElementArray& lines = state.sentence.WriteWordLine;
+    ElementArray& labels = state.dictation.WriteWordLabel;
+    ElementArray& lines = state.dictation.WriteWordLine;
     for (int i = 1; i < labels.size() && i < lines.size(); ++i) {
         const bool word = startsWithLetter(labels[i].caption);
         labels[i].foreground = word ? kPanelBackground : kBlack;
@@ -38,8 +38,8 @@ void hideDictationSlots(MainState& state)
 
 bool advanceToNextWord(MainState& state)
 {
-    ElementArray& labels = state.sentence.WriteWordLabel;
-    ElementArray& lines = state.sentence.WriteWordLine;
+    ElementArray& labels = state.dictation.WriteWordLabel;
+    ElementArray& lines = state.dictation.WriteWordLine;
     DictationView& view = state.dictation;
     const int n = int(qMin(labels.size(), lines.size())) - 1;
     if (view.DictationWordIndex >= 1 && view.DictationWordIndex <= n) {
@@ -60,7 +60,7 @@ bool advanceToNextWord(MainState& state)
 TwipRect dictationBoxGeometry(const MainState& state)
 {
     const int i = state.dictation.DictationWordIndex;
-    const ElementArray& labels = state.sentence.WriteWordLabel;
+    const ElementArray& labels = state.dictation.WriteWordLabel;
     if (i < 1 || i >= labels.size())
         return state.dictation.WriteWordTextGeometry;
     const TwipRect& slot = labels[i].geometry;
@@ -75,7 +75,7 @@ void resetDictationScore(MainState& state)
 QString currentDictationWord(const MainState& state)
 {
     const int i = state.dictation.DictationWordIndex;
-    const ElementArray& labels = state.sentence.WriteWordLabel;
+    const ElementArray& labels = state.dictation.WriteWordLabel;
     if (i < 1 || i >= labels.size())
         return {};
     return labels[i].caption;

@@ -33,6 +33,8 @@ struct DictationView
     TwipRect WriteWordTextGeometry;     ///< laid over the current slot
     int wordBoxRevision = 0;            ///< bumped whenever the program changes the box
     DictationScore score;
+    /// The sentence's words, hidden until typed, and the slots under them.
+    ElementArray WriteWordLabel, WriteWordLine;
     bool WriteDoneCueVisible = false; ///< "本句已听写完成"
 };
 

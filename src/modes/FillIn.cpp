@@ -25,8 +25,8 @@ constexpr TextFont kBubbleFont = TextFont::TranslationChinese;
 bool validBlank(const MainState& state, int k)
 {
     return k >= 1 && k < state.sentence.SenWordLabel.size() &&
-           k < state.sentence.CurrentWordSenLabel.size() &&
-           k < state.sentence.CurrentWordSenLine.size() && state.CurrentSentence >= 1 &&
+           k < state.fillIn.CurrentWordSenLabel.size() &&
+           k < state.fillIn.CurrentWordSenLine.size() && state.CurrentSentence >= 1 &&
            state.CurrentSentence <= state.SentenceCount;
 }
 
@@ -36,7 +36,7 @@ QString withStraightApostrophes(QString text)
     return text;
 }
 
-void showWholeSentence(SentenceBrowseView& view)
+void showWholeSentence(FillInView& view)
 {
     for (int i = 1; i < view.CurrentWordSenLabel.size(); ++i)
         view.CurrentWordSenLabel[i].visible = true;
@@ -126,7 +126,7 @@ void refreshFillIn(MainState& state, WordActions& words, const TextMeasurer& mea
             hint.caption.clear();
             hint.visible = false;
         }
-        showWholeSentence(state.sentence);
+        showWholeSentence(state.fillIn);
         f.Command7Enabled = false;
         f.Command9Enabled = false;
         f.BlankWordNumber = 0;
@@ -164,12 +164,12 @@ void showBlank(MainState& state, WordActions& words, const TextMeasurer& measure
     if (speak && o.currentWordRead)
         words.readWord();
 
-    SentenceBrowseView& view = state.sentence;
+    FillInView& view = state.fillIn;
     showWholeSentence(view);
     view.CurrentWordSenLabel[k].visible = false;
     view.CurrentWordSenLine[k].visible = true;
 
-    f.CurrentWordWriteText.geometry = view.SenWordLabel[k].geometry;
+    f.CurrentWordWriteText.geometry = state.sentence.SenWordLabel[k].geometry;
     f.CurrentWordWriteText.visible = true;
     f.CurrentWordWriteText.caption.clear();
 }
@@ -258,7 +258,7 @@ QString blankDisplayText(const MainState& state)
     const int k = state.fillIn.BlankWordNumber;
     if (!validBlank(state, k))
         return {};
-    return state.sentence.CurrentWordSenLabel[k].caption.trimmed();
+    return state.fillIn.CurrentWordSenLabel[k].caption.trimmed();
 }
 
 bool fillsBlank(const QString& typed, const QString& shown, const QString& dictionaryForm)

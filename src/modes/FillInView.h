@@ -10,6 +10,8 @@ namespace kelvaro {
 /// The word fill-in panel and its state; nothing of it is saved.
 struct FillInView
 {
+    /// The sentence's words, with the blank's word hidden, and their underlines.
+    ElementArray CurrentWordSenLabel, CurrentWordSenLine;
     int KeyWordPosition = 0;  ///< the full-text cell of the key word being filled in
     int BlankWordNumber = 0;  ///< the word (segment) of the current sentence that is blank
     int CurrentWordIndex = 0; ///< the blank's ordinal among the lesson's key words

@@ -26,17 +26,19 @@ namespace kelvaro {
 struct SentenceBrowseView
 {
     ElementArray SenWordLabel;
-    // The per-word copies on the recall, dictation-test and fill-in panels.
-    ElementArray ClickWordLabel, ClickWordLine;
-    ElementArray WriteWordLabel, WriteWordLine;
-    ElementArray CurrentWordSenLabel, CurrentWordSenLine;
-    ViewElement ClickWordChineseLabel; ///< the recall panel's Chinese line
     ViewElement SenEnglishTextLabel;
     ViewElement SenChineseLabel;
     ViewElement SenNoteText; ///< caption = the note box text
     bool NoneNotePictureVisible = false;
     QString positionCaption; ///< "3 / 12"
     QString countCaption;    ///< "本课共有12句，当前是第3句"
+};
+
+/// The recall panel: the sentence's words, covered until hinted, and its Chinese line.
+struct RecallView
+{
+    ElementArray ClickWordLabel, ClickWordLine;
+    ViewElement ClickWordChineseLabel;
 };
 
 /// The translation page: an English and a Chinese line per sentence.
@@ -166,6 +168,7 @@ struct MainState
     ReadAfterView readAfter;
     WordPopupView wordPopup;
     WindowGeometry geometry;
+    RecallView recall;
     // Word hint card (recall and the dictation test)
     WordCueCard cue;
     // Word fill-in

@@ -7,7 +7,7 @@ namespace kelvaro {
 
 void resetRecall(MainState& state)
 {
-    SentenceBrowseView& view = state.sentence;
+    RecallView& view = state.recall;
     const int count = int(qMin(view.ClickWordLabel.size(), view.ClickWordLine.size()));
     for (int k = 1; k < count; ++k) {
         if (isSentenceWord(state, k)) {
@@ -24,7 +24,7 @@ void resetRecall(MainState& state)
 
 void fillRecallChinese(MainState& state)
 {
-    ViewElement& chinese = state.sentence.ClickWordChineseLabel;
+    ViewElement& chinese = state.recall.ClickWordChineseLabel;
     chinese = state.sentence.SenChineseLabel;
     chinese.visible = recallChineseShown(state);
 }
@@ -32,7 +32,7 @@ void fillRecallChinese(MainState& state)
 void toggleRecallChinese(MainState& state)
 {
     state.options.clickChineseCheck = !recallChineseShown(state);
-    state.sentence.ClickWordChineseLabel.visible = recallChineseShown(state);
+    state.recall.ClickWordChineseLabel.visible = recallChineseShown(state);
 }
 
 } // namespace kelvaro

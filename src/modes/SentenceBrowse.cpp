@@ -49,16 +49,73 @@ void placeWord(ElementArray& labels, int k, int limit, int lineGap)
     }
 }
 
-void copyWordGeometry(SentenceBrowseView& view)
+// A panel's copy of the words takes their places; a copy of another sentence (a tab that has
+// not caught up yet) is left for the tab to make again.
+void copyWordGeometry(const ElementArray& words, ElementArray& labels, ElementArray& lines)
 {
-    for (int k = 1; k < view.SenWordLabel.size(); ++k) {
-        const TwipRect& g = view.SenWordLabel[k].geometry;
-        for (ElementArray* copy :
-             {&view.ClickWordLabel, &view.WriteWordLabel, &view.CurrentWordSenLabel})
-            (*copy)[k].geometry = g;
-        for (ElementArray* line :
-             {&view.ClickWordLine, &view.WriteWordLine, &view.CurrentWordSenLine})
-            (*line)[k].geometry = {g.left, g.bottom(), g.width, 15};
+    if (labels.size() != words.size() || lines.size() != words.size())
+        return;
+    for (int k = 1; k < words.size(); ++k) {
+        const TwipRect& g = words[k].geometry;
+        labels[k].geometry = g;
+        lines[k].geometry = {g.left, g.bottom(), g.width, 15};
+    }
+}
+
+void copyWordGeometry(MainState& state)
+{
+    const ElementArray& words = state.sentence.SenWordLabel;
+    copyWordGeometry(words, state.recall.ClickWordLabel, state.recall.ClickWordLine);
+    copyWordGeometry(words, state.dictation.WriteWordLabel, state.dictation.WriteWordLine);
+    copyWordGeometry(words, state.fillIn.CurrentWordSenLabel, state.fillIn.CurrentWordSenLine);
+}
+
+// The label and its line of a panel's copy of word label k of the sentence.
+enum class WordCopy { Recall, Dictation, FillIn };
+std::pair<ViewElement, ViewElement> copyOfWord(const ViewElement& word, WordCopy kind)
+{
+    // A word (as opposed to punctuation) is what takes the hand pointer.
+    const bool isWord = word.cursor == ElementCursor::Hand;
+    ViewElement label = word;
+    label.foreground = kBlack;
+    ViewElement line;
+    line.visible = isWord;
+    switch (kind) {
+    case WordCopy::Recall:
+        if (isWord) {
+            label.foreground = kCoveredWord;
+            label.background = kCoveredWord;
+            label.opaque = true;
+        } else {
+            label.background = kPanelBackground;
+        }
+        break;
+    case WordCopy::Dictation:
+        if (isWord)
+            label.foreground = kPanelBackground;
+        break;
+    case WordCopy::FillIn:
+        label.foreground = word.foreground; // key words in their colour
+        line = ViewElement{};
+        break;
+    }
+    const TwipRect& g = word.geometry;
+    line.geometry = {g.left, g.bottom(), g.width, 15};
+    return {label, line};
+}
+
+void buildWordCopy(const ElementArray& words, ElementArray& labels, ElementArray& lines,
+                   WordCopy kind)
+{
+    for (ElementArray* array : {&labels, &lines}) {
+        if (array->isEmpty())
+            array->append(ViewElement{});
+        clearElements(*array);
+    }
+    for (int k = 1; k < words.size(); ++k) {
+        auto [label, line] = copyOfWord(words[k], kind);
+        labels.append(label);
+        lines.append(line);
     }
 }
 
@@ -80,13 +137,9 @@ int sentenceTextWidth(const MainState& state)
 void buildSentenceWords(MainState& state, const TextMeasurer& measurer)
 {
     SentenceBrowseView& view = state.sentence;
-    for (ElementArray* array :
-         {&view.SenWordLabel, &view.ClickWordLabel, &view.ClickWordLine, &view.WriteWordLabel,
-          &view.WriteWordLine, &view.CurrentWordSenLabel, &view.CurrentWordSenLine}) {
-        if (array->isEmpty())
-            array->append(ViewElement{});
-        clearElements(*array);
-    }
+    if (view.SenWordLabel.isEmpty())
+        view.SenWordLabel.append(ViewElement{});
+    clearElements(view.SenWordLabel);
     ViewElement& word0 = view.SenWordLabel[0];
     word0.geometry = {layout::kSenWordLeft, layout::kSenWordTop, 0,
                       measurer.lineHeight(TextFont::SentenceWord)};
@@ -116,31 +169,25 @@ void buildSentenceWords(MainState& state, const TextMeasurer& measurer)
         label.cursor = word ? ElementCursor::Hand : ElementCursor::Arrow;
         view.SenWordLabel.append(label);
         placeWord(view.SenWordLabel, int(view.SenWordLabel.size()) - 1, limit, kWordLineGap);
-
-        ViewElement click = view.SenWordLabel.back();
-        click.foreground = kBlack;
-        ViewElement write = click;
-        ViewElement fillIn = click;
-        fillIn.foreground = view.SenWordLabel.back().foreground;
-        ViewElement line;
-        line.visible = word;
-        if (word) {
-            click.foreground = kCoveredWord;
-            click.background = kCoveredWord;
-            click.opaque = true;
-            write.foreground = kPanelBackground;
-        } else {
-            click.background = kPanelBackground;
-        }
-        view.ClickWordLabel.append(click);
-        view.WriteWordLabel.append(write);
-        view.CurrentWordSenLabel.append(fillIn);
-        view.ClickWordLine.append(line);
-        view.WriteWordLine.append(line);
-        ViewElement fillLine;
-        view.CurrentWordSenLine.append(fillLine);
     }
-    copyWordGeometry(view);
+}
+
+void buildRecallWords(MainState& state)
+{
+    buildWordCopy(state.sentence.SenWordLabel, state.recall.ClickWordLabel,
+                  state.recall.ClickWordLine, WordCopy::Recall);
+}
+
+void buildDictationWords(MainState& state)
+{
+    buildWordCopy(state.sentence.SenWordLabel, state.dictation.WriteWordLabel,
+                  state.dictation.WriteWordLine, WordCopy::Dictation);
+}
+
+void buildFillInWords(MainState& state)
+{
+    buildWordCopy(state.sentence.SenWordLabel, state.fillIn.CurrentWordSenLabel,
+                  state.fillIn.CurrentWordSenLine, WordCopy::FillIn);
 }
 
 void reflowSentenceWords(MainState& state)
@@ -149,7 +196,7 @@ void reflowSentenceWords(MainState& state)
     const int limit = state.geometry.panel.width - 300;
     for (int k = 2; k < view.SenWordLabel.size(); ++k)
         placeWord(view.SenWordLabel, k, limit, kReflowLineGap);
-    copyWordGeometry(view);
+    copyWordGeometry(state);
 }
 
 void fillSentenceTexts(MainState& state, const TextMeasurer& measurer)

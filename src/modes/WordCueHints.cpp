@@ -18,7 +18,7 @@ constexpr int kCueBelowWord = 60;
 
 bool validWord(const MainState& state, int k)
 {
-    return k >= 1 && k < state.sentence.ClickWordLabel.size() && state.CurrentSentence >= 1 &&
+    return k >= 1 && k < state.sentence.SenWordLabel.size() && state.CurrentSentence >= 1 &&
            state.CurrentSentence <= state.SentenceCount;
 }
 
@@ -61,7 +61,7 @@ bool isSentenceWord(const MainState& state, int k)
 
 bool isRecallWordCovered(const MainState& state, int k)
 {
-    const ElementArray& labels = state.sentence.ClickWordLabel;
+    const ElementArray& labels = state.recall.ClickWordLabel;
     if (k < 1 || k >= labels.size())
         return false;
     return labels[k].foreground == labels[k].background && labels[k].opaque;
@@ -69,7 +69,7 @@ bool isRecallWordCovered(const MainState& state, int k)
 
 void setRecallWordCovered(MainState& state, int k, bool covered)
 {
-    SentenceBrowseView& view = state.sentence;
+    RecallView& view = state.recall;
     if (!isSentenceWord(state, k) || k >= view.ClickWordLabel.size() ||
         k >= view.ClickWordLine.size())
         return;
@@ -86,7 +86,7 @@ void progressiveHint(MainState& state, WordActions& words)
     const int k = card.HintWordIndex;
     if (!validWord(state, k))
         return;
-    const QString display = state.sentence.ClickWordLabel[k].caption;
+    const QString display = state.sentence.SenWordLabel[k].caption;
     if (display != card.LastHintedWord) {
         card.HintStage = 0;
         card.line(CueLine::Meaning) = CueValue{};
@@ -137,7 +137,7 @@ void fullReveal(MainState& state, WordActions& words, bool asHidden)
         return;
     if (isSentenceWord(state, k)) {
         card.HintStage = 0;
-        const QString display = state.sentence.ClickWordLabel[k].caption;
+        const QString display = state.sentence.SenWordLabel[k].caption;
         if (asHidden || isRecallWordCovered(state, k)) {
             setRecallWordCovered(state, k, false);
             const WordFacts facts = lookUpCardWord(state, words);
@@ -167,7 +167,7 @@ void hoverHint(MainState& state)
     const int k = card.HintWordIndex;
     if (!validWord(state, k) || !isSentenceWord(state, k))
         return;
-    card.visible = state.sentence.ClickWordLabel[k].caption == card.LastHintedWord;
+    card.visible = state.sentence.SenWordLabel[k].caption == card.LastHintedWord;
 }
 
 void clickCueLine(MainState& state, WordActions& words, CueLine line)
@@ -214,9 +214,13 @@ bool placeWordCue(MainState& state)
 {
     WordCueCard& card = state.cue;
     const int k = card.HintWordIndex;
-    if (k < 1 || k >= state.sentence.ClickWordLabel.size())
+    // The card stands under the word as the panel showing it draws it.
+    const ElementArray& words = state.ModeIndex == Mode::DictationTest
+                                    ? state.dictation.WriteWordLabel
+                                    : state.recall.ClickWordLabel;
+    if (k < 1 || k >= words.size())
         return false;
-    const TwipRect& label = state.sentence.ClickWordLabel[k].geometry;
+    const TwipRect& label = words[k].geometry;
     card.geometry.width = kCueCardWidth;
     card.geometry.height = kCueCardHeight;
     card.geometry.left = label.left + kCueLeftOffset;

@@ -171,18 +171,19 @@ void DictationTestPanel::refresh(const MainState& state)
     m_chinese[1].visible = state.options.wordChineseCheck;
     // A word's underline stops short of the blank its segment carries, so that the slots of
     // neighbouring words stay apart.
-    m_lines = sentence.WriteWordLine;
+    m_lines = state.dictation.WriteWordLine;
     static const QFontMetricsF metrics(fontFor(TextFont::SentenceWord));
-    for (int i = 1; i < m_lines.size() && i < sentence.WriteWordLabel.size(); ++i) {
-        const QString& caption = sentence.WriteWordLabel[i].caption;
+    for (int i = 1; i < m_lines.size() && i < state.dictation.WriteWordLabel.size(); ++i) {
+        const QString& caption = state.dictation.WriteWordLabel[i].caption;
         const qsizetype blanks = caption.size() - typedWordForm(caption).size();
         if (blanks > 0)
             m_lines[i].geometry.width -=
                 m_scale.twips(metrics.horizontalAdvance(caption.right(blanks)));
     }
-    m_canvas->setLayers({{0, &sentence.WriteWordLabel, LayerKind::Text, TextFont::SentenceWord},
-                         {1, &m_lines, LayerKind::Line},
-                         {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
+    m_canvas->setLayers(
+        {{0, &state.dictation.WriteWordLabel, LayerKind::Text, TextFont::SentenceWord},
+         {1, &m_lines, LayerKind::Line},
+         {2, &m_chinese, LayerKind::Text, TextFont::SentenceChinese}});
 
     const DictationView& view = state.dictation;
     if (m_boxRevision != view.wordBoxRevision) {

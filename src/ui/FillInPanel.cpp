@@ -75,8 +75,8 @@ void FillInPanel::refresh(const MainState& state)
     m_chineseHint[1] = f.CurrentWordTextLabel[1];
     m_chineseHint[1].foreground = theme::kChineseTextRgb;
     m_canvas->setLayers(
-        {{0, &state.sentence.CurrentWordSenLabel, LayerKind::Text, TextFont::SentenceWord},
-         {1, &state.sentence.CurrentWordSenLine, LayerKind::Line},
+        {{0, &state.fillIn.CurrentWordSenLabel, LayerKind::Text, TextFont::SentenceWord},
+         {1, &state.fillIn.CurrentWordSenLine, LayerKind::Line},
          {2, &m_latinHints, LayerKind::Text, TextFont::TranslationEnglish},
          {3, &m_chineseHint, LayerKind::Text, TextFont::TranslationChinese}});
 

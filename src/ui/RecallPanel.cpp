@@ -61,7 +61,7 @@ void RecallPanel::layoutControls(const TwipRect& panel, int)
 void RecallPanel::refresh(const MainState& state)
 {
     placeTitle(state);
-    const SentenceBrowseView& view = state.sentence;
+    const RecallView& view = state.recall;
     m_chinese[1] = view.ClickWordChineseLabel;
     m_chinese[1].foreground = theme::kChineseTextRgb;
     m_canvas->setLayers({{0, &view.ClickWordLabel, LayerKind::Text, TextFont::SentenceWord, true},

@@ -65,7 +65,7 @@ protected:
         return lesson.value().records;
     }
 
-    bool slotHidden(int i) { return state().sentence.WriteWordLine[i].visible; }
+    bool slotHidden(int i) { return state().dictation.WriteWordLine[i].visible; }
 
     MainState& state() { return shell.state(); }
     MainContext& context() { return shell.context(); }
@@ -82,15 +82,15 @@ TEST_F(DictationTestModeTest, TypingNaturallyRevealsTheWordsPassesAndWritesOnlyT
     start({kHelloTom, kGoodMorning});
     ASSERT_EQ(state().dictation.DictationWordIndex, 1);
     EXPECT_EQ(state().dictation.WriteWordTextGeometry.left,
-              state().sentence.WriteWordLabel[1].geometry.left);
+              state().dictation.WriteWordLabel[1].geometry.left);
     EXPECT_EQ(state().dictation.WriteWordTextGeometry.width,
-              state().sentence.WriteWordLabel[1].geometry.width + 15);
+              state().dictation.WriteWordLabel[1].geometry.width + 15);
     EXPECT_TRUE(slotHidden(1));
     EXPECT_FALSE(slotHidden(2)); // ", " is never typed
 
     type("hello, ");
     EXPECT_FALSE(slotHidden(1));
-    EXPECT_EQ(state().sentence.WriteWordLabel[1].foreground, kBlack);
+    EXPECT_EQ(state().dictation.WriteWordLabel[1].foreground, kBlack);
     EXPECT_EQ(state().dictation.DictationWordIndex, 3);
     EXPECT_TRUE(state().dictation.WriteWordText.isEmpty()); // the blank after the comma: dropped
     EXPECT_EQ(score().score, 100);
@@ -377,7 +377,8 @@ TEST_F(DictationTestModeTest, TheBoxFollowsItsSlotWhenTheWindowModeChanges)
 
     maximiseWindow(context());
     EXPECT_EQ(dictationBoxGeometry(state()).top, 1050);
-    EXPECT_EQ(dictationBoxGeometry(state()).left, state().sentence.WriteWordLabel[8].geometry.left);
+    EXPECT_EQ(dictationBoxGeometry(state()).left,
+              state().dictation.WriteWordLabel[8].geometry.left);
     restoreWindow(context());
     EXPECT_EQ(dictationBoxGeometry(state()).left, 450);
 }

@@ -90,13 +90,14 @@ TEST_F(FillInTest, TheFirstKeyWordOfTheSentenceIsABlankWithItsHints)
 {
     start();
     const SentenceBrowseView& v = state().sentence;
+    const FillInView& f = state().fillIn;
     EXPECT_EQ(where(), std::make_tuple(1, 3, QStringLiteral("1 / 4")));
     EXPECT_EQ(fillIn().KeyWordPosition, 3);
     EXPECT_EQ(state().KeyWordCount, 4);
     EXPECT_EQ(fillIn().SentenceWord, QStringLiteral("tom"));
-    for (int k = 1; k < v.CurrentWordSenLabel.size(); ++k) {
-        EXPECT_EQ(v.CurrentWordSenLabel[k].visible, k != 3) << k;
-        EXPECT_EQ(v.CurrentWordSenLine[k].visible, k == 3) << k;
+    for (int k = 1; k < f.CurrentWordSenLabel.size(); ++k) {
+        EXPECT_EQ(f.CurrentWordSenLabel[k].visible, k != 3) << k;
+        EXPECT_EQ(f.CurrentWordSenLine[k].visible, k == 3) << k;
     }
     const ViewElement& box = fillIn().CurrentWordWriteText;
     EXPECT_TRUE(box.visible);
@@ -178,7 +179,7 @@ TEST_F(FillInTest, ASentenceWithoutKeyWordsShowsTheMessageAndTheHintKeysDoNothin
     EXPECT_FALSE(fillIn().Command9Enabled);
     EXPECT_EQ(fillIn().KeyWordPosition, 13); // the sentence's end marker
     EXPECT_EQ(fillIn().progressCaption, QStringLiteral("3 / 4"));
-    for (const ViewElement& label : state().sentence.CurrentWordSenLabel.mid(1))
+    for (const ViewElement& label : state().fillIn.CurrentWordSenLabel.mid(1))
         EXPECT_TRUE(label.visible);
 
     // Regression: these keys used to reach one past the sentence's last segment.

@@ -135,7 +135,7 @@ public:
         for (int i = 0; i < 3; ++i)
             o.hints[i] = state.fillIn.CurrentWordTextLabel[i].caption;
         o.bubble = state.fillIn.Picture7.visible;
-        for (int k = 1; k < state.sentence.ClickWordLabel.size(); ++k)
+        for (int k = 1; k < state.recall.ClickWordLabel.size(); ++k)
             o.covered += isRecallWordCovered(state, k) ? 1 : 0;
         o.messages = shell.dialogs.messages().size();
         return o;

@@ -40,7 +40,7 @@ protected:
 
     MainContext& context() { return shell.context(); }
     MainState& state() { return shell.state(); }
-    const ElementArray& labels() { return state().sentence.ClickWordLabel; }
+    const ElementArray& labels() { return state().recall.ClickWordLabel; }
 
     /// Every word of the sentence covered and underlined, every other label readable.
     void expectAllCovered()
@@ -48,7 +48,7 @@ protected:
         for (int k = 1; k < labels().size(); ++k) {
             const bool word = isSentenceWord(state(), k);
             EXPECT_EQ(isRecallWordCovered(state(), k), word) << k;
-            EXPECT_EQ(state().sentence.ClickWordLine[k].visible, word) << k;
+            EXPECT_EQ(state().recall.ClickWordLine[k].visible, word) << k;
             if (!word) {
                 EXPECT_EQ(labels()[k].foreground, kBlack) << k;
                 EXPECT_EQ(labels()[k].background, kPanelBackground) << k;
@@ -117,7 +117,7 @@ TEST_F(RecallTest, F12OutsideRecallDoesNothing)
 
 TEST_F(RecallTest, TheChineseLineFollowsItsOptionAndIsFilledForEverySentence)
 {
-    const ViewElement& line = state().sentence.ClickWordChineseLabel;
+    const ViewElement& line = state().recall.ClickWordChineseLabel;
     EXPECT_TRUE(line.visible);
     EXPECT_EQ(line.caption, QStringLiteral("你好，汤姆。"));
     EXPECT_EQ(line.geometry, state().sentence.SenChineseLabel.geometry);
@@ -139,5 +139,5 @@ TEST_F(RecallTest, TheChineseOptionIsKeptInTheSettingsFile)
     shell.restart();
     ASSERT_TRUE(shell.startUp());
     EXPECT_FALSE(state().options.clickChineseCheck);
-    EXPECT_FALSE(state().sentence.ClickWordChineseLabel.visible);
+    EXPECT_FALSE(state().recall.ClickWordChineseLabel.visible);
 }

@@ -77,7 +77,13 @@ TEST_F(SentenceBrowseTest, CopiesOfTheWordsCoverWordsAndLeavePunctuationOpen)
 {
     start();
     showSentenceNumber(2);
+    // Each tab makes its copy when it follows the sentence: as it would on being entered.
+    for (Mode mode : {Mode::Recall, Mode::DictationTest, Mode::FillIn})
+        context().rooms.catchUp(context(), mode);
     const SentenceBrowseView& v = state().sentence;
+    const RecallView& r = state().recall;
+    const DictationView& d = state().dictation;
+    const FillInView& f = state().fillIn;
     // A word is a segment that begins with a letter; " are " begins with a blank.
     const bool isWord[] = {false, true, true, false, true, false};
     for (int k = 1; k < v.SenWordLabel.size(); ++k) {
@@ -85,30 +91,30 @@ TEST_F(SentenceBrowseTest, CopiesOfTheWordsCoverWordsAndLeavePunctuationOpen)
         const TwipRect& g = v.SenWordLabel[k].geometry;
         const TwipRect under{g.left, g.bottom(), g.width, 15};
         for (const ElementArray* copy :
-             {&v.ClickWordLabel, &v.WriteWordLabel, &v.CurrentWordSenLabel}) {
+             {&r.ClickWordLabel, &d.WriteWordLabel, &f.CurrentWordSenLabel}) {
             EXPECT_EQ((*copy)[k].geometry, g);
             EXPECT_EQ((*copy)[k].caption, v.SenWordLabel[k].caption);
             // The fill-in's blank is the one label drawn as a box instead.
             EXPECT_EQ((*copy)[k].visible,
-                      copy != &v.CurrentWordSenLabel || k != state().fillIn.BlankWordNumber);
+                      copy != &f.CurrentWordSenLabel || k != state().fillIn.BlankWordNumber);
         }
-        for (const ElementArray* line : {&v.ClickWordLine, &v.WriteWordLine, &v.CurrentWordSenLine})
+        for (const ElementArray* line : {&r.ClickWordLine, &d.WriteWordLine, &f.CurrentWordSenLine})
             EXPECT_EQ((*line)[k].geometry, under);
 
         const ElementCursor cursor = isWord[k] ? ElementCursor::Hand : ElementCursor::Arrow;
         EXPECT_EQ(v.SenWordLabel[k].cursor, cursor);
-        EXPECT_EQ(v.ClickWordLabel[k].cursor, cursor);
-        EXPECT_EQ(v.WriteWordLabel[k].cursor, cursor);
-        EXPECT_EQ(v.ClickWordLine[k].visible, isWord[k]);
-        EXPECT_EQ(v.WriteWordLine[k].visible, isWord[k]);
+        EXPECT_EQ(r.ClickWordLabel[k].cursor, cursor);
+        EXPECT_EQ(d.WriteWordLabel[k].cursor, cursor);
+        EXPECT_EQ(r.ClickWordLine[k].visible, isWord[k]);
+        EXPECT_EQ(d.WriteWordLine[k].visible, isWord[k]);
         if (isWord[k]) {
-            EXPECT_EQ(v.ClickWordLabel[k].foreground, kCoveredWord);
-            EXPECT_EQ(v.ClickWordLabel[k].background, kCoveredWord);
-            EXPECT_EQ(v.WriteWordLabel[k].foreground, kPanelBackground);
+            EXPECT_EQ(r.ClickWordLabel[k].foreground, kCoveredWord);
+            EXPECT_EQ(r.ClickWordLabel[k].background, kCoveredWord);
+            EXPECT_EQ(d.WriteWordLabel[k].foreground, kPanelBackground);
         } else {
-            EXPECT_EQ(v.ClickWordLabel[k].foreground, kBlack);
-            EXPECT_EQ(v.ClickWordLabel[k].background, kPanelBackground);
-            EXPECT_EQ(v.WriteWordLabel[k].foreground, kBlack);
+            EXPECT_EQ(r.ClickWordLabel[k].foreground, kBlack);
+            EXPECT_EQ(r.ClickWordLabel[k].background, kPanelBackground);
+            EXPECT_EQ(d.WriteWordLabel[k].foreground, kBlack);
         }
     }
 }

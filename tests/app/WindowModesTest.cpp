@@ -129,6 +129,9 @@ TEST_F(WindowModesTest, WindowModeChangeKeepsSentencePlaybackAndReflowsTheWords)
 {
     start({lessonRecord("^Hi$hi$^", "嗨", "0", "1"), longSentence()});
     nextSentence(context()); // plays sentence 2
+    // The recall and dictation tabs' copies of the words, as they are when those tabs show.
+    for (Mode mode : {Mode::Recall, Mode::DictationTest})
+        context().rooms.catchUp(context(), mode);
     shell.lessonPlayer.clearCalls();
     const ElementArray& words = state().sentence.SenWordLabel;
     ASSERT_EQ(words.size(), 13);
@@ -138,7 +141,7 @@ TEST_F(WindowModesTest, WindowModeChangeKeepsSentencePlaybackAndReflowsTheWords)
     EXPECT_EQ(state().CurrentSentence, 2);
     EXPECT_EQ(words[8].geometry.top, 1050);
     EXPECT_EQ(words[8].geometry.left, words[7].geometry.right());
-    EXPECT_EQ(state().sentence.ClickWordLabel[8].geometry, words[8].geometry);
+    EXPECT_EQ(state().recall.ClickWordLabel[8].geometry, words[8].geometry);
     EXPECT_TRUE(state().translation.SenLine[2].visible);
     EXPECT_TRUE(state().fullText.AllWordLine[state().fullText.SentenceCellOffset].visible);
 
@@ -146,7 +149,7 @@ TEST_F(WindowModesTest, WindowModeChangeKeepsSentencePlaybackAndReflowsTheWords)
     restoreWindow(context());
     EXPECT_EQ(words[8].geometry.left, 450);
     EXPECT_EQ(words[8].geometry.top, 1050 + 300 + 30);
-    EXPECT_EQ(state().sentence.WriteWordLabel[8].geometry, words[8].geometry);
+    EXPECT_EQ(state().dictation.WriteWordLabel[8].geometry, words[8].geometry);
     EXPECT_EQ(state().sentence.SenChineseLabel.geometry.top, words[8].geometry.bottom() + 135);
 
     // Neither change touched the reading.

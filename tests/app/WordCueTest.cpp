@@ -200,7 +200,7 @@ TEST_F(WordCueTest, PunctuationResetsTheLinesButUncoversNothing)
         EXPECT_EQ(covered(k), k == 1 || k == 3 || k == 5) << k;
     cueFullReveal(context(), 2);
     EXPECT_EQ(covered(2), false);
-    EXPECT_EQ(state().sentence.ClickWordLabel[2].foreground, kBlack);
+    EXPECT_EQ(state().recall.ClickWordLabel[2].foreground, kBlack);
 }
 
 TEST_F(WordCueTest, HoverShowsTheCardOnlyOverTheLastHintedWord)
@@ -219,14 +219,14 @@ TEST_F(WordCueTest, HoverShowsTheCardOnlyOverTheLastHintedWord)
 TEST_F(WordCueTest, TheCardStandsBelowItsWordAndInsideTheWindow)
 {
     gesture('c', 3);
-    const TwipRect& label = state().sentence.ClickWordLabel[3].geometry;
+    const TwipRect& label = state().recall.ClickWordLabel[3].geometry;
     EXPECT_EQ(card().geometry.left, label.left + 2720);
     // Below the word's underline: the word and its descenders stay in sight.
     EXPECT_EQ(card().geometry.top, state().geometry.panel.top + label.bottom() + 60);
     EXPECT_GE(card().geometry.top, label.bottom() + 1045);
 
     // A word near the right edge: the card moves left to end 90 twips inside the window.
-    state().sentence.ClickWordLabel[5].geometry.left = 8000;
+    state().recall.ClickWordLabel[5].geometry.left = 8000;
     gesture('c', 5);
     EXPECT_EQ(card().geometry.right(), state().geometry.window.width - 90);
 }

@@ -247,7 +247,7 @@ protected:
         if (name == QLatin1String("SenModeChinese"))
             return state().sentence.SenChineseLabel.visible;
         if (name == QLatin1String("ClickSetChinese"))
-            return state().sentence.ClickWordChineseLabel.visible;
+            return state().recall.ClickWordChineseLabel.visible;
         return std::nullopt;
     }
 

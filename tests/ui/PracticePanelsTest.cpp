@@ -42,7 +42,7 @@ TEST_F(PracticePanelsTest, RecallClicksOpenTheCardADoubleClickUncoversAndF12Cove
     EXPECT_TRUE(isRecallWordCovered(state(), 1));
     EXPECT_FALSE(card->isVisible());
 
-    const QPoint tom = centre(state().sentence.ClickWordLabel[3]);
+    const QPoint tom = centre(state().recall.ClickWordLabel[3]);
     QTest::mouseClick(canvas, Qt::LeftButton, {}, tom);
     EXPECT_TRUE(card->isVisible());
     EXPECT_EQ(state().cue.HintStage, 1);
@@ -51,7 +51,7 @@ TEST_F(PracticePanelsTest, RecallClicksOpenTheCardADoubleClickUncoversAndF12Cove
                   .rect(state().cue.geometry)
                   .topLeft());
 
-    QTest::mouseDClick(canvas, Qt::LeftButton, {}, centre(state().sentence.ClickWordLabel[1]));
+    QTest::mouseDClick(canvas, Qt::LeftButton, {}, centre(state().recall.ClickWordLabel[1]));
     EXPECT_FALSE(isRecallWordCovered(state(), 1));
     EXPECT_EQ(state().cue.line(CueLine::Word).text, QStringLiteral("Hello"));
 

@@ -2,6 +2,7 @@
 
 #include "app/Dictation.h"
 #include "app/MainContext.h"
+#include "modes/SentenceBrowse.h"
 
 namespace kelvaro {
 
@@ -10,7 +11,11 @@ namespace {
 class DictationRoom : public ModeRoom
 {
 public:
-    void sentenceShown(MainContext& context) override { showDictationSentence(context); }
+    void sentenceShown(MainContext& context) override
+    {
+        buildDictationWords(context.state);
+        showDictationSentence(context);
+    }
     void enter(MainContext& context) override
     {
         if (context.state.ModeIndex == Mode::DictationTest)

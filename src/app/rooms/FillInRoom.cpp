@@ -1,6 +1,8 @@
 #include "FillInRoom.h"
 
 #include "app/FillInActions.h"
+#include "app/MainContext.h"
+#include "modes/SentenceBrowse.h"
 
 namespace kelvaro {
 
@@ -9,7 +11,11 @@ namespace {
 class FillInRoom : public ModeRoom
 {
 public:
-    void sentenceShown(MainContext& context) override { refreshFillIn(context); }
+    void sentenceShown(MainContext& context) override
+    {
+        buildFillInWords(context.state);
+        refreshFillIn(context);
+    }
 };
 
 } // namespace

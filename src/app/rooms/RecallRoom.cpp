@@ -2,6 +2,7 @@
 
 #include "app/MainContext.h"
 #include "modes/Recall.h"
+#include "modes/SentenceBrowse.h"
 
 namespace kelvaro {
 
@@ -10,7 +11,11 @@ namespace {
 class RecallRoom : public ModeRoom
 {
 public:
-    void sentenceShown(MainContext& context) override { fillRecallChinese(context.state); }
+    void sentenceShown(MainContext& context) override
+    {
+        buildRecallWords(context.state);
+        fillRecallChinese(context.state);
+    }
     void enter(MainContext& context) override { resetRecall(context.state); }
 };
 
