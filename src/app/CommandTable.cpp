@@ -279,4 +279,14 @@ std::optional<Command> commandOfButton(QStringView objectName)
     return std::nullopt;
 }
 
+QStringList commandButtons()
+{
+    QStringList names;
+    for (const CommandRow& row : kCommandTable) {
+        for (const char16_t* button : row.buttons)
+            names.append(QString::fromUtf16(button));
+    }
+    return names;
+}
+
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 
 #include "MainContext.h"
 
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -90,5 +91,8 @@ bool performCommand(MainContext& context, Command command);
 
 /// The command of the panel button named objectName; nullopt for a button that is no command.
 std::optional<Command> commandOfButton(QStringView objectName);
+
+/// The object names of every button the command table names.
+QStringList commandButtons();
 
 } // namespace kelvaro
