@@ -121,13 +121,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // The fields read once are the fields the record holds.
         const QString& record = lesson.records[r];
         const SentenceFields& fields = lesson.sentences[r];
-        FUZZ_CHECK(fields.english == recordField(record, 1));
-        FUZZ_CHECK(fields.startText == recordField(record, 3));
-        FUZZ_CHECK(fields.endText == recordField(record, 4));
+        FUZZ_CHECK(fields.chinese == recordField(record, 2));
         FUZZ_CHECK(fields.note == recordField(record, 5));
         FUZZ_CHECK(fields.done == isDictated(record));
-        FUZZ_CHECK(fields.start == leadingNumber(fields.startText));
-        FUZZ_CHECK(fields.end == leadingNumber(fields.endText));
+        FUZZ_CHECK(fields.start == leadingNumber(recordField(record, 3)));
+        FUZZ_CHECK(fields.end == leadingNumber(recordField(record, 4)));
     }
 
     int budget = kMaxRewrites;

@@ -50,7 +50,7 @@ void showResults(MainContext& context)
     MainState& state = context.state;
     ResultsView& view = state.results;
     view.visible = true;
-    fillLessonPage(view, state.lesson.sentences);
+    fillLessonPage(view, state.lesson.records, state.lesson.sentences);
     const QString path = state.folder.results(state.BookName);
     const auto text = fileExists(path) ? readTextFile(path) : Result<QString>(QString());
     view.bookNotice = resultsNotice(path, text);

@@ -63,7 +63,7 @@ QString voiceCut(const MainState& state)
     return QStringLiteral("%1|%2|%3|%4")
         .arg(audio)
         .arg(state.CurrentSentence)
-        .arg(fields.startText, fields.endText);
+        .arg(QString::number(fields.start, 'g', 17), QString::number(fields.end, 'g', 17));
 }
 
 void installVoiceComparing(MainContext& context)

@@ -88,18 +88,17 @@ SentenceFields sentenceFields(QStringView record)
     const auto bounds = recordFieldBounds(record);
     if (!bounds)
         return fields;
+    // Only what the window keeps as text is copied: the English stays in the record, the
+    // times are numbers.
     auto field = [&](int k) {
         const qsizetype begin = k == 1 ? 0 : (*bounds)[k - 2] + 1;
-        return record.mid(begin, (*bounds)[k - 1] - begin).toString();
+        return record.mid(begin, (*bounds)[k - 1] - begin);
     };
-    fields.english = field(1);
-    fields.chinese = field(2);
-    fields.startText = field(3);
-    fields.endText = field(4);
-    fields.start = leadingNumber(fields.startText);
-    fields.end = leadingNumber(fields.endText);
-    fields.note = field(5);
-    fields.doneText = field(6);
+    fields.chinese = field(2).toString();
+    fields.start = leadingNumber(field(3));
+    fields.end = leadingNumber(field(4));
+    fields.note = field(5).toString();
+    fields.doneText = field(6).toString();
     fields.done = fields.doneText == QLatin1String("1");
     return fields;
 }

@@ -16,10 +16,7 @@ namespace kelvaro {
 /// program rewrites; the record text itself stays the one that is written back.
 struct SentenceFields
 {
-    QString english; ///< as stored, with its "^", "$" and key-word marks
     QString chinese;
-    QString startText; ///< Start as stored
-    QString endText;   ///< End as stored
     double start = 0;  ///< Start in seconds, as leadingNumber reads it
     double end = 0;    ///< End in seconds, as leadingNumber reads it
     QString note;

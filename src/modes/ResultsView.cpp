@@ -4,7 +4,8 @@
 
 namespace kelvaro {
 
-void fillLessonPage(ResultsView& view, const QVector<SentenceFields>& sentences)
+void fillLessonPage(ResultsView& view, const QStringList& records,
+                    const QVector<SentenceFields>& sentences)
 {
     view.List1.clear();
     view.List2.clear();
@@ -14,7 +15,7 @@ void fillLessonPage(ResultsView& view, const QVector<SentenceFields>& sentences)
         if (!sentence.doneText.isEmpty() && !sentence.done)
             continue;
         const QString entry =
-            QString::number(i + 1) + QLatin1Char('.') + englishDisplayText(sentence.english);
+            QString::number(i + 1) + QLatin1Char('.') + englishDisplayText(records[i]);
         (sentence.done ? view.List2 : view.List1).append(entry);
     }
     if (view.List1.isEmpty())

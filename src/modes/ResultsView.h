@@ -37,7 +37,8 @@ inline const QString kNoCompletedLesson = QStringLiteral("没有听写完成的�
 inline const QString kNoMissingLesson = QStringLiteral("本册已听写完成");
 
 /// List1 and List2 from the lesson's sentences: "i." + the English display text, by Done field.
-void fillLessonPage(ResultsView& view, const QVector<SentenceFields>& sentences);
+void fillLessonPage(ResultsView& view, const QStringList& records,
+                    const QVector<SentenceFields>& sentences);
 
 /// List3, List4, the counts and the summary from the entries of the results file.
 void fillBookPage(ResultsView& view, const QVector<ResultsEntry>& entries);

@@ -146,8 +146,8 @@ TEST_F(DictationResultsTest, TheListsSortSentencesByTheirDoneFieldWithPlaceholde
     };
     for (const Case& c : cases) {
         ResultsView view;
-        fillLessonPage(
-            view, {sentenceFields(helloTom(c.done[0])), sentenceFields(goodMorning(c.done[1]))});
+        const QStringList records = {helloTom(c.done[0]), goodMorning(c.done[1])};
+        fillLessonPage(view, records, {sentenceFields(records[0]), sentenceFields(records[1])});
         EXPECT_EQ(view.List1, c.missing);
         EXPECT_EQ(view.List2, c.passed);
     }
