@@ -117,7 +117,7 @@ bool startUp(MainContext& context)
     state.LessonNode = int(state.options.lessonNode);
     state.PreviousLessonNode = state.LessonNode;
     state.StartSentence = int(state.options.startSentence);
-    state.ModeIndex = modeFromNumber(saneModeIndex(state.options.modeIndex));
+    state.ModeIndex = modeFromNumber(state.options.modeIndex);
 
     const QString listPath = state.folder.bookList(builtInBookName());
     const auto names = loadBookList(listPath);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/Settings.h"
+
 #include <array>
 
 namespace kelvaro {
@@ -22,10 +24,11 @@ constexpr int modeNumber(Mode mode)
     return int(mode);
 }
 
-/// The mode of a stored number: 1..9 but 5; every other number is the full text.
-constexpr Mode modeFromNumber(int number)
+/// The mode of a stored number, by the settings' own rule (5 and anything outside 1..9 is the
+/// full text).
+inline Mode modeFromNumber(double number)
 {
-    return number >= 1 && number <= 9 && number != 5 ? Mode(number) : Mode::FullText;
+    return Mode(saneModeIndex(number));
 }
 
 /// One flag per mode, indexed by the mode (the tabs offered).
