@@ -16,7 +16,6 @@ public:
     void refresh(const MainState& state) override;
     QWidget* focusReceiver(FocusTarget target) const override;
     /// The blank's box (CurrentWordWriteText).
-    QLineEdit* box() const { return m_box; }
 
 protected:
     void layoutControls(const TwipRect& panel, int rowEnd) override;
