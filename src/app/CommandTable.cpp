@@ -38,17 +38,9 @@ bool holdCtrl(MainContext& context)
 }
 
 // PageUp and PageDown in free spelling also empty the box, but only when the sentence moved.
-bool spellingBackByKey(MainContext& context)
+template <bool (*move)(MainContext&)> bool spellingMoveByKey(MainContext& context)
 {
-    if (!offeredPreviousSentence(context))
-        return false;
-    emptyWriteText(context.state);
-    return true;
-}
-
-bool spellingNextByKey(MainContext& context)
-{
-    if (!offeredNextSentence(context))
+    if (!move(context))
         return false;
     emptyWriteText(context.state);
     return true;
@@ -130,7 +122,7 @@ const CommandRow kCommandTable[] = {
      {WindowKey::PageUp},
      {Mode::FreeSpelling},
      {},
-     spellingBackByKey},
+     spellingMoveByKey<offeredPreviousSentence>},
     {Command::PreviousSentence,
      {WindowKey::PageUp},
      {},
@@ -141,7 +133,7 @@ const CommandRow kCommandTable[] = {
      {WindowKey::PageDown},
      {Mode::FreeSpelling},
      {},
-     spellingNextByKey},
+     spellingMoveByKey<offeredNextSentence>},
     {Command::NextSentence,
      {WindowKey::PageDown},
      {},
