@@ -21,6 +21,8 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6 libmpg123-dev
   # pitch and MFCC for the read-after voice comparison
   libaubio-dev
+  # aubio is linked statically (its shared library pulls in a whole codec stack); its FFT is fftw3
+  libfftw3-dev
   # Qt's own dialog texts in Chinese ("确定" instead of "OK")
   qt6-translations-l10n
   # tests and benchmarks

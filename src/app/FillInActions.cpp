@@ -61,7 +61,7 @@ void goToKeyWord(MainContext& context)
     showBlank(state, words, context.ports.measurer, fillInShown(context));
     f.Command7Enabled = true;
     f.Command9Enabled = true;
-    updateFillInProgress(state, lessonKeyWords(state));
+    updateFillInProgress(state);
 }
 
 bool stepKeyWord(MainContext& context, bool forward)

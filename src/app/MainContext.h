@@ -5,7 +5,7 @@
 
 #include "modes/MainState.h"
 
-#include "content/Dictionary.h"
+#include "DictionaryLoading.h"
 #include "ports/BackgroundWork.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
@@ -65,7 +65,7 @@ struct MainContext
     MainContext(const QString& programFolder, Ports ports) : state(programFolder), ports(ports) {}
 
     MainState state;
-    Dictionary dictionary;
+    DictionaryLoading dictionary; ///< read on a thread of its own from start-up on
     Ports ports;
     Timers timers;
     VoiceJobs voiceJobs;
@@ -74,6 +74,9 @@ struct MainContext
     bool quitRequested = false; ///< start-up could not continue
     /// Called after a timer handler changed the state, so the window draws it again.
     std::function<void()> stateChanged;
+    /// Called on the loading thread once the dictionary file is read; the window answers with
+    /// settleDictionary() on its own thread, which reports a file that could not be read.
+    std::function<void()> dictionaryLoaded;
 
     void notifyChanged()
     {

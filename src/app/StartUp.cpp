@@ -86,6 +86,18 @@ bool openFirstExistingLesson(MainContext& context)
 
 } // namespace
 
+void settleDictionary(MainContext& context)
+{
+    const QString error = context.dictionary.takeError();
+    if (error.isEmpty())
+        return;
+    context.ports.dialogs.warning(
+        QStringLiteral("提示"),
+        QStringLiteral("词典文件无法读取，查词将没有结果。\n\nThe dictionary "
+                       "\"%1\" could not be read; words will not be found.\n%2")
+            .arg(context.state.folder.dictionary(), error));
+}
+
 bool startUp(MainContext& context)
 {
     MainState& state = context.state;
@@ -96,15 +108,7 @@ bool startUp(MainContext& context)
     if (context.ports.screen.logicalDpi() != 96)
         dialogs.information(QString(), screenCheckNotice());
 
-    const QString dictionaryPath = state.folder.dictionary();
-    auto dictionary = Dictionary::load(dictionaryPath);
-    if (dictionary)
-        context.dictionary = std::move(dictionary).value();
-    else
-        dialogs.warning(QStringLiteral("提示"),
-                        QStringLiteral("词典文件无法读取，查词将没有结果。\n\nThe dictionary "
-                                       "\"%1\" could not be read; words will not be found.\n%2")
-                            .arg(dictionaryPath, dictionary.error()));
+    context.dictionary.start(state.folder.dictionary(), context.dictionaryLoaded);
 
     state.CtrlHeld = false;
     layoutPanels(state);

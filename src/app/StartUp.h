@@ -11,6 +11,9 @@ void createTimers(MainContext& context);
 /// (the book list is missing or malformed): the message has been shown and the program ends.
 bool startUp(MainContext& context);
 
+/// Reports, once, a dictionary file that could not be read (waits for its load to end).
+void settleDictionary(MainContext& context);
+
 /// Shut-down: writes the settings file from the live state. Returns the failure, if any.
 Status shutDown(MainContext& context);
 

@@ -4,6 +4,7 @@
 #include "LessonOpening.h"
 #include "SentenceDisplay.h"
 #include "WindowModes.h"
+#include "StartUp.h"
 #include "WordSpeaking.h"
 
 #include "content/LessonEdits.h"
@@ -77,6 +78,7 @@ void saveNote(MainContext& context, int sentence, const QString& text)
 void lookUpWord(MainContext& context, const QString& word)
 {
     MainState& state = context.state;
+    settleDictionary(context);
     const LookupResult result = context.dictionary.lookUpWord(word);
     fillWordPopup(state.wordPopup, result, context.ports.measurer);
     if (!result.found)

@@ -2,6 +2,8 @@
 
 #include "TextRules.h"
 
+#include <atomic>
+
 namespace kelvaro {
 
 namespace {
@@ -79,6 +81,7 @@ Result<Lesson> parseLesson(const QString& text, const QString& fileName)
         if (sentence.done)
             ++lesson.dictatedCount;
     }
+    lesson.revision = newLessonRevision();
     return lesson;
 }
 
@@ -103,14 +106,22 @@ SentenceFields sentenceFields(QStringView record)
     return fields;
 }
 
+quint64 newLessonRevision()
+{
+    static std::atomic<quint64> last{0};
+    return ++last;
+}
+
 void replaceRecord(Lesson& lesson, qsizetype i, const QString& record)
 {
     lesson.records[i] = record;
     lesson.sentences[i] = sentenceFields(record);
+    lesson.revision = newLessonRevision();
 }
 
 void replaceRecords(Lesson& lesson, const QStringList& records)
 {
+    lesson.revision = newLessonRevision();
     lesson.records = records;
     lesson.sentences.clear();
     lesson.sentences.reserve(records.size());

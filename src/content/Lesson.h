@@ -17,8 +17,8 @@ namespace kelvaro {
 struct SentenceFields
 {
     QString chinese;
-    double start = 0;  ///< Start in seconds, as leadingNumber reads it
-    double end = 0;    ///< End in seconds, as leadingNumber reads it
+    double start = 0; ///< Start in seconds, as leadingNumber reads it
+    double end = 0;   ///< End in seconds, as leadingNumber reads it
     QString note;
     QString doneText;  ///< Done as stored, written back unchanged with a new note
     bool done = false; ///< only the single character "1" counts as dictated
@@ -36,7 +36,13 @@ struct Lesson
     int sentenceCount = 0;
     int keyWordCount = 0;  ///< every "◆" of the text, wherever it stands
     int dictatedCount = 0; ///< records whose Done field is exactly "1"
+    /// New with every read and every record change, never reused: what views derive from the
+    /// records (the key words' places) is kept until it changes.
+    quint64 revision = 0;
 };
+
+/// A revision number no lesson has had before.
+quint64 newLessonRevision();
 
 /// Replaces record i (0-based) and its fields; the text is rebuilt by the caller when it saves.
 void replaceRecord(Lesson& lesson, qsizetype i, const QString& record);

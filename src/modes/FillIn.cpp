@@ -6,6 +6,8 @@
 #include "content/Dictionary.h"
 #include "content/TextRules.h"
 
+#include <algorithm>
+
 namespace kelvaro {
 
 namespace {
@@ -85,11 +87,20 @@ void appendMarkedWords(QStringView record, QVector<int>& words)
     }
 }
 
-QVector<KeyWordSpot> lessonKeyWords(const MainState& state)
+const KeyWordPlaces& lessonKeyWords(MainState& state)
 {
-    QVector<KeyWordSpot> spots;
-    const int count = state.SentenceCount;
+    KeyWordPlaces& places = state.fillIn.keyWords;
     const QVector<int>& cellSentence = state.fullText.cellSentence;
+    if (places.lessonRevision == state.lesson.revision &&
+        places.cells == cellSentence.constData() && places.cellCount == cellSentence.size())
+        return places;
+    places.lessonRevision = state.lesson.revision;
+    places.cells = cellSentence.constData();
+    places.cellCount = cellSentence.size();
+    places.spots.clear();
+    places.markedWords = 0;
+
+    const int count = state.SentenceCount;
     QVector<int> firstCell(count + 1, 0);
     for (int i = 1; i < cellSentence.size(); ++i) {
         const int s = cellSentence[i];
@@ -97,28 +108,27 @@ QVector<KeyWordSpot> lessonKeyWords(const MainState& state)
             firstCell[s] = i;
     }
     QVector<int> words;
-    for (int s = 1; s <= count; ++s) {
-        if (firstCell[s] == 0)
-            continue;
+    for (int s = 1; s <= state.lesson.records.size(); ++s) {
         words.clear();
         appendMarkedWords(state.record(s), words);
+        places.markedWords += int(words.size());
+        if (s > count || firstCell[s] == 0)
+            continue;
         for (int k : words)
-            spots.append({firstCell[s] + k - 1, s, k});
+            places.spots.append({firstCell[s] + k - 1, s, k});
     }
-    return spots;
+    return places;
 }
 
 void refreshFillIn(MainState& state, WordActions& words, const TextMeasurer& measurer, bool speak)
 {
     FillInView& f = state.fillIn;
-    const QVector<KeyWordSpot> spots = lessonKeyWords(state);
-    int k = 0;
-    for (const KeyWordSpot& spot : spots) {
-        if (spot.sentence == state.CurrentSentence) {
-            k = spot.word;
-            break;
-        }
-    }
+    const QVector<KeyWordSpot>& spots = lessonKeyWords(state).spots;
+    const auto first = std::lower_bound(
+        spots.cbegin(), spots.cend(), state.CurrentSentence,
+        [](const KeyWordSpot& spot, int sentence) { return spot.sentence < sentence; });
+    const int k =
+        first != spots.cend() && first->sentence == state.CurrentSentence ? first->word : 0;
     if (k == 0) {
         f.CurrentWordWriteText.visible = false;
         f.CurrentWordWriteText.caption.clear();
@@ -132,16 +142,18 @@ void refreshFillIn(MainState& state, WordActions& words, const TextMeasurer& mea
         f.BlankWordNumber = 0;
         f.SentenceWord.clear();
         showBubble(state, noKeyWordMessage(), measurer);
-        k = int(state.sentence.SenWordLabel.size()); // one past the last label
+        // One past the last label.
+        f.KeyWordPosition =
+            int(state.sentence.SenWordLabel.size()) + state.fullText.SentenceCellOffset;
     } else {
         f.Picture7.visible = false;
         f.BlankWordNumber = k;
         showBlank(state, words, measurer, speak);
         f.Command7Enabled = true;
         f.Command9Enabled = true;
+        f.KeyWordPosition = k + state.fullText.SentenceCellOffset;
     }
-    f.KeyWordPosition = k + state.fullText.SentenceCellOffset;
-    updateFillInProgress(state, spots);
+    updateFillInProgress(state);
     updateFillInAvailability(state);
 }
 
@@ -174,14 +186,15 @@ void showBlank(MainState& state, WordActions& words, const TextMeasurer& measure
     f.CurrentWordWriteText.caption.clear();
 }
 
-void updateFillInProgress(MainState& state, const QVector<KeyWordSpot>& spots)
+void updateFillInProgress(MainState& state)
 {
+    const QVector<KeyWordSpot>& spots = lessonKeyWords(state).spots;
     FillInView& f = state.fillIn;
-    int index = 0;
-    for (const KeyWordSpot& spot : spots) {
-        if (spot.cell <= f.KeyWordPosition)
-            ++index;
-    }
+    // The spots are in cell order: the index is how many stand at or before the blank.
+    const int index =
+        int(std::upper_bound(spots.cbegin(), spots.cend(), f.KeyWordPosition,
+                             [](int cell, const KeyWordSpot& spot) { return cell < spot.cell; }) -
+            spots.cbegin());
     f.CurrentWordIndex = index;
     state.KeyWordCount = int(spots.size());
     f.progressCaption = QStringLiteral("%1 / %2").arg(index).arg(spots.size());
@@ -235,20 +248,22 @@ void showBubble(MainState& state, const QString& message, const TextMeasurer& me
     bubble.visible = true;
 }
 
-std::optional<KeyWordSpot> steppedKeyWord(const MainState& state, bool forward)
+std::optional<KeyWordSpot> steppedKeyWord(MainState& state, bool forward)
 {
     const int position = state.fillIn.KeyWordPosition;
-    const QVector<KeyWordSpot> spots = lessonKeyWords(state);
+    const QVector<KeyWordSpot>& spots = lessonKeyWords(state).spots;
     if (forward) {
-        for (const KeyWordSpot& spot : spots) {
-            if (spot.cell > position)
-                return spot;
-        }
+        const auto next =
+            std::upper_bound(spots.cbegin(), spots.cend(), position,
+                             [](int cell, const KeyWordSpot& spot) { return cell < spot.cell; });
+        if (next != spots.cend())
+            return *next;
     } else {
-        for (auto spot = spots.crbegin(); spot != spots.crend(); ++spot) {
-            if (spot->cell < position)
-                return *spot;
-        }
+        const auto atOrAfter =
+            std::lower_bound(spots.cbegin(), spots.cend(), position,
+                             [](const KeyWordSpot& spot, int cell) { return spot.cell < cell; });
+        if (atOrAfter != spots.cbegin())
+            return *std::prev(atOrAfter);
     }
     return std::nullopt;
 }

@@ -9,21 +9,14 @@
 
 namespace kelvaro {
 
-/// A key word of the lesson: a word segment whose record carries its "◆".
-struct KeyWordSpot
-{
-    int cell = 0;     ///< its full-text cell
-    int sentence = 0; ///< 1-based
-    int word = 0;     ///< its segment number in the sentence
-};
-
 /// Appends the segment numbers (1-based) of a record's marked words, read as recordSegments
 /// reads them but without copying any text.
 void appendMarkedWords(QStringView record, QVector<int>& words);
 
 /// The lesson's key words in full-text order, decided by the records' marks (never by label
-/// colours, which a key-word colour equal to the normal one would hide).
-QVector<KeyWordSpot> lessonKeyWords(const MainState& state);
+/// colours, which a key-word colour equal to the normal one would hide). Found again only
+/// when the records or the full-text cells have changed since the last call.
+const KeyWordPlaces& lessonKeyWords(MainState& state);
 
 /// The fill-in texts, shown exactly as the learner reads them.
 QString noKeyWordMessage();
@@ -39,7 +32,7 @@ void refreshFillIn(MainState& state, WordActions& words, const TextMeasurer& mea
 void showBlank(MainState& state, WordActions& words, const TextMeasurer& measurer, bool speak);
 
 /// The progress "i / K" for KeyWordPosition and the stepping buttons.
-void updateFillInProgress(MainState& state, const QVector<KeyWordSpot>& spots);
+void updateFillInProgress(MainState& state);
 
 /// The three hint texts in one row at the Chinese line's height, from 30 twips right of
 /// the blank; empty ones take no room.
@@ -50,7 +43,7 @@ void setCue(MainState& state, const TextMeasurer& measurer);
 void showBubble(MainState& state, const QString& message, const TextMeasurer& measurer);
 
 /// The key word after (forward) or before KeyWordPosition; nullopt past either end.
-std::optional<KeyWordSpot> steppedKeyWord(const MainState& state, bool forward);
+std::optional<KeyWordSpot> steppedKeyWord(MainState& state, bool forward);
 
 /// The blank's text as shown, without the blanks that follow the word in its segment.
 QString blankDisplayText(const MainState& state);

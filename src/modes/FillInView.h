@@ -3,9 +3,30 @@
 #include "ViewElement.h"
 #include "WordCueCard.h"
 
+#include <QVector>
+
 #include <array>
 
 namespace kelvaro {
+
+/// A key word of the lesson: a word segment whose record carries its "◆".
+struct KeyWordSpot
+{
+    int cell = 0;     ///< its full-text cell
+    int sentence = 0; ///< 1-based
+    int word = 0;     ///< its segment number in the sentence
+};
+
+/// The lesson's key words as last found, with what they were found from: a step through them
+/// reads this instead of every record.
+struct KeyWordPlaces
+{
+    quint64 lessonRevision = 0; ///< the lesson's revision they were found in
+    const int* cells = nullptr; ///< the full-text cell map they were placed by
+    qsizetype cellCount = -1;
+    QVector<KeyWordSpot> spots; ///< in full-text order
+    int markedWords = 0;        ///< marked word segments of every record, with or without a cell
+};
 
 /// The word fill-in panel and its state; nothing of it is saved.
 struct FillInView
@@ -24,6 +45,7 @@ struct FillInView
     std::array<ViewElement, 3> CurrentWordTextLabel;
     ViewElement Picture7;    ///< the message bubble; caption = its message
     QString progressCaption; ///< "i / K"
+    KeyWordPlaces keyWords;  ///< a cache; see lessonKeyWords
 
     bool Command6Enabled = false; ///< "首词"
     bool Command5Enabled = false; ///< "上一词"

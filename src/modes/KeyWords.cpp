@@ -78,10 +78,7 @@ void recolourKeyWords(MainState& state, Rgb colour)
 void updateFillInAvailability(MainState& state)
 {
     // Only a word's own mark counts: the same rule as the fill-in's stepping and blanks.
-    QVector<int> words;
-    for (const QString& record : state.lesson.records)
-        appendMarkedWords(record, words);
-    const int count = int(words.size());
+    const int count = lessonKeyWords(state).markedWords;
     state.KeyWordCount = count;
     state.lesson.keyWordCount = count;
     FillInView& f = state.fillIn;

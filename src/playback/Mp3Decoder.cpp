@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <vector>
 
@@ -51,6 +52,55 @@ mpg123_handle* newHandle(int* error)
     return handle;
 }
 
+// libmpg123's own reader makes two read() calls per MPEG frame: 137,000 system calls for a
+// 30-minute file, nine tenths of the index scan. A stdio stream with a 64 KiB buffer makes
+// about one per buffer.
+struct BufferedFile
+{
+    static constexpr size_t BufferSize = 64 * 1024;
+    std::FILE* file = nullptr;
+    std::unique_ptr<char[]> buffer{new char[BufferSize]};
+};
+
+mpg123_ssize_t readBuffered(void* handle, void* out, size_t bytes)
+{
+    std::FILE* file = static_cast<BufferedFile*>(handle)->file;
+    const size_t got = std::fread(out, 1, bytes, file);
+    if (got == 0 && std::ferror(file))
+        return -1;
+    return mpg123_ssize_t(got);
+}
+
+off_t seekBuffered(void* handle, off_t offset, int whence)
+{
+    std::FILE* file = static_cast<BufferedFile*>(handle)->file;
+    if (fseeko(file, offset, whence) != 0)
+        return -1;
+    return ftello(file);
+}
+
+void closeBuffered(void* handle)
+{
+    auto* buffered = static_cast<BufferedFile*>(handle);
+    std::fclose(buffered->file);
+    delete buffered;
+}
+
+/// Opens fileName on handle through the buffered reader; mpg123_close() frees it again.
+bool openBuffered(mpg123_handle* handle, const QByteArray& fileName)
+{
+    if (mpg123_replace_reader_handle(handle, readBuffered, seekBuffered, closeBuffered) !=
+        MPG123_OK)
+        return false;
+    auto buffered = std::make_unique<BufferedFile>();
+    buffered->file = std::fopen(fileName.constData(), "rb");
+    if (buffered->file == nullptr)
+        return false;
+    std::setvbuf(buffered->file, buffered->buffer.get(), _IOFBF, BufferedFile::BufferSize);
+    // From here on the handle owns the file, also when opening fails (its close cleans up).
+    return mpg123_open_handle(handle, buffered.release()) == MPG123_OK;
+}
+
 } // namespace
 
 Result<std::unique_ptr<Mp3Decoder>> Mp3Decoder::open(const QString& path, Indexing indexing)
@@ -65,7 +115,7 @@ Result<std::unique_ptr<Mp3Decoder>> Mp3Decoder::open(const QString& path, Indexi
     decoder->m_handle = handle;
 
     const QByteArray fileName = QFile::encodeName(path);
-    if (mpg123_open(handle, fileName.constData()) != MPG123_OK)
+    if (!openBuffered(handle, fileName))
         return failure(path, QString::fromUtf8(mpg123_strerror(handle)));
     long rate = 0;
     int channels = 0;
@@ -83,8 +133,7 @@ Result<std::unique_ptr<Mp3Decoder>> Mp3Decoder::open(const QString& path, Indexi
         decoder->m_indexer = std::thread([index, fileName] {
             int error = MPG123_OK;
             mpg123_handle* scanner = newHandle(&error);
-            bool ok = scanner != nullptr &&
-                      mpg123_open(scanner, fileName.constData()) == MPG123_OK &&
+            bool ok = scanner != nullptr && openBuffered(scanner, fileName) &&
                       mpg123_scan(scanner) == MPG123_OK;
             off_t* offsets = nullptr;
             off_t step = 0;

@@ -9,6 +9,7 @@
 #include "SignalCloser.h"
 
 #include "app/MainController.h"
+#include "app/StartUp.h"
 #include "playback/LessonPlayer.h"
 #include "playback/QtAudioOutput.h"
 #include "playback/QtVoiceRecorder.h"
@@ -60,21 +61,33 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
                      &QWidget::close);
 }
 
-PlayerApplication::~PlayerApplication() = default;
+PlayerApplication::~PlayerApplication()
+{
+    m_parts->context.dictionary.get(); // the load's thread is done before the window goes
+}
 
 bool PlayerApplication::start()
 {
+    // The dictionary is read while the window paints; a file that could not be read is
+    // reported on the window's thread once the load is over.
+    MainContext& context = m_parts->context;
+    MainWindow* window = &m_parts->window;
+    context.dictionaryLoaded = [window, &context] {
+        // The window outlives the load (see the destructor); a call still queued when it
+        // goes is dropped with it.
+        QMetaObject::invokeMethod(
+            window, [&context] { settleDictionary(context); }, Qt::QueuedConnection);
+    };
     if (!m_parts->controller.startUp())
         return false;
-    MainWindow& window = m_parts->window;
-    window.refresh();
+    m_parts->window.refresh();
     // The normal window stands in the middle of the screen.
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->availableGeometry()
                              : QRect(0, 0, 1024, 768);
-    if (!m_parts->context.state.geometry.maximised)
-        window.move(screen.center() - QPoint(window.width() / 2, window.height() / 2));
-    window.show();
+    if (!context.state.geometry.maximised)
+        window->move(screen.center() - QPoint(window->width() / 2, window->height() / 2));
+    window->show();
     return true;
 }
 
