@@ -92,10 +92,11 @@ TaggedLine tagsOf(QStringView line)
     return tagged;
 }
 
-// Word-by-word timings inside the text: "<00:12.34>".
+// Word-by-word timings inside the text: "<00:12.34>", or "[00:12.34]" in some files.
 QString withoutWordTimes(QStringView text)
 {
-    static const QRegularExpression pattern(QStringLiteral("<\\d+:\\d+(?:[.:]\\d+)?>"));
+    static const QRegularExpression pattern(
+        QStringLiteral("<\\d+:\\d+(?:[.:]\\d+)?>|\\[\\d+:\\d+(?:[.:]\\d+)?\\]"));
     return text.toString().remove(pattern);
 }
 

@@ -129,16 +129,6 @@ struct Block
     bool blankAfter = false; // a blank line has come since its last line
 };
 
-int lineAt(const Block& block, qsizetype offset)
-{
-    int line = block.lineStarts.front().second;
-    for (const auto& [start, number] : block.lineStarts) {
-        if (start <= offset)
-            line = number;
-    }
-    return line;
-}
-
 // The Chinese of each sentence of a block: all of it for a single sentence, else one line or
 // one Chinese sentence for each English one; none when they cannot be paired.
 QStringList pairedChinese(const Block& block, qsizetype sentences)
@@ -211,13 +201,17 @@ Result<Transcript> readPlainText(const QString& text, const QString& fileName)
         const QList<Range> ranges =
             onePerLine ? QList<Range>{{0, block.english.size()}} : sentenceRanges(block.english);
         const QStringList chinese = pairedChinese(block, ranges.size());
+        qsizetype lineIndex = 0; // sentences come in order, so their lines are found in one pass
         for (qsizetype k = 0; k < ranges.size(); ++k) {
+            while (lineIndex + 1 < block.lineStarts.size() &&
+                   block.lineStarts[lineIndex + 1].first <= ranges[k].start)
+                ++lineIndex;
             TranscriptCue cue;
             cue.english =
                 plainEnglish(QStringView(block.english)
                                  .sliced(ranges[k].start, ranges[k].end - ranges[k].start));
             cue.chinese = chinese[k];
-            cue.line = lineAt(block, ranges[k].start);
+            cue.line = block.lineStarts[lineIndex].second;
             transcript.cues.append(cue);
         }
     }

@@ -105,37 +105,35 @@ QString decodeEntities(const QString& text)
     return out;
 }
 
-// Strips, until none is left, what stands before the words at the start of a line: a
+// Strips what stands before the words at the start of a line, in any number and order: a
 // dialogue dash, a sound description, a speaker label in capitals.
-QString withoutLeadingLabels(QString line)
+QString withoutLeadingLabels(const QString& line)
 {
     static const QRegularExpression leading(QStringLiteral(
-        "^\\s*(?:[-\\x{2010}-\\x{2014}]++(?!\\d)|\\([^)]*\\)|\\x{FF08}[^\\x{FF09}]*\\x{FF09}|"
-        "[A-Z][A-Z0-9 .'-]*:(?=\\s|$))\\s*"));
-    while (true) {
-        const auto match = leading.match(line);
-        if (!match.hasMatch() || match.capturedLength() == 0)
-            return line;
-        line.remove(0, match.capturedLength());
-    }
+        "^(?:\\s*(?:[-\\x{2010}-\\x{2014}]++(?!\\d)|\\([^()]*\\)|\\x{FF08}[^\\x{FF08}\\x{FF09}]*"
+        "\\x{FF09}|[A-Z][A-Z0-9 .'-]*+:(?=\\s|$)))*+\\s*"));
+    const auto match = leading.match(line);
+    return match.hasMatch() ? line.mid(match.capturedEnd()) : line;
 }
 
 } // namespace
 
 QString subtitleLineText(const QString& line)
 {
-    static const QRegularExpression overrides(QStringLiteral("\\{\\\\[^}]*\\}"));
+    // Each pattern stops at the next opening mark, so a line of a million "[" stays linear.
+    static const QRegularExpression overrides(QStringLiteral("\\{\\\\[^{}]*\\}"));
+    static const QRegularExpression ruby(QStringLiteral("<(rt|rp)>[^<]*</\\1>"));
     static const QRegularExpression tags(QStringLiteral("</?[A-Za-z][^<>]*>|<\\d[\\d:.]*>"));
-    static const QRegularExpression sounds(
-        QStringLiteral("\\[[^\\]]*\\]|\\x{3010}[^\\x{3011}]*\\x{3011}|[\\x{266A}\\x{266B}]"));
+    static const QRegularExpression sounds(QStringLiteral(
+        "\\[[^\\[\\]]*\\]|\\x{3010}[^\\x{3010}\\x{3011}]*\\x{3011}|[\\x{266A}\\x{266B}]"));
     static const QRegularExpression trailingSound(
-        QStringLiteral("\\s*(?:\\([^)]*\\)|\\x{FF08}[^\\x{FF09}]*\\x{FF09})\\s*$"));
+        QStringLiteral("(?:\\([^()]*\\)|\\x{FF08}[^\\x{FF08}\\x{FF09}]*\\x{FF09})$"));
     QString text = line;
-    text.remove(overrides).remove(tags);
+    text.remove(overrides).remove(ruby).remove(tags);
     // Entities are decoded after the tags are gone, so that "&lt;i&gt;" stays as text.
     text = decodeEntities(text);
     text.remove(sounds);
-    text = withoutLeadingLabels(text);
+    text = withoutLeadingLabels(text).trimmed();
     text.remove(trailingSound);
     return text;
 }

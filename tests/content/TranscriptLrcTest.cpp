@@ -98,11 +98,11 @@ TEST(LrcTranscript, ReadsEachBilingualForm)
 // a sentence; word timings inside a line are not text.
 TEST(LrcTranscript, ChineseOnlyStampsAndWordTimings)
 {
-    const auto cues = cuesOf(u"[00:01.00]<00:01.00>Hello <00:01.50>world\n"
+    const auto cues = cuesOf(u"[00:01.00]<00:01.00>Hello <00:01.50>big [00:01.80]world\n"
                              u"[00:02.00]旁白\n"
                              u"[00:03.00]Again.",
                              "a.lrc");
-    EXPECT_EQ(cues, (QList<TranscriptCue>{cue(u"Hello world", u"", 1000, 2000, 1),
+    EXPECT_EQ(cues, (QList<TranscriptCue>{cue(u"Hello big world", u"", 1000, 2000, 1),
                                           cue(u"Again.", u"", 3000, -1, 3)}));
 }
 

@@ -42,6 +42,7 @@ TEST(SrtTranscript, StripsMarkupLabelsAndSoundDescriptions)
          u"Tom & Jerry <3 \"hi\" 'x' A b", u""},
         {u"&lt;i&gt; is a tag", u"<i> is a tag", u""},
         {u"x < y and y > z", u"x < y and y > z", u""},
+        {u"I <ruby>read<rp>(</rp><rt>red</rt><rp>)</rp></ruby> it.", u"I read it.", u""},
         {u"JOHN: Hello.", u"Hello.", u""},
         {u"- Hi.\n- Hello.", u"Hi. Hello.", u""},
         {u"[MUSIC] Here we go.", u"Here we go.", u""},
