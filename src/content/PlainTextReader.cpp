@@ -112,8 +112,8 @@ bool isOneSentencePerLine(const QStringList& englishLines)
 {
     qsizetype sentenceLike = 0;
     for (const QString& line : englishLines) {
-        const bool short_ = line.count(u' ') < 8;
-        if ((endsWithSentenceStop(line) || short_) && sentenceRanges(line).size() <= 2)
+        const bool isShort = line.count(u' ') < 8; // at most eight words
+        if ((endsWithSentenceStop(line) || isShort) && sentenceRanges(line).size() <= 2)
             ++sentenceLike;
     }
     return sentenceLike * 2 > englishLines.size();

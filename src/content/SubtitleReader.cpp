@@ -116,8 +116,9 @@ QString withoutLeadingLabels(const QString& line)
     return match.hasMatch() ? line.mid(match.capturedEnd()) : line;
 }
 
-} // namespace
-
+// One line of cue text as a learner reads it: tags, "{\an8}" overrides and entities decoded,
+// leading speaker labels ("JOHN:", "- ") and sound descriptions ("[MUSIC]", "(laughs)")
+// removed; whitespace is left for splitBilingual to collapse.
 QString subtitleLineText(const QString& line)
 {
     // Each pattern stops at the next opening mark, so a line of a million "[" stays linear.
@@ -137,6 +138,8 @@ QString subtitleLineText(const QString& line)
     text.remove(trailingSound);
     return text;
 }
+
+} // namespace
 
 Result<Transcript> readSubtitles(const QString& text, const QString& fileName, TranscriptKind kind)
 {

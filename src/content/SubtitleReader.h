@@ -13,9 +13,4 @@ namespace kelvaro {
 /// without English, naming fileName and the line.
 Result<Transcript> readSubtitles(const QString& text, const QString& fileName, TranscriptKind kind);
 
-/// One line of cue text as a learner reads it: tags, "{\an8}" overrides and entities decoded,
-/// leading speaker labels ("JOHN:", "- ") and sound descriptions ("[MUSIC]", "(laughs)")
-/// removed; whitespace is left for the caller to collapse.
-QString subtitleLineText(const QString& line);
-
 } // namespace kelvaro

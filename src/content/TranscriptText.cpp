@@ -92,11 +92,6 @@ bool endsWithSentenceStop(QStringView english)
     return !english.isEmpty() && QStringView(u".!?\u2026").contains(english.back());
 }
 
-bool holdsCjk(QStringView text)
-{
-    return cjkSpan(text).first >= 0;
-}
-
 BilingualLine splitBilingual(QStringView line)
 {
     const CjkSpan cjk = cjkSpan(line);

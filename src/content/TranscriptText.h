@@ -19,9 +19,6 @@ struct BilingualLine
 /// collapsed to single spaces and trimmed.
 QString plainEnglish(QStringView text);
 
-/// True when text holds a CJK ideograph, which makes a line Chinese.
-bool holdsCjk(QStringView text);
-
 /// True when English text ends a sentence: ".", "!" or "?", maybe followed by closing quotes or
 /// brackets.
 bool endsWithSentenceStop(QStringView english);
