@@ -6,6 +6,7 @@
 #include "content/ResultsFile.h"
 #include "content/Settings.h"
 #include "content/TextFile.h"
+#include "content/TranscriptReader.h"
 #include "playback/WavFile.h"
 
 #include <QtEndian>
@@ -166,5 +167,39 @@ void BM_HostileWave(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * wave.size());
 }
 BENCHMARK(BM_HostileWave)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+
+QByteArray transcriptInput(int kind, qsizetype size)
+{
+    const QByteArray cue = "1\n00:00:01,000 --> 00:00:02,000\n";
+    switch (kind) {
+    case 0: // a cue line of dashes, sound descriptions and labels before its words
+        return repeated(cue, "- (a) JOHN: ", size, "Hi\n");
+    case 1: // markup opened and never closed
+        return repeated(cue, "[{\\((<i", size, "\n");
+    case 2: // one lyric line with a stamp after stamp
+        return repeated({}, "[00:01.00]", size, "Hi\n");
+    case 3: // plain text: a paragraph of titles and initials that never end a sentence
+        return repeated({}, "Mr. A. ", size, "\n");
+    default: // plain text: a paragraph wrapped over many lines, a sentence on each
+        return repeated({}, "It is a word. And\n", size);
+    }
+}
+
+const char* const kTranscriptNames[] = {"leading labels", "unclosed markup", "lyric stamps",
+                                        "titles and initials", "wrapped paragraph"};
+const char* const kTranscriptFiles[] = {"a.srt", "a.srt", "a.lrc", "a.txt", "a.txt"};
+
+void BM_ReadHostileTranscript(benchmark::State& state)
+{
+    const QByteArray input = transcriptInput(int(state.range(0)), state.range(1));
+    const QString fileName = QString::fromLatin1(kTranscriptFiles[state.range(0)]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readTranscript(input, fileName));
+    state.SetLabel(kTranscriptNames[state.range(0)]);
+    state.SetBytesProcessed(state.iterations() * input.size());
+}
+BENCHMARK(BM_ReadHostileTranscript)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 4, 1), {1 << 20, 10 << 20}})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets (clang, AddressSanitizer and UndefinedBehaviorSanitizer) in
 # build-fuzz/ and runs each one on the checked-in corpus for SECONDS (default 30).
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: text text_roundtrip lesson settings
-#                                             dictionary book_list wav segment (default: all)
+#                                             dictionary book_list transcript wav segment
+#                                             (default: all)
 # The corpus of a target is its seed files from tests/data and the regression inputs in
 # tests/data/fuzz/TARGET/. Inputs found on the way are kept in build-fuzz/corpus/TARGET/. A failing
 # input is saved as build-fuzz/findings/TARGET/crash-* (or timeout-*, oom-*) and fails the run;
@@ -13,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 SECONDS_EACH=${1:-30}
 shift || true
-ALL_TARGETS=(text text_roundtrip lesson settings dictionary book_list wav segment)
+ALL_TARGETS=(text text_roundtrip lesson settings dictionary book_list transcript wav segment)
 TARGETS=("$@")
 if ((${#TARGETS[@]} == 0)); then TARGETS=("${ALL_TARGETS[@]}"); fi
 
@@ -35,6 +36,7 @@ seeds() {
     settings) echo "$DATA"/folder/SETTING/Set.dat ;;
     dictionary) echo "$DATA"/folder/lib.dll ;;
     book_list) echo "$DATA"/folder/SETTING/BookList/* "$DATA"/folder/SETTING/Results/* ;;
+    transcript) echo "$DATA"/transcripts/* ;;
     wav) echo "$DATA"/wav/* ;;
     segment) ;; # its regression inputs are its seeds: pairs of times
   esac

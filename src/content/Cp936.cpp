@@ -27,6 +27,8 @@ QByteArray iconvName(int codePage)
         return "JOHAB";
     case 65001:
         return "UTF-8";
+    case kGb18030CodePage:
+        return "GB18030";
     default:
         return "CP" + QByteArray::number(codePage);
     }
@@ -153,7 +155,7 @@ QString decodeCodePage(const QByteArray& bytes, int codePage)
     }
     if (handle == kNoHandle) // no converter at all: keep ASCII, mark the rest
         return decodeLatin1Replacing(bytes);
-    return decodeWith(handle, bytes, codePage == 936);
+    return decodeWith(handle, bytes, codePage == 936 || codePage == kGb18030CodePage);
 }
 
 namespace {

@@ -17,7 +17,10 @@ QByteArray encodeCp936(const QString& text, bool* complete = nullptr);
 /// returns how many UTF-16 units of text that stretch holds.
 qsizetype encodeCp936Prefix(QStringView text, QByteArray& out);
 
-/// Decodes bytes in a Windows code page (936, 1252, 950, ...); a page the system cannot
+/// The Windows number of GB18030, the superset of code page 936 that covers all of Unicode.
+inline constexpr int kGb18030CodePage = 54936;
+
+/// Decodes bytes in a Windows code page (936, 1252, 950, 54936, ...); a page the system cannot
 /// convert is read as 936. Undecodable bytes become U+FFFD.
 QString decodeCodePage(const QByteArray& bytes, int codePage);
 
