@@ -3,6 +3,9 @@
 //   kelvaro-startup-probe <program folder>            one start: prints its figures, exits
 //   kelvaro-startup-probe <program folder> --runs N   N starts as child processes: the wall
 //                                                     time of each from spawn to exit, median
+//   kelvaro-startup-probe <program folder> --memory   one start, left running for 3 s after
+//                                                     the first paint (the dictionary is read
+//                                                     by then): resident memory, now and peak
 //
 // A start runs what the player's main does, then exits at once (no tear-down) when the
 // window's first paint has been drawn. Notices go to stderr instead of message boxes, so a
@@ -79,11 +82,32 @@ public:
     std::optional<int> chooseColour(int) override { return std::nullopt; }
 };
 
+/// A "Vm...:" figure of /proc/self/status in MiB; -1 when missing.
+double statusMiB(const char* key)
+{
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr)
+        return -1;
+    char line[256];
+    double kib = -1;
+    const size_t keyLength = std::strlen(key);
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::strncmp(line, key, keyLength) == 0) {
+            kib = std::atof(line + keyLength);
+            break;
+        }
+    }
+    std::fclose(status);
+    return kib < 0 ? -1 : kib / 1024.0;
+}
+
 /// Ends the process once the watched window's first paint is done.
 class FirstPaintExit : public QObject
 {
 public:
-    FirstPaintExit(double mainEntryMs) : m_mainEntryMs(mainEntryMs) {}
+    FirstPaintExit(double mainEntryMs, bool memory) : m_mainEntryMs(mainEntryMs), m_memory(memory)
+    {
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -104,20 +128,28 @@ private:
                     nowMs(CLOCK_MONOTONIC) - m_mainEntryMs, start >= 0 ? boot - start : -1.0,
                     qPrintable(QGuiApplication::platformName()));
         std::fflush(stdout);
-        std::_Exit(0);
+        if (!m_memory)
+            std::_Exit(0);
+        QTimer::singleShot(3000, [] {
+            std::printf("resident memory: %.1f MiB, peak %.1f MiB\n", statusMiB("VmRSS:"),
+                        statusMiB("VmHWM:"));
+            std::fflush(stdout);
+            std::_Exit(0);
+        });
     }
 
     double m_mainEntryMs;
+    bool m_memory;
     bool m_seen = false;
 };
 
-int startOnce(int argc, char** argv, double mainEntryMs)
+int startOnce(int argc, char** argv, double mainEntryMs, bool memory)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Player"));
     StderrDialogs dialogs;
     kelvaro::PlayerApplication player(QString::fromLocal8Bit(argv[1]), &dialogs);
-    FirstPaintExit probe(mainEntryMs);
+    FirstPaintExit probe(mainEntryMs, memory);
     player.window().installEventFilter(&probe);
     if (!player.start()) {
         std::fprintf(stderr, "start-up failed\n");
@@ -166,9 +198,10 @@ int main(int argc, char** argv)
     const double mainEntryMs = nowMs(CLOCK_MONOTONIC);
     if (argc == 4 && std::string(argv[2]) == "--runs")
         return startMany(argv[0], argv[1], std::max(1, std::atoi(argv[3])));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <program folder> [--runs N]\n", argv[0]);
+    const bool memory = argc == 3 && std::string(argv[2]) == "--memory";
+    if (argc != 2 && !memory) {
+        std::fprintf(stderr, "usage: %s <program folder> [--runs N | --memory]\n", argv[0]);
         return 2;
     }
-    return startOnce(argc, argv, mainEntryMs);
+    return startOnce(2, argv, mainEntryMs, memory);
 }

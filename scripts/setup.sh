@@ -35,6 +35,8 @@ PACKAGES=(
   espeak-ng lame sox libsox-fmt-mp3
   # a sound server with a null sink, for the test that records what the player plays
   pulseaudio pulseaudio-utils
+  # scripts/bench.sh reads the benchmarks' figures with python3
+  python3
   # headless runs and screenshots
   xvfb xauth x11-apps imagemagick xdotool
   # the Debian package: dependencies from dpkg-shlibdeps, checks of the package and its desktop entry

@@ -35,6 +35,16 @@ void resetViews(MainState& state)
 
 void applyBuiltInBookRule(MainState& state)
 {
+    // A node past the built-in book's lessons belongs to one of the learner's own books, by
+    // its place in the tree; the built-in book's own nodes keep their fixed rule.
+    const LibraryPlace place = placeOfNode(state.library, state.LessonNode);
+    if (place.book > 0) {
+        if (place.lesson > 0) {
+            state.LessonNumber = place.lesson;
+            state.BookName = state.library[place.book].title;
+        }
+        return;
+    }
     const int lesson = builtInLessonNumber(state.LessonNode);
     if (lesson > 0) {
         state.LessonNumber = lesson;
@@ -44,9 +54,20 @@ void applyBuiltInBookRule(MainState& state)
 
 QString lessonName(const MainState& state, int lessonNumber)
 {
-    if (lessonNumber >= 1 && lessonNumber <= state.lessonNames.size())
-        return state.lessonNames[lessonNumber - 1];
+    const int book = bookIndex(state.library, state.BookName);
+    const QStringList& names = book > 0 ? state.library[book].lessonNames : state.lessonNames;
+    if (lessonNumber >= 1 && lessonNumber <= names.size())
+        return names[lessonNumber - 1];
     return {};
+}
+
+QString lessonRecording(const MainState& state)
+{
+    if (state.BookName == builtInBookName())
+        return state.folder.lessonAudio(state.BookName, state.LessonNumber);
+    // An own book keeps one recording per lesson, numbered as its lessons are.
+    return state.folder.path(
+        QStringLiteral("Sound/%1/%2.mp3").arg(state.BookName).arg(state.LessonNumber));
 }
 
 bool openLesson(MainContext& context, bool reportMissing)
@@ -84,7 +105,7 @@ bool openLesson(MainContext& context, bool reportMissing)
     lessonPlayer.stop();
     lessonPlayer.setVolume(100);
     context.ports.wordPlayer.setVolume(100);
-    const QString audio = state.folder.lessonAudio(state.BookName, state.LessonNumber);
+    const QString audio = lessonRecording(state);
     if (!audio.isEmpty())
         lessonPlayer.setFile(audio);
 
@@ -120,8 +141,8 @@ bool openLesson(MainContext& context, bool reportMissing)
 void treeNodeClicked(MainContext& context, int node)
 {
     MainState& state = context.state;
-    if (node <= 1)
-        return; // the book's own node
+    if (placeOfNode(state.library, node).lesson <= 0 && (node <= 1 || !state.library.isEmpty()))
+        return; // a book's own node
     state.LessonNode = node;
     applyBuiltInBookRule(state);
     state.StartSentence = 1;

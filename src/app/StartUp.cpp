@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "LessonOpening.h"
+#include "LibraryLoading.h"
 #include "ModeSwitching.h"
 #include "RepeatScheduler.h"
 #include "SentenceDisplay.h"
@@ -132,8 +133,9 @@ bool startUp(MainContext& context)
         return false;
     }
     state.lessonNames = names.value();
+    loadLibrary(context);
     // A remembered node beyond the tree opens its nearest lesson.
-    state.LessonNode = qBound(2, state.LessonNode, int(state.lessonNames.size()) + 1);
+    state.LessonNode = nearestLessonNode(state.library, state.LessonNode);
     state.PreviousLessonNode = state.LessonNode;
     applyBuiltInBookRule(state);
     state.PreviousLessonNumber = state.LessonNumber;

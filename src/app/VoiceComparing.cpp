@@ -1,5 +1,6 @@
 #include "VoiceComparing.h"
 
+#include "LessonOpening.h"
 #include "SentenceDisplay.h"
 
 #include "analysis/VoiceAnalysis.h"
@@ -29,7 +30,7 @@ std::shared_ptr<const VoiceTrack> analyseLessonCut(const QString& path, double s
 
 QString lessonAudio(const MainState& state)
 {
-    return state.folder.lessonAudio(state.BookName, state.LessonNumber);
+    return lessonRecording(state);
 }
 
 double sentenceStart(const MainState& state)

@@ -2,6 +2,7 @@
 
 #include "DictationView.h"
 #include "FillInView.h"
+#include "Library.h"
 #include "Mode.h"
 #include "ResultsView.h"
 #include "ScrollView.h"
@@ -123,7 +124,10 @@ struct MainState
     ProgramFolder folder;
 
     // Library
-    QStringList lessonNames; ///< the book list; node k + 1 is lesson k
+    QStringList lessonNames; ///< the built-in book's list; node k + 1 is lesson k
+    /// The tree's books: the built-in book, then the learner's own books in their order.
+    QVector<LibraryBook> library;
+    int libraryRevision = 0; ///< raised whenever library changes, so the tree is drawn again
     QString BookName = builtInBookName();
     int LessonNumber = 1;
     int LessonNode = 2;

@@ -47,19 +47,55 @@ LibraryTree::LibraryTree(QWidget* parent) : QTreeWidget(parent)
     setIconSize(QSize(16, 16));
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        if (!item)
-            return;
-        if (item->parent() == nullptr) {
-            emit nodeClicked(1);
-            return;
-        }
-        emit nodeClicked(item->parent()->indexOfChild(item) + 2);
+        if (const int node = nodeOf(item))
+            emit nodeClicked(node);
     });
 }
 
 void LibraryTree::setBook(const QString& title, const QStringList& lessons)
 {
     clear();
+    addBook(title, lessons);
+}
+
+void LibraryTree::setLibrary(const QVector<LibraryBook>& library)
+{
+    clear();
+    for (const LibraryBook& book : library)
+        addBook(book.title, book.lessonNames);
+}
+
+int LibraryTree::nodeOf(const QTreeWidgetItem* item) const
+{
+    if (item == nullptr)
+        return 0;
+    const QTreeWidgetItem* book = item->parent() ? item->parent() : item;
+    const int bookIndex = indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(book));
+    if (bookIndex < 0)
+        return 0;
+    int node = 1;
+    for (int b = 0; b < bookIndex; ++b)
+        node += topLevelItem(b)->childCount() + 1;
+    return item->parent() ? node + 1 + book->indexOfChild(const_cast<QTreeWidgetItem*>(item))
+                          : node;
+}
+
+QTreeWidgetItem* LibraryTree::itemOf(int node) const
+{
+    int first = 1;
+    for (int b = 0; b < topLevelItemCount(); ++b) {
+        QTreeWidgetItem* book = topLevelItem(b);
+        if (node == first)
+            return book;
+        if (node <= first + book->childCount())
+            return book->child(node - first - 1);
+        first += book->childCount() + 1;
+    }
+    return nullptr;
+}
+
+void LibraryTree::addBook(const QString& title, const QStringList& lessons)
+{
     auto* root = new QTreeWidgetItem(this, {title});
     root->setIcon(0, drawnIcon(true));
     const QIcon lessonIcon = drawnIcon(false);
@@ -76,11 +112,9 @@ void LibraryTree::setBook(const QString& title, const QStringList& lessons)
 
 void LibraryTree::selectNode(int node)
 {
-    QTreeWidgetItem* root = topLevelItem(0);
-    if (!root)
-        return;
-    QTreeWidgetItem* item =
-        (node >= 2 && node - 2 < root->childCount()) ? root->child(node - 2) : nullptr;
+    QTreeWidgetItem* item = itemOf(node);
+    if (item && item->parent() == nullptr)
+        item = nullptr; // only lessons are selected
     const QSignalBlocker blocker(this);
     if (item && currentItem() != item) {
         setCurrentItem(item);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "modes/Library.h"
+
 #include <QTreeWidget>
 
 namespace kelvaro {
 
-/// The library tree: the book's node with one node per lesson. Node indices follow the
-/// order the nodes were added: 1 is the book, k + 1 is lesson k.
+/// The library tree: each book's node with one node per lesson. Node indices follow the
+/// order the nodes stand in: 1 is the first book, k + 1 its lesson k, then the next book.
 class LibraryTree : public QTreeWidget
 {
     Q_OBJECT
@@ -14,11 +16,19 @@ public:
 
     /// Adds the book's node and its lesson nodes.
     void setBook(const QString& title, const QStringList& lessons);
+    /// Shows every book of the library, each with its lesson nodes.
+    void setLibrary(const QVector<LibraryBook>& library);
     /// Selects node index without reporting a click.
     void selectNode(int node);
 
 signals:
     void nodeClicked(int node);
+
+private:
+    void addBook(const QString& title, const QStringList& lessons);
+    /// The index of item's node; 0 for none.
+    int nodeOf(const QTreeWidgetItem* item) const;
+    QTreeWidgetItem* itemOf(int node) const;
 };
 
 } // namespace kelvaro

@@ -116,9 +116,14 @@ void MainWindow::draw()
 {
     const MainState& state = m_controller.state();
     applyGeometry();
-    if (m_treeNodes != state.lessonNames.size()) {
-        m_tree->setBook(state.BookName, state.lessonNames);
-        m_treeNodes = int(state.lessonNames.size());
+    if (state.library.isEmpty()) {
+        if (m_treeNodes != state.lessonNames.size()) {
+            m_tree->setBook(state.BookName, state.lessonNames);
+            m_treeNodes = int(state.lessonNames.size());
+        }
+    } else if (m_treeLibraryRevision != state.libraryRevision) {
+        m_tree->setLibrary(state.library);
+        m_treeLibraryRevision = state.libraryRevision;
     }
     m_tree->selectNode(state.LessonNode);
     m_titleStrip->setTitle(state.LessonTitle);

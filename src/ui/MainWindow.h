@@ -68,6 +68,7 @@ private:
     bool m_refreshing = false;
     bool m_refreshAgain = false;
     int m_treeNodes = -1;
+    int m_treeLibraryRevision = -1;
     TwipRect m_appliedWindow{-1, -1, -1, -1};
     TwipRect m_appliedPanel{-1, -1, -1, -1};
 };

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Builds the Release benchmarks (build-release/) and prints the figures that guard the hot
+# paths, each beside its goal: median and minimum of REPS repetitions (default 5).
+#   scripts/bench.sh [REPS]
+# Start-up is measured offscreen and, where Xvfb is installed, under X; memory once the
+# dictionary has been read. The full-size synthetic book is made once in $TMPDIR.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+REPS="${1:-5}"
+
+bash scripts/setup.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release -j "$(nproc)" \
+  --target kelvaro_bench kelvaro_window_bench kelvaro-startup-probe kelvaro-demo >/dev/null
+BIN=build-release/bin
+export QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=null
+
+# The voice benchmark reads the demo's lesson recording beside the executables.
+"$BIN/kelvaro-demo" --out "$BIN" >/dev/null 2>&1 || true
+FULL="${TMPDIR:-/tmp}/kelvaro-full-size-book"
+if [ ! -d "$FULL/Book" ]; then
+  "$BIN/kelvaro-demo" --full-size --out "$FULL" >/dev/null
+fi
+
+OUT=$(mktemp -d)
+trap 'rm -rf "$OUT"; [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true' EXIT
+
+bench() { # binary filter name
+  "$BIN/$1" --benchmark_filter="$2" --benchmark_repetitions="$REPS" \
+    --benchmark_format=json >"$OUT/$3.json" 2>/dev/null
+}
+bench kelvaro_bench 'BM_Mp3SeekIndexBuilt|BM_PlaySentenceRightAfterOpening' audio
+bench kelvaro_window_bench 'BM_OpenLesson|BM_KeyWordStep|BM_ReadAfterStopToComparison' window
+
+startups() { # platform file
+  for _ in $(seq "$REPS"); do
+    QT_QPA_PLATFORM="$1" "$BIN/kelvaro-startup-probe" "$FULL" 2>/dev/null |
+      sed -n 's/^first paint: \([0-9.]*\) ms after main.*/\1/p'
+  done >"$OUT/$2"
+}
+startups offscreen startup-offscreen
+if command -v Xvfb >/dev/null; then
+  Xvfb :97 -screen 0 1280x800x24 >/dev/null 2>&1 &
+  XVFB_PID=$!
+  sleep 1
+  DISPLAY=:97 startups xcb startup-x
+fi
+"$BIN/kelvaro-startup-probe" "$FULL" --memory 2>/dev/null |
+  sed -n 's/^resident memory: \([0-9.]*\) MiB, peak \([0-9.]*\) MiB/\1 \2/p' >"$OUT/memory"
+
+python3 - "$OUT" <<'EOF'
+import json, statistics, sys, os
+out = sys.argv[1]
+
+def runs(file, name):
+    path = os.path.join(out, file + ".json")
+    if not os.path.exists(path):
+        return []
+    data = json.load(open(path))
+    unit = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+    return [b["real_time"] * unit[b["time_unit"]] for b in data["benchmarks"]
+            if b.get("run_type") == "iteration" and b["run_name"] == name]
+
+def lines(file):
+    path = os.path.join(out, file)
+    return [float(x) for x in open(path).read().split()] if os.path.exists(path) else []
+
+def row(what, values, goal, unit="ms"):
+    if not values:
+        print(f"| {what} | (not measured) | {goal} |")
+        return
+    print(f"| {what} | {statistics.median(values):.1f} / {min(values):.1f} {unit} | {goal} |")
+
+print("| What | Median / min | Goal |")
+print("|---|---|---|")
+row("Start-up to painted window, full-size book, offscreen", lines("startup-offscreen"), "< 100 ms")
+row("Start-up to painted window, full-size book, under X", lines("startup-x"), "< 100 ms")
+row("Seek index of a 30-minute VBR stereo mp3", runs("audio", "BM_Mp3SeekIndexBuilt/iterations:10"), "< 50 ms (aim < 10)")
+row("First sample right after opening a lesson",
+    runs("audio", "BM_PlaySentenceRightAfterOpening/iterations:10/manual_time") or
+    runs("audio", "BM_PlaySentenceRightAfterOpening/manual_time"), "< 20 ms")
+for sentences in (200, 2000, 20000):
+    for words in (2, 10):
+        name = f"BM_OpenLesson/sentences:{sentences}/words:{words}/rich:0"
+        goal = "< 100 ms" if sentences == 20000 else "< 16 ms"
+        row(f"Open a {sentences:,}-sentence lesson, {words} words a sentence", runs("window", name), goal)
+row("One key-word step, 2,000 sentences", runs("window", "BM_KeyWordStep"), "independent of length")
+row("\"停止\" to comparison, sentence not yet analysed",
+    runs("window", "BM_ReadAfterStopToComparison/lessonReady:0"), "< 50 ms")
+memory = lines("memory")
+if memory:
+    print(f"| Resident memory, full-size book (now / peak) | {memory[0]:.1f} / {memory[1]:.1f} MiB | < 100 MB |")
+else:
+    print("| Resident memory, full-size book | (not measured) | < 100 MB |")
+EOF
