@@ -88,7 +88,8 @@ TEST_P(ImportTable, TheLessonTheListsAndTheRecordingAreWritten)
               QStringLiteral("^Talk one^"));
     EXPECT_EQ(m_folder.readText(QStringLiteral("SETTING/Results/My Book.dat")),
               QStringLiteral("^☆Talk one^"));
-    EXPECT_EQ(m_folder.readText(QStringLiteral("SETTING/BookList.dat")), QStringLiteral("^My Book^"));
+    EXPECT_EQ(m_folder.readText(QStringLiteral("SETTING/BookList.dat")),
+              QStringLiteral("^My Book^"));
     // The built-in book is left alone.
     EXPECT_EQ(m_folder.readText(QStringLiteral("SETTING/BookList/Kelvaro.dat")),
               TestFolder().readText(QStringLiteral("SETTING/BookList/Kelvaro.dat")));
@@ -215,21 +216,42 @@ TEST_F(ImportIntoFolder, ARefusalNamesTheFaultAndLeavesTheFolderAsItWas)
     const QString silentMp3 = work(QStringLiteral("nothing.mp3"), QByteArray());
     const QString notAudio = work(QStringLiteral("words.wav"), "Good morning, not a sound.\n");
     const std::vector<Refusal> refusals = {
-        {"cue past the end", QStringLiteral("My Book"), m_wav, late,
+        {"cue past the end",
+         QStringLiteral("My Book"),
+         m_wav,
+         late,
          {QStringLiteral("late.lrc"), QStringLiteral("第 2 行"), QStringLiteral("录音")}},
-        {"times backwards", QStringLiteral("My Book"), m_wav, backwards,
-         {QStringLiteral("back.srt"), QStringLiteral("第 4 行"), QStringLiteral("时间倒退")}},
-        {"plain text", QStringLiteral("My Book"), m_wav, plain,
+        {"times backwards",
+         QStringLiteral("My Book"),
+         m_wav,
+         backwards,
+         {QStringLiteral("back.srt"), QStringLiteral("第 6 行"), QStringLiteral("时间倒退")}},
+        {"plain text",
+         QStringLiteral("My Book"),
+         m_wav,
+         plain,
          {QStringLiteral("notes.txt"), QStringLiteral("对齐")}},
         {"no cue", QStringLiteral("My Book"), m_wav, empty, {QStringLiteral("empty.lrc")}},
-        {"empty recording", QStringLiteral("My Book"), silentMp3, m_lrc,
+        {"empty recording",
+         QStringLiteral("My Book"),
+         silentMp3,
+         m_lrc,
          {QStringLiteral("nothing.mp3")}},
-        {"not a recording", QStringLiteral("My Book"), notAudio, m_lrc,
+        {"not a recording",
+         QStringLiteral("My Book"),
+         notAudio,
+         m_lrc,
          {QStringLiteral("words.wav")}},
-        {"missing recording", QStringLiteral("My Book"), m_work.filePath(QStringLiteral("gone.wav")),
-         m_lrc, {QStringLiteral("gone.wav")}},
+        {"missing recording",
+         QStringLiteral("My Book"),
+         m_work.filePath(QStringLiteral("gone.wav")),
+         m_lrc,
+         {QStringLiteral("gone.wav")}},
         {"built-in book", QStringLiteral("Kelvaro"), m_wav, m_lrc, {QStringLiteral("Kelvaro")}},
-        {"own book in other case", QStringLiteral("my book"), m_wav, m_lrc,
+        {"own book in other case",
+         QStringLiteral("my book"),
+         m_wav,
+         m_lrc,
          {QStringLiteral("My Book")}},
         {"folder separator", QStringLiteral("a/b"), m_wav, m_lrc, {QStringLiteral("/")}},
     };

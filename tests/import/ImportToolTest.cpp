@@ -47,9 +47,9 @@ TEST(ImportTool, PrintsTheLessonAndItsProgressAndRefusesAlignment)
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("progress "))) << run.err.toStdString();
     EXPECT_TRUE(run.err.endsWith(QStringLiteral("progress 100\n"))) << run.err.toStdString();
 
-    const ToolRun plain = runTool({QStringLiteral("import"), QStringLiteral("--folder"),
-                                   folder.root(), QStringLiteral("--book"), QStringLiteral("Own"),
-                                   wav, srt});
+    const ToolRun plain =
+        runTool({QStringLiteral("import"), QStringLiteral("--folder"), folder.root(),
+                 QStringLiteral("--book"), QStringLiteral("Own"), wav, srt});
     EXPECT_EQ(plain.exitCode, 0);
     EXPECT_EQ(plain.out, QStringLiteral("2\n"));
 
@@ -59,8 +59,8 @@ TEST(ImportTool, PrintsTheLessonAndItsProgressAndRefusesAlignment)
                                    QStringLiteral("--align"), wav, srt});
     EXPECT_EQ(align.exitCode, 1);
     EXPECT_TRUE(align.err.contains(QStringLiteral("对齐")));
-    const ToolRun usage = runTool({QStringLiteral("import"), QStringLiteral("--book"),
-                                   QStringLiteral("Own"), wav, srt});
+    const ToolRun usage = runTool(
+        {QStringLiteral("import"), QStringLiteral("--book"), QStringLiteral("Own"), wav, srt});
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_EQ(folderDigest(folder.root()), before);
 }

@@ -23,8 +23,7 @@ TEST(PlainSentence, WordsTakeTheirDictionaryFormsAndMarkupCannotBreakTheRecord)
         {QStringLiteral("The books walked  home."),
          QStringLiteral("^The $The$^books $book$^walked $walk$^home$home$^.^")},
         // Typeset apostrophes join words; markup characters turn full-width.
-        {QStringLiteral("Tom’s 50$ * #1^x"),
-         QStringLiteral("^Tom's $tom's$^50＄ ＊ ＃1＾^x$x$^")},
+        {QStringLiteral("Tom’s 50$ * #1^x"), QStringLiteral("^Tom's $tom's$^50＄ ＊ ＃1＾^x$x$^")},
         {QStringLiteral(" \"Café\" — well-known! "),
          QStringLiteral("^\"^Café$café$^\" — ^well-known$well-known$^!^")},
     };

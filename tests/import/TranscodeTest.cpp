@@ -61,14 +61,12 @@ TEST_P(ClickPlacement, AClickStaysAtItsTimeWithinAMillisecond)
     EXPECT_NEAR(double(loudest) / c.storedRate, kClickSeconds, 0.001);
 }
 
-INSTANTIATE_TEST_SUITE_P(Transcode, ClickPlacement,
-                         testing::Values(ClickCase{44100, 2, 44100, 2},
-                                         ClickCase{48000, 1, 48000, 1},
-                                         ClickCase{16000, 1, 16000, 1},
-                                         ClickCase{96000, 2, 44100, 2}),
-                         [](const testing::TestParamInfo<ClickCase>& info) {
-                             return std::to_string(info.param.rate) + "Hz_" +
-                                    std::to_string(info.param.channels) + "ch";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Transcode, ClickPlacement,
+    testing::Values(ClickCase{44100, 2, 44100, 2}, ClickCase{48000, 1, 48000, 1},
+                    ClickCase{16000, 1, 16000, 1}, ClickCase{96000, 2, 44100, 2}),
+    [](const testing::TestParamInfo<ClickCase>& info) {
+        return std::to_string(info.param.rate) + "Hz_" + std::to_string(info.param.channels) + "ch";
+    });
 
 } // namespace
