@@ -19,6 +19,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format ccache
   # libraries
   qt6-base-dev qt6-multimedia-dev libqt6svg6 libmpg123-dev
+  # the importer: any audio or video decoded by FFmpeg, encoded to mp3 by LAME
+  libavformat-dev libavcodec-dev libswresample-dev libmp3lame-dev
   # pitch and MFCC for the read-after voice comparison
   libaubio-dev
   # aubio is linked statically (its shared library pulls in a whole codec stack); its FFT is fftw3

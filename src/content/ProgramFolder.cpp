@@ -76,6 +76,17 @@ QString ProgramFolder::lessonAudio(const QString& book, int lessonNumber) const
                 QStringLiteral(".mp3"));
 }
 
+QString ProgramFolder::ownLessonAudio(const QString& book, int lessonNumber) const
+{
+    return path(QStringLiteral("Sound/") + book + QLatin1Char('/') + QString::number(lessonNumber) +
+                QStringLiteral(".mp3"));
+}
+
+QString ProgramFolder::ownBookList() const
+{
+    return path(QStringLiteral("SETTING/BookList.dat"));
+}
+
 QString ProgramFolder::wordRecording(const QString& word) const
 {
     if (word.isEmpty())

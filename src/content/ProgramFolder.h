@@ -19,6 +19,10 @@ public:
     QString lessonFile(const QString& book, int lessonNumber) const;
     /// The lesson recording of the built-in book; empty for a lesson outside 1..184.
     QString lessonAudio(const QString& book, int lessonNumber) const;
+    /// The recording of lesson n of a learner's own book: "Sound/<book>/<n>.mp3".
+    QString ownLessonAudio(const QString& book, int lessonNumber) const;
+    /// The list of the learner's own books, in the order the library shows them.
+    QString ownBookList() const;
     /// "Word/<first character>/<word>.wav"; empty for an empty word.
     QString wordRecording(const QString& word) const;
     QString dictionary() const;

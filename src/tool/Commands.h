@@ -13,5 +13,6 @@ int settingsCommand(const QStringList& args);
 int checkCommand(const QStringList& args);
 int segmentCommand(const QStringList& args);
 int compareCommand(const QStringList& args);
+int importCommand(const QStringList& args);
 
 } // namespace kelvaro::tool

@@ -41,6 +41,7 @@ int main(int argc, char** argv)
         {QStringLiteral("lesson"), lessonCommand},     {QStringLiteral("lookup"), lookupCommand},
         {QStringLiteral("settings"), settingsCommand}, {QStringLiteral("check"), checkCommand},
         {QStringLiteral("segment"), segmentCommand},   {QStringLiteral("compare"), compareCommand},
+        {QStringLiteral("import"), importCommand},
     };
     const QString usage = QStringLiteral(
         "Usage: kelvaro-tool COMMAND ARGS\n"
@@ -60,6 +61,12 @@ int main(int argc, char** argv)
         "                             a take set against the reading of START..END: score,\n"
         "                             advice, timing and pitch; --json with every frame,\n"
         "                             --png the picture as the read-after panel draws it\n"
+        "  import --folder DIR --book TITLE [--name LESSON_NAME] [--json] [--progress]\n"
+        "         AUDIO TRANSCRIPT\n"
+        "                             a recording (mp3, or audio or video FFmpeg reads) and\n"
+        "                             its LRC, SRT or VTT transcript become the next lesson of\n"
+        "                             the learner's own book TITLE; prints the lesson number,\n"
+        "                             --json the lesson, --progress \"progress N\" on stderr\n"
         "\n"
         "Options:\n"
         "  -h, --help                 show this help and exit\n"

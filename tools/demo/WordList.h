@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/Result.h"
+#include "content/SentenceMarkup.h"
 
 #include <QHash>
 #include <QString>
@@ -22,7 +23,7 @@ struct WordListEntry
 
 /// The authored word list ("headword | meaning | forms"), which gives every word of the
 /// lessons its dictionary form and every dictionary entry its meaning.
-class WordList
+class WordList : public LemmaSource
 {
 public:
     WordList() = default;
@@ -33,10 +34,12 @@ public:
     /// The headword for a word as it stands in a sentence: a headword spelled exactly so,
     /// then a listed form, then both again in lower case, then the word without a final
     /// "'s" (a possessive). Empty when none matches.
-    QString lemmaFor(QStringView word) const;
+    QString lemmaFor(QStringView word) const override;
 
     /// The headword spelled like name without regard to case; empty when there is none.
-    QString headwordFor(QStringView name) const;
+    QString headwordFor(QStringView name) const override;
+    /// The word list's file name.
+    QString sourceName() const override { return m_fileName; }
 
     /// Parses the word list; the message names the file and line of every fault.
     static Result<WordList> parse(const QString& text, const QString& fileName);

@@ -9,6 +9,13 @@ bool isAsciiLetter(QChar c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
+// A letter of a word in a learner's sentence: Latin, Greek and Cyrillic letters with their
+// accented forms, not ideographs (those stay with the punctuation).
+bool isPlainLetter(QChar c)
+{
+    return c.isLetter() && c.unicode() < 0x0530;
+}
+
 // Characters that are markup in the lesson file or in the source line itself.
 bool isReserved(QChar c)
 {
@@ -18,7 +25,9 @@ bool isReserved(QChar c)
 class SentenceReader
 {
 public:
-    SentenceReader(const QString& source, const WordList& words) : m_text(source), m_words(words) {}
+    SentenceReader(const QString& source, const LemmaSource& words) : m_text(source), m_words(words)
+    {
+    }
 
     Result<QVector<SentenceSegment>> read()
     {
@@ -91,7 +100,7 @@ private:
             segment.lemma = m_words.headwordFor(given);
             if (segment.lemma.isEmpty()) {
                 fail(m_pos + 1, QStringLiteral("\"%1\" is not a headword of %2")
-                                    .arg(given, m_words.fileName()));
+                                    .arg(given, m_words.sourceName()));
                 return false;
             }
             m_pos = close + 1;
@@ -99,7 +108,7 @@ private:
             segment.lemma = m_words.lemmaFor(segment.display);
             if (segment.lemma.isEmpty()) {
                 fail(start, QStringLiteral("\"%1\" has no entry in %2 (add it, or write %1{lemma})")
-                                .arg(segment.display, m_words.fileName()));
+                                .arg(segment.display, m_words.sourceName()));
                 return false;
             }
         }
@@ -133,7 +142,7 @@ private:
     }
 
     const QString& m_text;
-    const WordList& m_words;
+    const LemmaSource& m_words;
     qsizetype m_pos = 0;
     QVector<SentenceSegment> m_segments;
     QString m_error;
@@ -141,9 +150,53 @@ private:
 
 } // namespace
 
-Result<QVector<SentenceSegment>> segmentSentence(const QString& source, const WordList& words)
+Result<QVector<SentenceSegment>> segmentSentence(const QString& source, const LemmaSource& words)
 {
     return SentenceReader(source, words).read();
+}
+
+QString fieldSafeText(const QString& text)
+{
+    QString safe = text;
+    for (QChar& c : safe) {
+        if (c == u'^' || c == u'$' || c == u'*' || c == u'#')
+            c = QChar(c.unicode() - 0x20 + 0xFF00); // "＾", "＄", "＊", "＃"
+        else if (c.category() == QChar::Other_Control)
+            c = u' ';
+    }
+    return safe;
+}
+
+QVector<SentenceSegment> segmentPlainSentence(const QString& text, const LemmaSource& words)
+{
+    QString clean = fieldSafeText(text).simplified();
+    clean.replace(QChar(0x2019), u'\''); // a typeset apostrophe joins a word as "'" does
+    QVector<SentenceSegment> segments;
+    qsizetype pos = 0;
+    while (pos < clean.size()) {
+        const qsizetype start = pos;
+        SentenceSegment segment;
+        if (isPlainLetter(clean[pos])) {
+            while (pos < clean.size() &&
+                   (isPlainLetter(clean[pos]) ||
+                    ((clean[pos] == u'\'' || clean[pos] == u'-') && pos + 1 < clean.size() &&
+                     isPlainLetter(clean[pos + 1]))))
+                ++pos;
+            const QString word = clean.mid(start, pos - start);
+            segment.lemma = words.lemmaFor(word);
+            if (segment.lemma.isEmpty())
+                segment.lemma = word.toLower();
+            if (pos < clean.size() && clean[pos] == u' ')
+                ++pos;
+        } else {
+            while (pos < clean.size() && !isPlainLetter(clean[pos]) &&
+                   !(clean[pos] == u' ' && pos > start && clean[pos - 1] == u' '))
+                ++pos;
+        }
+        segment.display = clean.mid(start, pos - start);
+        segments.append(std::move(segment));
+    }
+    return segments;
 }
 
 QString displayText(const QVector<SentenceSegment>& segments)

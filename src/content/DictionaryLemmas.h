@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Dictionary.h"
+#include "SentenceMarkup.h"
+
+namespace kelvaro {
+
+/// The program folder's dictionary as the lemma source of a learner's sentences: a word is its
+/// own dictionary form when it is a headword, else its first suffix candidate that is one.
+class DictionaryLemmas : public LemmaSource
+{
+public:
+    /// Looks words up in dictionary (kept by reference); fileName names it in messages.
+    DictionaryLemmas(const Dictionary& dictionary, QString fileName);
+
+    /// The word, its first suffix candidate that is a headword, or empty.
+    QString lemmaFor(QStringView word) const override;
+    /// The entry's own spelling of name; empty when it is no headword.
+    QString headwordFor(QStringView name) const override;
+    QString sourceName() const override { return m_fileName; }
+
+private:
+    const Dictionary& m_dictionary;
+    QString m_fileName;
+};
+
+} // namespace kelvaro
