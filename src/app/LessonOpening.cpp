@@ -66,8 +66,7 @@ QString lessonRecording(const MainState& state)
     if (state.BookName == builtInBookName())
         return state.folder.lessonAudio(state.BookName, state.LessonNumber);
     // An own book keeps one recording per lesson, numbered as its lessons are.
-    return state.folder.path(
-        QStringLiteral("Sound/%1/%2.mp3").arg(state.BookName).arg(state.LessonNumber));
+    return state.folder.ownLessonAudio(state.BookName, state.LessonNumber);
 }
 
 bool openLesson(MainContext& context, bool reportMissing)

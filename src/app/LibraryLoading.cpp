@@ -1,24 +1,16 @@
 #include "LibraryLoading.h"
 
 #include "content/BookList.h"
-#include "content/TextFile.h"
+#include "content/OwnBooks.h"
 
 namespace kelvaro {
-
-QString ownBookListPath(const ProgramFolder& folder)
-{
-    return folder.path(QStringLiteral("SETTING/BookList.dat"));
-}
 
 void loadLibrary(MainContext& context)
 {
     MainState& state = context.state;
     state.library = {LibraryBook{builtInBookName(), state.lessonNames}};
     ++state.libraryRevision;
-    const QString listPath = ownBookListPath(state.folder);
-    if (!fileExists(listPath))
-        return; // no book of the learner's own yet
-    const Result<QStringList> titles = loadBookList(listPath);
+    const Result<QStringList> titles = loadOwnBooks(state.folder);
     if (!titles) {
         context.ports.dialogs.warning(QStringLiteral("提示"),
                                       QStringLiteral("自己的课本列表有误，这些课本暂不显示。\n\n") +

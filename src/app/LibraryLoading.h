@@ -4,9 +4,6 @@
 
 namespace kelvaro {
 
-/// The list of the learner's own books, in their order, beside the built-in book's list.
-QString ownBookListPath(const ProgramFolder& folder);
-
 /// Builds the tree's books: the built-in book (its list already read into lessonNames), then
 /// each own book whose lesson list reads; one whose list is missing or malformed is left out
 /// with a message that names it.
