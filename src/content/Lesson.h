@@ -17,8 +17,8 @@ namespace kelvaro {
 struct SentenceFields
 {
     QString chinese;
-    double start = 0;  ///< Start in seconds, as leadingNumber reads it
-    double end = 0;    ///< End in seconds, as leadingNumber reads it
+    double start = 0; ///< Start in seconds, as leadingNumber reads it
+    double end = 0;   ///< End in seconds, as leadingNumber reads it
     QString note;
     QString doneText;  ///< Done as stored, written back unchanged with a new note
     bool done = false; ///< only the single character "1" counts as dictated
@@ -77,6 +77,19 @@ struct Segment
 /// The 0-based position of the k-th "^" of a record (the opening of segment k, 1-based);
 /// -1 when the record has fewer, or k < 1.
 qsizetype segmentCaret(QStringView record, int k);
+
+/// One display segment of a record's English field, as parts of the record's own text.
+struct SegmentView
+{
+    QStringView display; ///< the text before the first "$" (or the whole segment)
+    QStringView word;    ///< the dictionary form between the two "$"; empty for a non-word
+    bool isWord = false; ///< the segment carries a "$"
+    bool keyWord = false;
+    qsizetype caretPos = 0; ///< 0-based position of the "^" that opens the segment
+};
+
+/// The segments of a record's English field, in order, as views valid while record is.
+QVector<SegmentView> recordSegmentViews(QStringView record);
 
 /// The segments of a record's English field, in order.
 QVector<Segment> recordSegments(QStringView record);
