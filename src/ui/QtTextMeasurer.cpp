@@ -5,6 +5,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 
 #include <cmath>
 #include <optional>

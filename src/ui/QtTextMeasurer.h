@@ -2,8 +2,6 @@
 
 #include "ports/TextMeasurer.h"
 
-#include <QHash>
-
 #include <array>
 #include <memory>
 
