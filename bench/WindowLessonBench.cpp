@@ -18,6 +18,7 @@
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "ui/ModePanel.h"
+#include "ui/QtTextMeasurer.h"
 
 #include <QApplication>
 #include <QImage>
@@ -50,12 +51,13 @@ const QStringList& vocabulary()
 
 /// A lesson of sentences records like "^Word $word$^other $other$^.^#中文翻译#1.5#2.5###":
 /// words key words and a full stop each, so words + 2 full-text cells with the end marker.
-QString syntheticLesson(int sentences, int words)
+/// Lessons of another first sentence number have other words and other Chinese lines.
+QString syntheticLesson(int sentences, int words, int first = 0)
 {
     const QStringList& vocabulary = ::vocabulary();
     QStringList records;
     records.reserve(sentences);
-    for (int s = 0; s < sentences; ++s) {
+    for (int s = first; s < first + sentences; ++s) {
         QString english = QStringLiteral("^");
         for (int w = 0; w < words; ++w) {
             const quint32 pick = quint32(s) * 2654435761u + quint32(w) * 40503u;
@@ -111,11 +113,61 @@ void BM_OpenLesson(benchmark::State& state)
 }
 BENCHMARK(BM_OpenLesson)
     ->ArgNames({"sentences", "words", "rich"})
+    ->Args({200, 2, 0})
+    ->Args({200, 10, 0})
     ->Args({2000, 2, 0})  // the goal: 2,000 sentences, 8,000 cells
     ->Args({2000, 2, 1})  // the same lesson once the program has saved it
     ->Args({2000, 10, 0}) // 2,000 sentences of ten words, 24,000 cells
     ->Args({7500, 2, 0})  // the goal: 30,000 cells
     ->Args({2500, 10, 0}) // 30,000 cells in longer sentences
+    ->Args({20000, 2, 0})
+    ->Args({20000, 10, 0})
+    ->Unit(benchmark::kMillisecond);
+
+/// Args: sentences, words per sentence. Opening a lesson whose texts the measurer has not seen
+/// yet: each round writes the lesson anew with other sentences before the click.
+void BM_OpenNewLesson(benchmark::State& state)
+{
+    const int sentences = int(state.range(0));
+    const int words = int(state.range(1));
+
+    ShellFixture shell;
+    const QString lesson = QStringLiteral("Book/Kelvaro/1.dat");
+    if (!shell.folder.isValid() ||
+        !shell.folder.writeCp936(lesson, syntheticLesson(sentences, words))) {
+        state.SkipWithError("the program folder could not be written");
+        return;
+    }
+    const QtTextMeasurer measurer(shell.screen.logicalDpi());
+    MainContext context(shell.folder.root(),
+                        Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
+                              shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback,
+                              shell.background});
+    if (!startUp(context) || context.state.SentenceCount != sentences) {
+        state.SkipWithError("start-up did not open the lesson");
+        return;
+    }
+
+    int first = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        first += sentences;
+        const bool written =
+            shell.folder.writeCp936(lesson, syntheticLesson(sentences, words, first));
+        state.ResumeTiming();
+        if (!written) {
+            state.SkipWithError("the lesson could not be written");
+            break;
+        }
+        treeNodeClicked(context, 2);
+        shell.lessonPlayer.clearCalls();
+    }
+    if (context.state.SentenceCount != sentences)
+        state.SkipWithError("the lesson was not opened again");
+}
+BENCHMARK(BM_OpenNewLesson)
+    ->ArgNames({"sentences", "words"})
+    ->ArgsProduct({{200, 2000, 20000}, {2, 10}})
     ->Unit(benchmark::kMillisecond);
 
 // Recall and fill-in on a long lesson with a key word in every sentence.

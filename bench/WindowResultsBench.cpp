@@ -7,7 +7,7 @@
 #include "app/MainController.h"
 #include "content/LessonEdits.h"
 #include "content/TextFile.h"
-#include "ui/Fonts.h"
+#include "ui/QtTextMeasurer.h"
 #include "ui/ResultsPicture.h"
 
 #include <QImage>

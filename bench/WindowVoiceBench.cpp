@@ -9,9 +9,9 @@
 #include "app/MainController.h"
 #include "app/VoiceComparing.h"
 #include "playback/SegmentRenderer.h"
-#include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "ui/ModePanel.h"
+#include "ui/QtTextMeasurer.h"
 #include "ui/Twips.h"
 
 #include <QCoreApplication>

@@ -171,43 +171,72 @@ qsizetype segmentCaret(QStringView record, int k)
     return caret;
 }
 
+QVector<SegmentView> recordSegmentViews(QStringView record)
+{
+    // The English field ends at the first "#"; each "^" in it after the first closes a segment.
+    qsizetype englishEnd = 0;
+    qsizetype carets = 0;
+    for (; englishEnd < record.size() && record[englishEnd] != u'#'; ++englishEnd)
+        carets += record[englishEnd] == u'^';
+    const QStringView english = record.left(englishEnd);
+    QVector<SegmentView> segments(qMax<qsizetype>(carets - 1, 0));
+    SegmentView* next = segments.data();
+    // One pass over the field: the first "$" in a segment ends its display part, the second its
+    // word, and a key-word mark after that marks it.
+    qsizetype open = -1;
+    qsizetype d1 = -1;
+    qsizetype d2 = -1;
+    bool keyWord = false;
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        const QChar c = english[i];
+        if (c == u'^') {
+            if (open >= 0) {
+                SegmentView& segment = *next++;
+                segment.caretPos = open;
+                segment.isWord = d1 >= 0;
+                segment.display = english.mid(open + 1, (d1 >= 0 ? d1 : i) - open - 1);
+                if (d2 >= 0) {
+                    segment.word = english.mid(d1 + 1, d2 - d1 - 1);
+                    segment.keyWord = keyWord;
+                }
+            }
+            open = i;
+            d1 = d2 = -1;
+            keyWord = false;
+        } else if (open < 0) {
+            continue;
+        } else if (c == u'$') {
+            if (d1 < 0)
+                d1 = i;
+            else if (d2 < 0)
+                d2 = i;
+        } else if (c == kKeyWordMark && d2 >= 0) {
+            keyWord = true;
+        }
+    }
+    return segments;
+}
+
 QVector<Segment> recordSegments(QStringView record)
 {
+    const QVector<SegmentView> views = recordSegmentViews(record);
     QVector<Segment> segments;
-    qsizetype englishEnd = record.indexOf(u'#');
-    if (englishEnd < 0)
-        englishEnd = record.size();
-    const QStringView english = record.left(englishEnd);
-    qsizetype open = english.indexOf(u'^');
-    while (open >= 0) {
-        const qsizetype close = english.indexOf(u'^', open + 1);
-        if (close < 0)
-            break;
-        const QStringView body = english.mid(open + 1, close - open - 1);
-        Segment segment;
-        segment.caretPos = open;
-        const qsizetype d1 = body.indexOf(u'$');
-        if (d1 < 0) {
-            segment.display = body.toString();
-        } else {
-            segment.isWord = true;
-            segment.display = body.left(d1).toString();
-            const qsizetype d2 = body.indexOf(u'$', d1 + 1);
-            if (d2 >= 0) {
-                segment.word = body.mid(d1 + 1, d2 - d1 - 1).toString();
-                segment.keyWord = body.indexOf(kKeyWordMark, d2 + 1) >= 0;
-            }
-        }
-        segments.append(std::move(segment));
-        open = close;
-    }
+    segments.reserve(views.size());
+    for (const SegmentView& view : views)
+        segments.append(Segment{view.display.toString(), view.word.toString(), view.isWord,
+                                view.keyWord, view.caretPos});
     return segments;
 }
 
 QString englishDisplayText(QStringView record)
 {
+    const QVector<SegmentView> segments = recordSegmentViews(record);
+    qsizetype length = 0;
+    for (const SegmentView& segment : segments)
+        length += segment.display.size();
     QString text;
-    for (const Segment& segment : recordSegments(record))
+    text.reserve(length);
+    for (const SegmentView& segment : segments)
         text += segment.display;
     return text;
 }

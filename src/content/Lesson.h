@@ -84,6 +84,19 @@ struct Segment
 /// -1 when the record has fewer, or k < 1.
 qsizetype segmentCaret(QStringView record, int k);
 
+/// One display segment of a record's English field, as parts of the record's own text.
+struct SegmentView
+{
+    QStringView display; ///< the text before the first "$" (or the whole segment)
+    QStringView word;    ///< the dictionary form between the two "$"; empty for a non-word
+    bool isWord = false; ///< the segment carries a "$"
+    bool keyWord = false;
+    qsizetype caretPos = 0; ///< 0-based position of the "^" that opens the segment
+};
+
+/// The segments of a record's English field, in order, as views valid while record is.
+QVector<SegmentView> recordSegmentViews(QStringView record);
+
 /// The segments of a record's English field, in order.
 QVector<Segment> recordSegments(QStringView record);
 

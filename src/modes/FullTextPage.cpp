@@ -20,23 +20,31 @@ void buildFullTextCells(MainState& state, const TextMeasurer& measurer)
     view.AllWordLine[0] = ViewElement{};
     view.cellSentence = {0};
 
-    // A lesson repeats its words: each distinct caption is shaped once (shaping is most of the
-    // cost of opening a long lesson).
-    QHash<QString, int> widths;
-    auto widthOf = [&](const QString& caption) {
-        auto known = widths.constFind(caption);
-        if (known == widths.cend())
-            known =
-                widths.insert(caption, measurer.measure(caption, TextFont::FullTextWord).width());
+    // A lesson repeats its words: each distinct caption is measured once, and its cells share
+    // one copy of it. The keys are views into the lesson's records, which outlive this loop.
+    struct Caption
+    {
+        QString text;
+        int width = 0;
+    };
+    QHash<QStringView, Caption> captions;
+    auto captionOf = [&](QStringView display) -> const Caption& {
+        auto known = captions.constFind(display);
+        if (known == captions.cend()) {
+            const QString text = display.toString();
+            known = captions.insert(
+                display, Caption{text, measurer.measure(text, TextFont::FullTextWord).width()});
+        }
         return *known;
     };
 
     for (int s = 1; s <= state.SentenceCount; ++s) {
         const QString& record = state.record(s);
-        for (const Segment& segment : recordSegments(record)) {
+        for (const SegmentView& segment : recordSegmentViews(record)) {
+            const Caption& caption = captionOf(segment.display);
             ViewElement cell;
-            cell.caption = segment.display;
-            cell.geometry.width = widthOf(segment.display);
+            cell.caption = caption.text;
+            cell.geometry.width = caption.width;
             cell.geometry.height = lineHeight;
             if (segment.keyWord)
                 cell.foreground = keyColour;

@@ -28,7 +28,7 @@ void centreFullTextView(MainState& state);
 /// True for an end-marker cell (its caption begins with "#").
 inline bool isEndMarker(const ViewElement& cell)
 {
-    return cell.caption.startsWith(u'#');
+    return !cell.caption.isEmpty() && cell.caption.front() == u'#';
 }
 
 /// True when text begins with a letter a-z of either case.

@@ -1,10 +1,6 @@
 #include "Fonts.h"
 
-#include <QFontMetricsF>
 #include <QStringList>
-
-#include <array>
-#include <cmath>
 
 namespace kelvaro {
 
@@ -58,32 +54,6 @@ QFont interfaceFont(int pointSize, bool bold)
     f.setPointSize(pointSize);
     f.setBold(bold);
     return f;
-}
-
-QtTextMeasurer::QtTextMeasurer(int logicalDpi)
-    : m_twipsPerPixel(logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0)
-{
-}
-
-QtTextMeasurer::~QtTextMeasurer() = default;
-
-const QFontMetricsF& QtTextMeasurer::metrics(TextFont font) const
-{
-    auto& m = m_metrics[size_t(font)];
-    if (!m)
-        m = std::make_unique<QFontMetricsF>(fontFor(font));
-    return *m;
-}
-
-QSize QtTextMeasurer::measure(const QString& text, TextFont font) const
-{
-    const double width = metrics(font).horizontalAdvance(text);
-    return QSize(int(std::ceil(width * m_twipsPerPixel)), lineHeight(font));
-}
-
-int QtTextMeasurer::lineHeight(TextFont font) const
-{
-    return int(std::ceil(metrics(font).height() * m_twipsPerPixel));
 }
 
 } // namespace kelvaro

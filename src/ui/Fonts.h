@@ -4,11 +4,6 @@
 
 #include <QFont>
 
-#include <array>
-#include <memory>
-
-class QFontMetricsF;
-
 namespace kelvaro {
 
 /// Maps the content's font names to the faces installed on this desktop ("Arial" to a
@@ -20,20 +15,5 @@ QFont fontFor(TextFont font);
 
 /// The font of captions and buttons.
 QFont interfaceFont(int pointSize = 10, bool bold = false);
-
-/// Measures with the real fonts at the screen's DPI, in twips.
-class QtTextMeasurer : public TextMeasurer
-{
-public:
-    explicit QtTextMeasurer(int logicalDpi);
-    ~QtTextMeasurer() override;
-    QSize measure(const QString& text, TextFont font) const override;
-    int lineHeight(TextFont font) const override;
-
-private:
-    const QFontMetricsF& metrics(TextFont font) const;
-    double m_twipsPerPixel;
-    mutable std::array<std::unique_ptr<QFontMetricsF>, 7> m_metrics;
-};
 
 } // namespace kelvaro

@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "QtBackgroundWork.h"
 #include "QtDesktopPorts.h"
+#include "QtTextMeasurer.h"
 #include "QtTimer.h"
 #include "SignalCloser.h"
 
