@@ -74,6 +74,15 @@ QString syntheticLesson(int sentences, int words, int first = 0)
     return lessonText(records);
 }
 
+/// The shell's context with the real text measurer in place of the fake.
+MainContext contextWithMeasurer(ShellFixture& shell, const TextMeasurer& measurer)
+{
+    return MainContext(shell.folder.root(),
+                       Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
+                             shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback,
+                             shell.background});
+}
+
 /// Args: sentences, words per sentence, 1 when the file is in the rich-text form the program
 /// itself saves (0: plain code page 936 as content makers write it).
 void BM_OpenLesson(benchmark::State& state)
@@ -92,10 +101,7 @@ void BM_OpenLesson(benchmark::State& state)
         return;
     }
     const QtTextMeasurer measurer(shell.screen.logicalDpi());
-    MainContext context(shell.folder.root(),
-                        Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
-                              shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback,
-                              shell.background});
+    MainContext context = contextWithMeasurer(shell, measurer);
     // Start-up opens the remembered lesson 1 once: fonts and caches are warm from here on.
     if (!startUp(context) || context.state.SentenceCount != sentences) {
         state.SkipWithError("start-up did not open the lesson");
@@ -139,10 +145,7 @@ void BM_OpenNewLesson(benchmark::State& state)
         return;
     }
     const QtTextMeasurer measurer(shell.screen.logicalDpi());
-    MainContext context(shell.folder.root(),
-                        Ports{shell.timers, shell.lessonPlayer, shell.wordPlayer, shell.dialogs,
-                              shell.desktop, shell.screen, measurer, shell.recorder, shell.feedback,
-                              shell.background});
+    MainContext context = contextWithMeasurer(shell, measurer);
     if (!startUp(context) || context.state.SentenceCount != sentences) {
         state.SkipWithError("start-up did not open the lesson");
         return;

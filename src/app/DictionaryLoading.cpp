@@ -1,7 +1,5 @@
 #include "DictionaryLoading.h"
 
-#include <chrono>
-
 namespace kelvaro {
 
 DictionaryLoading::DictionaryLoading(Dictionary dictionary) : m_dictionary(std::move(dictionary)) {}
@@ -29,12 +27,6 @@ void DictionaryLoading::start(const QString& path, std::function<void()> finishe
             finished();
         return loaded;
     });
-}
-
-bool DictionaryLoading::ready() const
-{
-    return !m_pending.valid() ||
-           m_pending.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 const Dictionary& DictionaryLoading::get()

@@ -25,8 +25,6 @@ public:
 
     /// Starts loading path; finished (if given) is called on the loading thread when it is done.
     void start(const QString& path, std::function<void()> finished = {});
-    /// Whether the load is over (or was never started).
-    bool ready() const;
     /// The dictionary, after waiting for the load; empty when the file could not be read.
     const Dictionary& get();
     /// The load's error message, once: empty when it read, or when it was taken before.
