@@ -25,6 +25,8 @@ PACKAGES=(
   libaubio-dev
   # aubio is linked statically (its shared library pulls in a whole codec stack); its FFT is fftw3
   libfftw3-dev
+  # aligning a plain transcript with its recording: the text is spoken by espeak-ng's library
+  libespeak-ng-dev
   # Qt's own dialog texts in Chinese ("确定" instead of "OK")
   qt6-translations-l10n
   # tests and benchmarks
