@@ -145,16 +145,25 @@ private:
 
 int startOnce(int argc, char** argv, double mainEntryMs, bool memory)
 {
+    // KELVARO_PROBE_PHASES=1 prints to stderr when each phase of the start ends.
+    const bool phases = qEnvironmentVariableIsSet("KELVARO_PROBE_PHASES");
+    auto phase = [&](const char* name) {
+        if (phases)
+            std::fprintf(stderr, "%7.1f ms  %s\n", nowMs(CLOCK_MONOTONIC) - mainEntryMs, name);
+    };
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Player"));
+    phase("application");
     StderrDialogs dialogs;
     kelvaro::PlayerApplication player(QString::fromLocal8Bit(argv[1]), &dialogs);
+    phase("window built");
     FirstPaintExit probe(mainEntryMs, memory);
     player.window().installEventFilter(&probe);
     if (!player.start()) {
         std::fprintf(stderr, "start-up failed\n");
         return 1;
     }
+    phase("started and shown");
     QTimer::singleShot(20000, [] {
         std::fprintf(stderr, "no paint within 20 s\n");
         std::_Exit(2);

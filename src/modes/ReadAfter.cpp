@@ -1,5 +1,7 @@
 #include "ReadAfter.h"
 
+#include <utility>
+
 namespace kelvaro {
 
 QString microphoneMissingNotice()
@@ -12,6 +14,12 @@ void openRecorder(MainState& state, VoiceRecorder& recorder)
     recorder.close();
     recorder.open(state.folder.recorder());
     state.readAfter.microphoneMissing = !recorder.microphoneAvailable();
+}
+
+bool checkMicrophone(MainState& state, const VoiceRecorder& recorder)
+{
+    const bool missing = !recorder.microphoneAvailable();
+    return std::exchange(state.readAfter.microphoneMissing, missing) != missing;
 }
 
 void startRecording(MainState& state, VoiceRecorder& recorder)

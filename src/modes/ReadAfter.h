@@ -23,4 +23,7 @@ QString microphoneMissingNotice();
 /// there is a microphone.
 void openRecorder(MainState& state, VoiceRecorder& recorder);
 
+/// Notes again whether there is a microphone; true when that changed.
+bool checkMicrophone(MainState& state, const VoiceRecorder& recorder);
+
 } // namespace kelvaro

@@ -52,7 +52,7 @@ void QtVoiceRecorder::close()
 
 bool QtVoiceRecorder::microphoneAvailable() const
 {
-    return !QMediaDevices::defaultAudioInput().isNull();
+    return m_checkDeferred || !QMediaDevices::defaultAudioInput().isNull();
 }
 
 void QtVoiceRecorder::record()

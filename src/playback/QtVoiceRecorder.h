@@ -30,9 +30,14 @@ public:
     double playbackPosition() const override;
     std::vector<short> take() const override;
     double takeSeconds() const override;
+    /// Between deferDeviceCheck() and devicesReady() this answers yes without asking the system,
+    /// which waits for the sound server: the window paints first and asks right after.
     bool microphoneAvailable() const override;
+    void deferDeviceCheck() { m_checkDeferred = true; }
+    void devicesReady() { m_checkDeferred = false; }
 
 private:
+    bool m_checkDeferred = false;
     QByteArray m_captured; ///< in m_captureFormat, until the stop
     QAudioFormat m_captureFormat;
     QByteArray m_take;   ///< 16 kHz mono 16-bit

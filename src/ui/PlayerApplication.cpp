@@ -11,20 +11,60 @@
 
 #include "app/MainController.h"
 #include "app/StartUp.h"
+#include "modes/ReadAfter.h"
+#include "playback/DeferredAudioOutput.h"
 #include "playback/LessonPlayer.h"
 #include "playback/QtAudioOutput.h"
 #include "playback/QtVoiceRecorder.h"
 #include "playback/WavPlayer.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace kelvaro {
+
+namespace {
+
+DeferredAudioOutput* deferredOutput(int bufferMs = 100)
+{
+    return new DeferredAudioOutput([bufferMs] { return makeAudioOutput(bufferMs); });
+}
+
+/// Runs a call once, right after the watched widget's first paint (or when run() comes first).
+class AfterFirstPaint : public QObject
+{
+public:
+    explicit AfterFirstPaint(std::function<void()> call) : m_call(std::move(call)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_call) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, &AfterFirstPaint::run, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+    void run()
+    {
+        if (m_call)
+            std::exchange(m_call, {})();
+    }
+
+private:
+    std::function<void()> m_call;
+};
+
+} // namespace
 
 struct PlayerApplication::Parts
 {
     Parts(const QString& folder, Dialogs* chosenDialogs, VoiceRecorder* chosenRecorder)
-        : screen(), measurer(screen.logicalDpi()), scale(screen.logicalDpi()),
+        : lessonOutput(deferredOutput()), wordOutput(deferredOutput()),
+          effectsOutput(deferredOutput(50)), screen(), measurer(screen.logicalDpi()),
+          scale(screen.logicalDpi()),
           context(folder,
                   Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
                         desktop, screen, measurer, chosenRecorder ? *chosenRecorder : recorder,
@@ -33,20 +73,36 @@ struct PlayerApplication::Parts
     {
     }
 
+    /// The sound devices are opened once the window has painted; the players own the outputs.
+    void openAudioDevices()
+    {
+        for (DeferredAudioOutput* output : {lessonOutput, wordOutput, effectsOutput})
+            output->open();
+        recorder.devicesReady();
+    }
+
+    DeferredAudioOutput* lessonOutput;
+    DeferredAudioOutput* wordOutput;
+    DeferredAudioOutput* effectsOutput;
     QtScreen screen;
     QtTimerFactory timers;
-    LessonPlayer lessonPlayer{makeAudioOutput()};
-    WavPlayer wordPlayer{makeAudioOutput()};
+    LessonPlayer lessonPlayer{std::unique_ptr<AudioOutput>(lessonOutput)};
+    WavPlayer wordPlayer{std::unique_ptr<AudioOutput>(wordOutput)};
     QtDialogs dialogs;
     QtDesktop desktop;
     QtTextMeasurer measurer;
     QtVoiceRecorder recorder;
-    DesktopSoundEffects soundEffects{makeAudioOutput(50)};
+    DesktopSoundEffects soundEffects{std::unique_ptr<AudioOutput>(effectsOutput)};
     TwipScale scale;
     MainContext context;
     MainController controller;
     MainWindow window;
     SignalCloser signalCloser;
+    AfterFirstPaint devicesAfterPaint{[this] {
+        openAudioDevices();
+        if (checkMicrophone(context.state, context.ports.recorder))
+            window.refresh();
+    }};
     // Last, so it goes first: it waits for a job still running and drops the results not yet
     // delivered, which would otherwise reach a context already gone.
     QtBackgroundWork background;
@@ -57,6 +113,11 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
 {
     registerFontSubstitutions();
     m_parts = std::make_unique<Parts>(programFolder, dialogs, recorder);
+    for (DeferredAudioOutput* output :
+         {m_parts->lessonOutput, m_parts->wordOutput, m_parts->effectsOutput})
+        output->holdUntilOpen();
+    m_parts->recorder.deferDeviceCheck();
+    m_parts->window.installEventFilter(&m_parts->devicesAfterPaint);
     m_parts->dialogs.setParent(&m_parts->window);
     QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
                      &QWidget::close);
@@ -89,6 +150,8 @@ bool PlayerApplication::start()
     if (!context.state.geometry.maximised)
         window->move(screen.center() - QPoint(window->width() / 2, window->height() / 2));
     window->show();
+    // A window that is not painted soon (started minimised) still gets its sound.
+    QTimer::singleShot(1000, &m_parts->devicesAfterPaint, &AfterFirstPaint::run);
     return true;
 }
 
