@@ -10,6 +10,7 @@
 #include "WordSpeaking.h"
 
 #include "content/BookList.h"
+#include "content/OwnPlace.h"
 #include "content/TextFile.h"
 #include "content/TextRules.h"
 #include "modes/FullTextPage.h"
@@ -134,6 +135,15 @@ bool startUp(MainContext& context)
     }
     state.lessonNames = names.value();
     loadLibrary(context);
+    // An own lesson is found again by its book and number, wherever its node went since.
+    if (const std::optional<OwnPlace> place = loadOwnPlace(state.folder.ownPlace());
+        place && place->node == state.LessonNode) {
+        const int book = bookIndex(state.library, place->book);
+        if (book > 0 && !state.library[book].lessonNames.isEmpty())
+            state.LessonNode =
+                nodeOfPlace(state.library, book,
+                            std::min(place->lesson, int(state.library[book].lessonNames.size())));
+    }
     // A remembered node beyond the tree opens its nearest lesson.
     state.LessonNode = nearestLessonNode(state.library, state.LessonNode);
     state.PreviousLessonNode = state.LessonNode;
@@ -176,6 +186,11 @@ Status shutDown(MainContext& context)
     o.mainPictureTop = state.translation.scroll.page.top;
     o.moveImageTop = state.translation.scroll.thumbTop;
     o.windowMaximised = state.geometry.maximised;
+    std::optional<OwnPlace> place;
+    if (state.lessonOpen && state.BookName != builtInBookName())
+        place = OwnPlace{state.BookName, state.LessonNumber, state.LessonNode};
+    // Losing it costs only the way back to an own lesson after its book changed.
+    (void)saveOwnPlace(state.folder.ownPlace(), place);
     return saveSettings(state.folder.settings(), o);
 }
 

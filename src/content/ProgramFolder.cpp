@@ -87,6 +87,11 @@ QString ProgramFolder::ownBookList() const
     return path(QStringLiteral("SETTING/BookList.dat"));
 }
 
+QString ProgramFolder::ownPlace() const
+{
+    return path(QStringLiteral("SETTING/OwnPlace.dat"));
+}
+
 QString ProgramFolder::wordRecording(const QString& word) const
 {
     if (word.isEmpty())

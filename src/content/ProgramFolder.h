@@ -23,6 +23,8 @@ public:
     QString ownLessonAudio(const QString& book, int lessonNumber) const;
     /// The list of the learner's own books, in the order the library shows them.
     QString ownBookList() const;
+    /// Where the learner was in an own book when the player last closed.
+    QString ownPlace() const;
     /// "Word/<first character>/<word>.wav"; empty for an empty word.
     QString wordRecording(const QString& word) const;
     QString dictionary() const;

@@ -4,8 +4,11 @@
 
 #include "app/LessonOpening.h"
 #include "app/LibraryLoading.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
+
+#include <QFileInfo>
 
 using namespace kelvaro;
 
@@ -97,4 +100,59 @@ TEST_F(OwnBooksTest, TheRememberedNodeOfAnOwnLessonOpensItAtStartUp)
     EXPECT_EQ(nearestLessonNode(state().library, ownNode(0)), ownNode(1));
     EXPECT_EQ(nearestLessonNode(state().library, 10000), ownNode(2));
     EXPECT_EQ(nearestLessonNode(state().library, 0), 2);
+}
+
+// The settings keep only the node; a lesson added to an earlier own book (by the import, while
+// the player was closed) moves every node after it.
+TEST_F(OwnBooksTest, AnOwnLessonIsOpenedAgainAfterAnEarlierBookGainedALesson)
+{
+    ASSERT_TRUE(shell.folder.writeCp936(QStringLiteral("SETTING/BookList.dat"),
+                                        QStringLiteral("^My Book^Second Book^")));
+    ASSERT_TRUE(shell.folder.writeCp936(QStringLiteral("SETTING/BookList/Second Book.dat"),
+                                        QStringLiteral("^Chapter one^Chapter two^")));
+    for (int n = 1; n <= 2; ++n) {
+        const QString record =
+            lessonRecord(QStringLiteral("^Second $book$^.^"), QStringLiteral("第二本书"),
+                         QStringLiteral("0.5"), QStringLiteral("1.25"));
+        ASSERT_TRUE(shell.folder.writeCp936(QStringLiteral("Book/Second Book/%1.dat").arg(n),
+                                            lessonText({record})));
+    }
+    ASSERT_TRUE(shell.startUp());
+    treeNodeClicked(context(), nodeOfPlace(state().library, 2, 2));
+    ASSERT_EQ(state().BookName, QStringLiteral("Second Book"));
+    ASSERT_TRUE(shutDown(context()).ok());
+
+    // My Book gains a third lesson: Second Book's nodes move down by one.
+    ASSERT_TRUE(shell.folder.writeCp936(QStringLiteral("SETTING/BookList/My Book.dat"),
+                                        QStringLiteral("^Episode one^Episode two^Episode three^")));
+    shell.restart();
+    ASSERT_TRUE(shell.startUp());
+    EXPECT_EQ(state().BookName, QStringLiteral("Second Book"));
+    EXPECT_EQ(state().LessonNumber, 2);
+    EXPECT_EQ(state().LessonNode, nodeOfPlace(state().library, 2, 2));
+
+    // Back in the built-in book, nothing of the own place is left to mislead the next start.
+    treeNodeClicked(context(), 2);
+    ASSERT_TRUE(shutDown(context()).ok());
+    EXPECT_FALSE(QFileInfo::exists(state().folder.ownPlace()));
+    shell.restart();
+    ASSERT_TRUE(shell.startUp());
+    EXPECT_EQ(state().BookName, builtInBookName());
+    EXPECT_EQ(state().LessonNumber, 1);
+}
+
+// The settings were given another node since (by another copy of the program, or by hand): the
+// node holds, not the own place.
+TEST_F(OwnBooksTest, AnOwnPlaceThatDoesNotMatchTheSettingsIsIgnored)
+{
+    ASSERT_TRUE(shell.startUp());
+    treeNodeClicked(context(), ownNode(2));
+    ASSERT_TRUE(shutDown(context()).ok());
+    Settings settings = state().options;
+    settings.lessonNode = 3; // built-in lesson 2
+    ASSERT_TRUE(shell.writeSettings(settings));
+    shell.restart();
+    ASSERT_TRUE(shell.startUp());
+    EXPECT_EQ(state().BookName, builtInBookName());
+    EXPECT_EQ(state().LessonNumber, 2);
 }
