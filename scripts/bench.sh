@@ -11,7 +11,8 @@ REPS="${1:-5}"
 bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j "$(nproc)" \
-  --target kelvaro_bench kelvaro_window_bench kelvaro-startup-probe kelvaro-demo >/dev/null
+  --target kelvaro_bench kelvaro_window_bench kelvaro-startup-probe kelvaro-demo kelvaro-tool \
+  >/dev/null
 BIN=build-release/bin
 export QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=null
 
@@ -32,6 +33,25 @@ bench() { # binary filter name
 bench kelvaro_bench 'BM_Mp3SeekIndexBuilt|BM_PlaySentenceRightAfterOpening' audio
 bench kelvaro_window_bench 'BM_OpenLesson|BM_KeyWordStep|BM_ReadAfterStopToComparison' window
 
+seconds() { python3 -c 'import time; print(time.monotonic())'; }
+
+# A learner's import: the audio benchmark's half-hour mp3 with an LRC of 720 sentences.
+HALF="${TMPDIR:-/tmp}/kelvaro-bench-audio/half-hour-44k-stereo-vbr.mp3"
+if [ -f "$HALF" ]; then
+  python3 -c '
+for i in range(720):
+    t = i * 2.5
+    print("[%02d:%05.2f]Sentence number %d of the half hour. / 第%d句" % (t // 60, t % 60, i + 1, i + 1))
+' >"$OUT/half.lrc"
+  for _ in $(seq "$REPS"); do
+    rm -rf "$OUT/import" && mkdir -p "$OUT/import"
+    start=$(seconds)
+    "$BIN/kelvaro-tool" import --folder "$OUT/import" --book "Half hour" "$HALF" "$OUT/half.lrc" \
+      >/dev/null
+    python3 -c "print(($(seconds) - $start) * 1000)"
+  done >"$OUT/import-lrc"
+fi
+
 startups() { # platform file
   for _ in $(seq "$REPS"); do
     QT_QPA_PLATFORM="$1" "$BIN/kelvaro-startup-probe" "$FULL" 2>/dev/null |
@@ -39,6 +59,21 @@ startups() { # platform file
   done >"$OUT/$2"
 }
 startups offscreen startup-offscreen
+# The same book with 50 own books of 200 lessons each in the tree.
+MANY="${TMPDIR:-/tmp}/kelvaro-fifty-own-books"
+if [ ! -f "$MANY/SETTING/BookList.dat" ]; then
+  rm -rf "$MANY" && cp -r "$FULL" "$MANY"
+  python3 - "$MANY" <<'EOF'
+import os, sys
+setting = os.path.join(sys.argv[1], "SETTING")
+books = ["Own book %02d" % b for b in range(1, 51)]
+open(os.path.join(setting, "BookList.dat"), "w").write("^" + "^".join(books) + "^")
+for book in books:
+    lessons = ["%s, lesson %03d" % (book, n) for n in range(1, 201)]
+    open(os.path.join(setting, "BookList", book + ".dat"), "w").write("^" + "^".join(lessons) + "^")
+EOF
+fi
+FULL="$MANY" startups offscreen startup-many
 if command -v Xvfb >/dev/null; then
   Xvfb :97 -screen 0 1280x800x24 >/dev/null 2>&1 &
   XVFB_PID=$!
@@ -75,6 +110,7 @@ print("| What | Median / min | Goal |")
 print("|---|---|---|")
 row("Start-up to painted window, full-size book, offscreen", lines("startup-offscreen"), "< 100 ms")
 row("Start-up to painted window, full-size book, under X", lines("startup-x"), "< 100 ms")
+row("Start-up, the same with 50 own books of 200 lessons, offscreen", lines("startup-many"), "< 100 ms")
 row("Seek index of a 30-minute VBR stereo mp3", runs("audio", "BM_Mp3SeekIndexBuilt/iterations:10"), "< 50 ms (aim < 10)")
 row("First sample right after opening a lesson",
     runs("audio", "BM_PlaySentenceRightAfterOpening/iterations:10/manual_time") or
@@ -87,6 +123,7 @@ for sentences in (200, 2000, 20000):
 row("One key-word step, 2,000 sentences", runs("window", "BM_KeyWordStep"), "independent of length")
 row("\"停止\" to comparison, sentence not yet analysed",
     runs("window", "BM_ReadAfterStopToComparison/lessonReady:0"), "< 50 ms")
+row("Import of a 30-minute mp3 with its LRC (720 sentences), whole command", lines("import-lrc"), "< 2 s")
 memory = lines("memory")
 if memory:
     print(f"| Resident memory, full-size book (now / peak) | {memory[0]:.1f} / {memory[1]:.1f} MiB | < 100 MB |")
