@@ -3,19 +3,23 @@
 #include "DesktopSoundEffects.h"
 #include "Fonts.h"
 #include "MainWindow.h"
+#include "ProcessImportRunner.h"
 #include "QtBackgroundWork.h"
 #include "QtDesktopPorts.h"
+#include "QtImportDialog.h"
 #include "QtTextMeasurer.h"
 #include "QtTimer.h"
 #include "SignalCloser.h"
 
 #include "app/MainController.h"
+#include "app/OwnMaterialController.h"
 #include "app/StartUp.h"
 #include "playback/LessonPlayer.h"
 #include "playback/QtAudioOutput.h"
 #include "playback/QtVoiceRecorder.h"
 #include "playback/WavPlayer.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -29,7 +33,8 @@ struct PlayerApplication::Parts
                   Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
                         desktop, screen, measurer, chosenRecorder ? *chosenRecorder : recorder,
                         soundEffects, background}),
-          controller(context), window(controller, scale)
+          controller(context), window(controller, scale), importDialog(new QtImportDialog(&window)),
+          ownMaterial(context, *importDialog, importRunner)
     {
     }
 
@@ -46,6 +51,11 @@ struct PlayerApplication::Parts
     MainContext context;
     MainController controller;
     MainWindow window;
+    // The kelvaro-tool installed beside the player (the package puts both into /usr/bin).
+    ProcessImportRunner importRunner{QCoreApplication::applicationDirPath() +
+                                     QStringLiteral("/kelvaro-tool")};
+    QtImportDialog* importDialog; ///< owned by the window
+    OwnMaterialController ownMaterial;
     SignalCloser signalCloser;
     // Last, so it goes first: it waits for a job still running and drops the results not yet
     // delivered, which would otherwise reach a context already gone.
@@ -58,6 +68,15 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
     registerFontSubstitutions();
     m_parts = std::make_unique<Parts>(programFolder, dialogs, recorder);
     m_parts->dialogs.setParent(&m_parts->window);
+    Parts& parts = *m_parts;
+    QObject::connect(&parts.window, &MainWindow::importRequested, &parts.ownMaterial,
+                     &OwnMaterialController::importRequested);
+    QObject::connect(&parts.window, &MainWindow::renameLessonRequested, &parts.ownMaterial,
+                     &OwnMaterialController::renameRequested);
+    QObject::connect(&parts.window, &MainWindow::removeLessonRequested, &parts.ownMaterial,
+                     &OwnMaterialController::removeRequested);
+    QObject::connect(&parts.ownMaterial, &OwnMaterialController::changed, &parts.window,
+                     &MainWindow::refresh);
     QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
                      &QWidget::close);
 }
