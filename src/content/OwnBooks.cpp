@@ -376,10 +376,13 @@ Status removeOwnLesson(const ProgramFolder& folder, const QString& book, int num
         // Nothing lists the book once the own-book list goes without it; then its files go.
         QStringList books = files->books;
         books.removeAll(book);
-        if (Status s = journal.write(folder.ownBookList(), bookListText(files->books),
-                                     bookListText(books));
-            !s)
-            return s;
+        // A list needs one name at least ("^" alone does not read): no books, no list.
+        const Status listed = books.isEmpty()
+                                  ? journal.remove(folder.ownBookList(), bookListText(files->books))
+                                  : journal.write(folder.ownBookList(), bookListText(files->books),
+                                                  bookListText(books));
+        if (!listed)
+            return listed;
         if (Status s = journal.remove(resultsPath, files->results); !s)
             return journal.undo(s);
         if (Status s = journal.remove(listPath, bookListText(files->lessons)); !s)

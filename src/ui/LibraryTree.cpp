@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -131,6 +132,15 @@ void LibraryTree::contextMenuEvent(QContextMenuEvent* event)
     }
     menu.exec(event->globalPos());
     event->accept();
+}
+
+void LibraryTree::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
 }
 
 void LibraryTree::selectNode(int node)

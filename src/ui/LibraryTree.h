@@ -33,6 +33,8 @@ protected:
     /// The tree's menu: "导入课程…" anywhere; on a lesson of an own book also renaming and
     /// removing it.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// A right press only opens the menu: the lesson open stays the one selected.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void addBook(const QString& title, const QStringList& lessons);

@@ -158,6 +158,7 @@ void QtImportDialog::showRunning(bool running)
         entry->setEnabled(!running);
     m_align->setEnabled(!running && !m_alignLocked);
     m_progress->setVisible(running);
+    adjustSize();
     if (running)
         m_cancel->setFocus();
 }
@@ -171,6 +172,7 @@ void QtImportDialog::showProblem(const QString& message)
 {
     m_problem->setText(message);
     m_problem->setVisible(!message.isEmpty());
+    adjustSize(); // the entries keep their height under a message of several lines
 }
 
 void QtImportDialog::close()

@@ -145,6 +145,13 @@ TEST_F(OwnLessonEditsTest, RemovingTheOnlyLessonRemovesTheBook)
 
     // A new book of that title starts again at lesson 1, with no stale results entry.
     EXPECT_EQ(nextLessonNumber(folder, kSmall).value(), 1);
+
+    // The last own book leaves no list that cannot be read.
+    for (int n = 3; n >= 1; --n)
+        ASSERT_TRUE(removeOwnLesson(folder, kBook, n)) << n;
+    const Result<QStringList> none = loadOwnBooks(folder);
+    ASSERT_TRUE(none) << none.error().toStdString();
+    EXPECT_TRUE(none->isEmpty());
 }
 
 TEST_F(OwnLessonEditsTest, RenamingKeepsTheStarWhereverTheEntryStands)
