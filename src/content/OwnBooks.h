@@ -39,4 +39,17 @@ struct OwnLesson
 /// an interrupted write leaves no entry that points at a missing file.
 Result<int> addOwnLesson(const ProgramFolder& folder, const OwnLesson& lesson);
 
+/// Gives lesson number of the own book a new name in its book list and its results entry,
+/// keeping the entry's star. Refused (nothing written) for a name checkLessonName refuses, a
+/// book that is not an own book, a lesson it does not have or a folder that cannot be written.
+Status renameOwnLesson(const ProgramFolder& folder, const QString& book, int number,
+                       const QString& name);
+
+/// Removes lesson number of the own book: its entries in the book list and results, its lesson
+/// file and recording; the later lessons move down one number, files and all, so the book stays
+/// numbered 1..n. The book's last lesson takes the book with it (own-book list, book list,
+/// results). Lists are rewritten before files move, so no list points at a missing file; a
+/// folder that cannot be written refuses the removal before anything changes.
+Status removeOwnLesson(const ProgramFolder& folder, const QString& book, int number);
+
 } // namespace kelvaro

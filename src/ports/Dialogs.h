@@ -25,6 +25,21 @@ public:
         (void)text;
         return false;
     }
+    /// As question, but with No the default button: for a step that cannot be undone.
+    virtual bool questionDefaultNo(const QString& title, const QString& text)
+    {
+        return question(title, text);
+    }
+    /// A modal box asking for one line of text, prefilled with initial; nullopt when cancelled
+    /// (or when the port cannot ask).
+    virtual std::optional<QString> askText(const QString& title, const QString& label,
+                                           const QString& initial)
+    {
+        (void)title;
+        (void)label;
+        (void)initial;
+        return std::nullopt;
+    }
 };
 
 } // namespace kelvaro

@@ -2,7 +2,10 @@
 
 #include "Theme.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -108,6 +111,36 @@ void LibraryTree::addBook(const QString& title, const QStringList& lessons)
     }
     root->addChildren(items);
     root->setExpanded(true);
+}
+
+void LibraryTree::contextMenuEvent(QContextMenuEvent* event)
+{
+    QTreeWidgetItem* item = itemAt(viewport()->mapFromGlobal(event->globalPos()));
+    // The first book is the built-in one; the others are the learner's own.
+    const bool ownLesson = item && item->parent() && indexOfTopLevelItem(item->parent()) > 0;
+    const int node = nodeOf(item);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("LibraryMenu"));
+    connect(menu.addAction(QStringLiteral("导入课程…")), &QAction::triggered, this,
+            &LibraryTree::importRequested);
+    if (ownLesson) {
+        menu.addSeparator();
+        connect(menu.addAction(QStringLiteral("重命名课程…")), &QAction::triggered, this,
+                [this, node] { emit renameRequested(node); });
+        connect(menu.addAction(QStringLiteral("删除课程…")), &QAction::triggered, this,
+                [this, node] { emit removeRequested(node); });
+    }
+    menu.exec(event->globalPos());
+    event->accept();
+}
+
+void LibraryTree::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
 }
 
 void LibraryTree::selectNode(int node)

@@ -23,6 +23,18 @@ public:
 
 signals:
     void nodeClicked(int node);
+    /// "导入课程…" of the tree's menu.
+    void importRequested();
+    /// "重命名课程…" / "删除课程…" on a lesson of an own book.
+    void renameRequested(int node);
+    void removeRequested(int node);
+
+protected:
+    /// The tree's menu: "导入课程…" anywhere; on a lesson of an own book also renaming and
+    /// removing it.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    /// A right press only opens the menu: the lesson open stays the one selected.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void addBook(const QString& title, const QStringList& lessons);

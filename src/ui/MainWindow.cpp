@@ -19,11 +19,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QUrl>
 #include <QWindow>
 
 namespace kelvaro {
@@ -58,6 +62,10 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
             &MainController::startMiniMode);
     connect(m_tabs, &TabBar::tabClicked, &controller, &MainController::tabClicked);
     connect(m_tree, &LibraryTree::nodeClicked, &controller, &MainController::treeNodeClicked);
+    connect(m_tree, &LibraryTree::importRequested, this, [this] { emit importRequested({}); });
+    connect(m_tree, &LibraryTree::renameRequested, this, &MainWindow::renameLessonRequested);
+    connect(m_tree, &LibraryTree::removeRequested, this, &MainWindow::removeLessonRequested);
+    setAcceptDrops(true);
     connect(&controller, &MainController::changed, this, &MainWindow::refresh);
     connect(&controller, &MainController::focusRequested, this, &MainWindow::applyFocus);
     qApp->installEventFilter(this);
@@ -173,6 +181,40 @@ void MainWindow::toggleMaximised()
         m_controller.maximise();
 }
 
+namespace {
+
+// The local files among the dropped addresses.
+QStringList droppedFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (data == nullptr)
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The dialog is modal: it opens once the drop is over, so the source is not kept waiting.
+    QMetaObject::invokeMethod(
+        this, [this, files] { emit importRequested(files); }, Qt::QueuedConnection);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_closed) {
@@ -246,6 +288,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseMove && watched == m_tree->viewport()) {
         m_controller.pointerMovedOver(PointerArea::Tree);
         return false;
+    }
+    if ((event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+         event->type() == QEvent::Drop) &&
+        watched != this && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        // Files dropped on a text box are imported too, not typed into it as their names.
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (droppedFiles(drop->mimeData()).isEmpty())
+            return false;
+        if (event->type() == QEvent::Drop)
+            dropEvent(drop);
+        else
+            drop->acceptProposedAction();
+        return true;
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);

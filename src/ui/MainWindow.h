@@ -36,7 +36,16 @@ public:
     /// The panel of mode's tab.
     ModePanel* panel(Mode mode) const { return m_panels[std::size_t(mode)]; }
 
+signals:
+    /// "导入课程…" (files empty) or files dropped on the window.
+    void importRequested(const QStringList& files);
+    /// The tree's "重命名课程…" / "删除课程…" on node.
+    void renameLessonRequested(int node);
+    void removeLessonRequested(int node);
+
 protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -3,13 +3,16 @@
 #include "DesktopSoundEffects.h"
 #include "Fonts.h"
 #include "MainWindow.h"
+#include "ProcessImportRunner.h"
 #include "QtBackgroundWork.h"
 #include "QtDesktopPorts.h"
+#include "QtImportDialog.h"
 #include "QtTextMeasurer.h"
 #include "QtTimer.h"
 #include "SignalCloser.h"
 
 #include "app/MainController.h"
+#include "app/OwnMaterialController.h"
 #include "app/StartUp.h"
 #include "modes/ReadAfter.h"
 #include "playback/DeferredAudioOutput.h"
@@ -18,6 +21,7 @@
 #include "playback/QtVoiceRecorder.h"
 #include "playback/WavPlayer.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -69,7 +73,8 @@ struct PlayerApplication::Parts
                   Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
                         desktop, screen, measurer, chosenRecorder ? *chosenRecorder : recorder,
                         soundEffects, background}),
-          controller(context), window(controller, scale)
+          controller(context), window(controller, scale), importDialog(new QtImportDialog(&window)),
+          ownMaterial(context, *importDialog, importRunner)
     {
     }
 
@@ -97,6 +102,11 @@ struct PlayerApplication::Parts
     MainContext context;
     MainController controller;
     MainWindow window;
+    // The kelvaro-tool installed beside the player (the package puts both into /usr/bin).
+    ProcessImportRunner importRunner{QCoreApplication::applicationDirPath() +
+                                     QStringLiteral("/kelvaro-tool")};
+    QtImportDialog* importDialog; ///< owned by the window
+    OwnMaterialController ownMaterial;
     SignalCloser signalCloser;
     AfterFirstPaint devicesAfterPaint{[this] {
         openAudioDevices();
@@ -119,6 +129,15 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
     m_parts->recorder.deferDeviceCheck();
     m_parts->window.installEventFilter(&m_parts->devicesAfterPaint);
     m_parts->dialogs.setParent(&m_parts->window);
+    Parts& parts = *m_parts;
+    QObject::connect(&parts.window, &MainWindow::importRequested, &parts.ownMaterial,
+                     &OwnMaterialController::importRequested);
+    QObject::connect(&parts.window, &MainWindow::renameLessonRequested, &parts.ownMaterial,
+                     &OwnMaterialController::renameRequested);
+    QObject::connect(&parts.window, &MainWindow::removeLessonRequested, &parts.ownMaterial,
+                     &OwnMaterialController::removeRequested);
+    QObject::connect(&parts.ownMaterial, &OwnMaterialController::changed, &parts.window,
+                     &MainWindow::refresh);
     QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
                      &QWidget::close);
 }

@@ -17,6 +17,9 @@ public:
     void warning(const QString& title, const QString& text) override;
     std::optional<int> chooseColour(int initial) override;
     bool question(const QString& title, const QString& text) override;
+    bool questionDefaultNo(const QString& title, const QString& text) override;
+    std::optional<QString> askText(const QString& title, const QString& label,
+                                   const QString& initial) override;
 
 private:
     QWidget* m_parent = nullptr;

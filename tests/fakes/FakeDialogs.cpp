@@ -24,6 +24,22 @@ bool FakeDialogs::question(const QString& title, const QString& text)
     return m_questionAnswer;
 }
 
+bool FakeDialogs::questionDefaultNo(const QString& title, const QString& text)
+{
+    m_messages.append({Kind::QuestionDefaultNo, title, text});
+    return m_questionAnswer;
+}
+
+std::optional<QString> FakeDialogs::askText(const QString& title, const QString& label,
+                                            const QString& initial)
+{
+    m_messages.append({Kind::TextRequest, title, label});
+    m_textRequests.append(initial);
+    if (m_textAnswers.isEmpty())
+        return std::nullopt;
+    return m_textAnswers.takeFirst();
+}
+
 int FakeDialogs::countMentioning(const QString& part) const
 {
     int count = 0;

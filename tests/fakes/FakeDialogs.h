@@ -2,6 +2,7 @@
 
 #include "ports/Dialogs.h"
 
+#include <QStringList>
 #include <QVector>
 
 namespace kelvaro {
@@ -11,7 +12,7 @@ namespace kelvaro {
 class FakeDialogs : public Dialogs
 {
 public:
-    enum class Kind { Information, Warning, Question };
+    enum class Kind { Information, Warning, Question, QuestionDefaultNo, TextRequest };
     struct Message
     {
         Kind kind;
@@ -23,6 +24,12 @@ public:
     void warning(const QString& title, const QString& text) override;
     std::optional<int> chooseColour(int initial) override;
     bool question(const QString& title, const QString& text) override;
+    /// Recorded as QuestionDefaultNo; answers what question answers.
+    bool questionDefaultNo(const QString& title, const QString& text) override;
+    /// Recorded as TextRequest (text: the label); answers the next preset text answer, or
+    /// nullopt (cancelled) when none is left.
+    std::optional<QString> askText(const QString& title, const QString& label,
+                                   const QString& initial) override;
 
     /// Every message box so far, in order.
     const QVector<Message>& messages() const { return m_messages; }
@@ -36,12 +43,18 @@ public:
     const QVector<int>& colourRequests() const { return m_colourRequests; }
     /// What question answers from now on (true: Yes).
     void setQuestionAnswer(bool yes) { m_questionAnswer = yes; }
+    /// What the next askText calls answer, in order.
+    void setTextAnswers(const QVector<std::optional<QString>>& answers) { m_textAnswers = answers; }
+    /// The initial texts askText was called with.
+    const QStringList& textRequests() const { return m_textRequests; }
 
 private:
     QVector<Message> m_messages;
     std::optional<int> m_chosenColour;
     QVector<int> m_colourRequests;
     bool m_questionAnswer = false;
+    QVector<std::optional<QString>> m_textAnswers;
+    QStringList m_textRequests;
 };
 
 } // namespace kelvaro
