@@ -34,10 +34,12 @@ std::optional<int> QtDialogs::chooseColour(int initial)
     return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
 }
 
-bool QtDialogs::question(const QString& title, const QString& text)
+bool QtDialogs::question(const QString& title, const QString& text, Answer defaultAnswer)
 {
     return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 defaultAnswer == Answer::No
+                                     ? QMessageBox::No
+                                     : QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 bool QtDesktop::openAddress(const QString& address)

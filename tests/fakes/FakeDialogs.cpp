@@ -18,9 +18,9 @@ std::optional<int> FakeDialogs::chooseColour(int initial)
     return m_chosenColour;
 }
 
-bool FakeDialogs::question(const QString& title, const QString& text)
+bool FakeDialogs::question(const QString& title, const QString& text, Answer defaultAnswer)
 {
-    m_messages.append({Kind::Question, title, text});
+    m_messages.append({Kind::Question, title, text, defaultAnswer});
     return m_questionAnswer;
 }
 

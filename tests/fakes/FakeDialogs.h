@@ -17,12 +17,14 @@ public:
         Kind kind;
         QString title;
         QString text;
+        Answer defaultAnswer = Answer::Yes; ///< a question's default button
     };
 
     void information(const QString& title, const QString& text) override;
     void warning(const QString& title, const QString& text) override;
     std::optional<int> chooseColour(int initial) override;
-    bool question(const QString& title, const QString& text) override;
+    bool question(const QString& title, const QString& text,
+                  Answer defaultAnswer = Answer::Yes) override;
 
     /// Every message box so far, in order.
     const QVector<Message>& messages() const { return m_messages; }
