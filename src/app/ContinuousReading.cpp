@@ -33,7 +33,7 @@ void stopReading(MainContext& context)
 void startReading(MainContext& context)
 {
     MainState& state = context.state;
-    if (state.SentenceCount == 0)
+    if (state.SentenceCount == 0 || !state.recordingProblem.isEmpty())
         return; // nothing to read: the buttons stay at rest
     FullTextView& view = state.fullText;
     view.readingRuns = true;

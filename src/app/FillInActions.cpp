@@ -98,6 +98,7 @@ void fillInTyped(MainContext& context, const QString& text)
     f.CurrentWordWriteText.caption = text;
     if (!hasBlank(state))
         return;
+    fitFillInBox(state, context.ports.measurer);
     const QString shown = blankDisplayText(state);
     if (fillsBlank(text, shown, f.SentenceWord)) {
         showBubble(state, f.Command1Enabled ? correctMessage() : lessonDoneMessage(),

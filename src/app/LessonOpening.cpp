@@ -107,6 +107,12 @@ bool openLesson(MainContext& context, bool reportMissing)
     const QString audio = lessonRecording(state);
     if (!audio.isEmpty())
         lessonPlayer.setFile(audio);
+    const QString playerError = audio.isEmpty() ? QString() : lessonPlayer.openError();
+    const bool recordingThere = fileExists(audio);
+    state.recordingProblem.clear();
+    if (!playerError.isEmpty())
+        state.recordingProblem = recordingThere ? QStringLiteral("这一课的录音文件无法读取")
+                                                : QStringLiteral("找不到这一课的录音文件");
 
     state.LessonTitle = lessonName(state, state.LessonNumber);
 
@@ -134,6 +140,13 @@ bool openLesson(MainContext& context, bool reportMissing)
     state.progressCaption =
         QStringLiteral("%1 / %2").arg(state.DictatedCount).arg(state.SentenceCount);
     applyTranslationReveal(context);
+    // Once per opening, not per sentence: the lesson is still there to read and to dictate.
+    if (!playerError.isEmpty())
+        context.ports.dialogs.warning(
+            QStringLiteral("提示"),
+            state.recordingProblem +
+                QStringLiteral("，句子不能朗读，也不能对比读音；课文、翻译和听写照常可用。\n\n") +
+                (recordingThere ? playerError : audio));
     return true;
 }
 

@@ -203,12 +203,13 @@ void OwnMaterialController::removeRequested(int node)
     const QString book = state.library[place.book].title;
     const QString name = state.library[place.book].lessonNames[place.lesson - 1];
     Dialogs& dialogs = m_context.ports.dialogs;
-    if (!dialogs.questionDefaultNo(QStringLiteral("删除课程"),
-                                   QStringLiteral("要删除课本 \"%1\" 的第 %2 课 \"%3\" 吗？\n\n"
-                                                  "这一课的课文、录音和成绩都将删除，不能恢复。")
-                                       .arg(book)
-                                       .arg(place.lesson)
-                                       .arg(name)))
+    if (!dialogs.question(QStringLiteral("删除课程"),
+                          QStringLiteral("要删除课本 \"%1\" 的第 %2 课 \"%3\" 吗？\n\n"
+                                         "这一课的课文、录音和成绩都将删除，不能恢复。")
+                              .arg(book)
+                              .arg(place.lesson)
+                              .arg(name),
+                          Dialogs::Answer::No))
         return;
     const bool wasOpen =
         state.lessonOpen && state.BookName == book && state.LessonNumber == place.lesson;

@@ -158,4 +158,29 @@ void clearBookResults(MainContext& context)
     focusWordBoxIfShown(context);
 }
 
+namespace {
+
+// A learner's progress goes in one click: Enter or Space on the question must keep it.
+bool learnerConfirms(MainContext& context, const QString& text)
+{
+    return context.state.lessonOpen &&
+           context.ports.dialogs.question(QStringLiteral("提示"), text, Dialogs::Answer::No);
+}
+
+} // namespace
+
+void confirmAndClearLessonResults(MainContext& context)
+{
+    if (learnerConfirms(context,
+                        QStringLiteral("确定要清除本课的全部听写成绩吗？\n清除后无法恢复。")))
+        clearLessonResults(context);
+}
+
+void confirmAndClearBookResults(MainContext& context)
+{
+    if (learnerConfirms(
+            context, QStringLiteral("确定要清除本册所有课文的全部听写成绩吗？\n清除后无法恢复。")))
+        clearBookResults(context);
+}
+
 } // namespace kelvaro

@@ -23,4 +23,10 @@ void clearLessonResults(MainContext& context);
 /// star go; the closing message names any file left as it was.
 void clearBookResults(MainContext& context);
 
+/// The "清除本课成绩" button: asks first ("否" the default); only "是" clears.
+void confirmAndClearLessonResults(MainContext& context);
+
+/// The "清除本册成绩" button: asks first ("否" the default); only "是" clears.
+void confirmAndClearBookResults(MainContext& context);
+
 } // namespace kelvaro

@@ -34,13 +34,13 @@ void MainController::resultsSentenceClicked(const QString& entry)
 
 void MainController::clearLessonResults()
 {
-    kelvaro::clearLessonResults(m_context);
+    confirmAndClearLessonResults(m_context);
     done();
 }
 
 void MainController::clearBookResults()
 {
-    kelvaro::clearBookResults(m_context);
+    confirmAndClearBookResults(m_context);
     done();
 }
 

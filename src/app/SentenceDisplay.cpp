@@ -60,6 +60,9 @@ void playSentenceFrom(MainContext& context, double seconds)
     // (a tree click, a cell, a speaker, "朗读" or F7 during the pause) must not start this
     // sentence again mid-reading. A pause timer's own repeat has already stopped its timer.
     cancelPendingPause(context);
+    // A recording that cannot be played is never waited for: nothing reads, nothing counts.
+    if (!context.state.recordingProblem.isEmpty())
+        return;
     // The end fence was set when the sentence was shown.
     MediaPlayer& player = context.ports.lessonPlayer;
     player.setPosition(seconds);

@@ -52,6 +52,7 @@ void createTimers(MainContext& context)
     installRepeatScheduler(context);
     installWordTimer(context);
     installVoiceComparing(context);
+    watchMicrophones(context);
     t.maximiseTimer->setHandler([&context] {
         context.timers.maximiseTimer->setEnabled(false);
         if (context.state.options.windowMaximised)

@@ -4,6 +4,7 @@
 #include "SentenceDisplay.h"
 
 #include "analysis/VoiceAnalysis.h"
+#include "modes/ReadAfter.h"
 #include "playback/SegmentRenderer.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ bool stillShown(const MainContext& context, const QString& cut)
 QString voiceCut(const MainState& state)
 {
     if (!state.lessonOpen || state.CurrentSentence < 1 ||
-        state.CurrentSentence > state.SentenceCount)
+        state.CurrentSentence > state.SentenceCount || !state.recordingProblem.isEmpty())
         return {};
     const QString audio = lessonAudio(state);
     if (audio.isEmpty())
@@ -188,6 +189,26 @@ bool voiceCursorTick(MainContext& context)
     view.lessonCursor = lesson;
     view.takeCursor = take;
     return moved;
+}
+
+bool microphonesChanged(MainContext& context)
+{
+    MainState& state = context.state;
+    if (!checkMicrophone(state, context.ports.recorder))
+        return false;
+    if (state.readAfter.microphoneMissing && state.readAfter.RecordStopCommandEnabled) {
+        stopRecording(state, context.ports.recorder);
+        compareTake(context);
+    }
+    return true;
+}
+
+void watchMicrophones(MainContext& context)
+{
+    context.ports.recorder.setInputsChangedHandler([&context] {
+        if (microphonesChanged(context))
+            context.notifyChanged();
+    });
 }
 
 void playLessonVoiceFrom(MainContext& context, double seconds)

@@ -7,6 +7,7 @@
 #include "modes/SentenceBrowse.h"
 #include "modes/TranslationPage.h"
 #include "modes/TranslationReveal.h"
+#include "modes/WordCueHints.h"
 
 #include <cmath>
 
@@ -61,8 +62,21 @@ void relayoutViews(MainContext& context)
     updateScrollControls(state.translation.scroll);
     reflowSentenceWords(state);
     fillSentenceTexts(state, context.ports.measurer);
+    // The recall tab's Chinese line moves with the words above it, and the hint card with both.
+    state.recall.ClickWordChineseLabel.geometry = state.sentence.SenChineseLabel.geometry;
+    if (state.cue.visible)
+        placeWordCue(state);
+    // The old offset may lie past the new page's end (a page that now fits its frame keeps
+    // none): back within the stops, then centred, then no line cut at the top.
+    TranslationView& translation = state.translation;
+    settleAfterResize(translation.scroll);
     centreTranslationView(state);
+    uncutTopLine(translation.scroll, {&translation.EnglishTextLabel, &translation.ChineseTextLabel,
+                                      &translation.HornImage, &translation.SenNumLabel});
+    FullTextView& full = state.fullText;
+    settleAfterResize(full.scroll);
     centreFullTextView(state);
+    uncutTopLine(full.scroll, {&full.AllWordTextLabel, &full.AllChineseLabel, &full.AllVoiceImage});
 }
 
 namespace {

@@ -6,6 +6,9 @@
 
 namespace kelvaro {
 
+/// The dictation test draws the sentence's Chinese line this much lower than sentence browse.
+inline constexpr int kDictationChineseDrop = 60;
+
 /// The dictation test's score of the current sentence and its three counters.
 struct DictationScore
 {

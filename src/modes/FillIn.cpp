@@ -186,6 +186,20 @@ void showBlank(MainState& state, WordActions& words, const TextMeasurer& measure
     f.CurrentWordWriteText.caption.clear();
 }
 
+void fitFillInBox(MainState& state, const TextMeasurer& measurer)
+{
+    FillInView& f = state.fillIn;
+    const int k = f.BlankWordNumber;
+    if (!validBlank(state, k))
+        return;
+    const TwipRect& blank = state.sentence.SenWordLabel[k].geometry;
+    // The panel draws the box a little wider still, for the caret after the last letter.
+    const int room = state.geometry.panel.width - kBubbleRightMargin - blank.left;
+    const int typed =
+        measurer.measure(f.CurrentWordWriteText.caption, TextFont::SentenceWord).width();
+    f.CurrentWordWriteText.geometry.width = qMax(blank.width, qMin(typed, room));
+}
+
 void updateFillInProgress(MainState& state)
 {
     const QVector<KeyWordSpot>& spots = lessonKeyWords(state).spots;

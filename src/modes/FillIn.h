@@ -31,6 +31,10 @@ void refreshFillIn(MainState& state, WordActions& words, const TextMeasurer& mea
 /// options ask for; speaks it when speak and "提示读音" is checked.
 void showBlank(MainState& state, WordActions& words, const TextMeasurer& measurer, bool speak);
 
+/// The box over the blank as wide as what is typed in it (never narrower than the blank, never
+/// past the panel's right margin), so that no letter scrolls out of sight.
+void fitFillInBox(MainState& state, const TextMeasurer& measurer);
+
 /// The progress "i / K" for KeyWordPosition and the stepping buttons.
 void updateFillInProgress(MainState& state);
 

@@ -147,6 +147,9 @@ struct MainState
     double SentenceStart = 0, SentenceEnd = 0; ///< seconds, read when the sentence is shown
     QString SentenceNote;
     bool SentenceDone = false;
+    /// Why the open lesson's recording cannot be played ("找不到这一课的录音文件"); empty when
+    /// it can.
+    QString recordingProblem;
 
     // Mode and options
     Mode ModeIndex = Mode::FullText;

@@ -6,7 +6,16 @@ namespace kelvaro {
 
 QString microphoneMissingNotice()
 {
-    return QStringLiteral("没有找到麦克风，无法录音。请接上麦克风后重新启动本程序。");
+    return QStringLiteral("没有找到麦克风，无法录音。接上麦克风后即可录音。");
+}
+
+QString readAfterHint(const MainState& state)
+{
+    if (!state.recordingProblem.isEmpty())
+        return state.recordingProblem + QStringLiteral("，无法对比读音。");
+    if (state.readAfter.microphoneMissing)
+        return microphoneMissingNotice();
+    return QStringLiteral("先听标准读音，再录下自己的读音，对比一下。");
 }
 
 void openRecorder(MainState& state, VoiceRecorder& recorder)

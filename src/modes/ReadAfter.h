@@ -19,6 +19,10 @@ void playRecording(VoiceRecorder& recorder);
 /// What the read-after panel says when there is no microphone.
 QString microphoneMissingNotice();
 
+/// The read-after panel's hint line: why it cannot compare (the lesson's recording cannot be
+/// played, or there is no microphone), else how to use it.
+QString readAfterHint(const MainState& state);
+
 /// Opens the recorder at start-up on the program folder's recorder file, and notes whether
 /// there is a microphone.
 void openRecorder(MainState& state, VoiceRecorder& recorder);

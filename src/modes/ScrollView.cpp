@@ -48,6 +48,33 @@ void keepWithinStops(ScrollView& view)
     view.thumbTop = qBound(kThumbStop, view.thumbTop, kThumbStop + travel);
 }
 
+void settleAfterResize(ScrollView& view)
+{
+    view.page.top = qBound(qMin(0, view.frame.height - view.page.height), view.page.top, 0);
+    placeThumb(view);
+}
+
+void uncutTopLine(ScrollView& view, std::initializer_list<const ElementArray*> arrays)
+{
+    // Showing one line whole may cut a taller one beside it (a speaker icon): until none is.
+    for (;;) {
+        const int shownFrom = -view.page.top;
+        int cutTop = shownFrom;
+        for (const ElementArray* array : arrays) {
+            for (qsizetype i = 1; i < array->size(); ++i) {
+                const TwipRect& g = (*array)[i].geometry;
+                if ((*array)[i].visible && g.top < cutTop && g.bottom() > shownFrom)
+                    cutTop = g.top;
+            }
+        }
+        const int top = qMin(0, -cutTop);
+        if (top == view.page.top)
+            return; // nothing cut, or the page at its top already
+        view.page.top = top;
+        placeThumb(view);
+    }
+}
+
 void scrollSteps(ScrollView& view, int steps)
 {
     for (int i = 0; i < qAbs(steps) && view.pageTallerThanFrame(); ++i)

@@ -2,6 +2,8 @@
 
 #include "ViewElement.h"
 
+#include <initializer_list>
+
 namespace kelvaro {
 
 /// A page that scrolls vertically inside a frame, with a thumb between two buttons.
@@ -34,6 +36,14 @@ void centreOn(ScrollView& view, int referenceTop);
 /// Brings a page top and thumb from elsewhere (the settings file) within their stops: the page
 /// between its top and the point where its bottom meets the frame's, the thumb on its track.
 void keepWithinStops(ScrollView& view);
+
+/// After the frame or the page changed size: the page back within its stops (at its top when
+/// it now fits the frame), the thumb placed for it.
+void settleAfterResize(ScrollView& view);
+
+/// Moves the page down until no visible element of the arrays is cut by the frame's top: the
+/// topmost line cut shows whole; the thumb follows.
+void uncutTopLine(ScrollView& view, std::initializer_list<const ElementArray*> arrays);
 
 /// Scrolls by one step of 500 twips up or down, stopping at the page's ends.
 void scrollStep(ScrollView& view, bool down);

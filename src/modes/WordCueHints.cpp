@@ -8,13 +8,11 @@ namespace kelvaro {
 
 namespace {
 
-// Where the card stands relative to its word label (the label is panel-relative, the card
-// window-relative), and its margin from the window's right edge.
-constexpr int kCueLeftOffset = 2720;
-constexpr int kCueTopOffset = 1045;
-constexpr int kCueRightMargin = 90;
-// The card never covers its own word: it stands at least this far below the label's bottom.
-constexpr int kCueBelowWord = 60;
+// Where the card stands by choice: a little right of its word's left edge, just under it.
+constexpr int kCueIndent = 140;
+// The card's distance from its word and the Chinese line, and from the panel's edges.
+constexpr int kCueGap = 60;
+constexpr int kCueMargin = 90;
 
 bool validWord(const MainState& state, int k)
 {
@@ -210,28 +208,88 @@ void clearWordCue(MainState& state)
     card.lines.fill(CueValue{});
 }
 
+namespace {
+
+bool overlaps(const TwipRect& a, const TwipRect& b)
+{
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+int overlapArea(const TwipRect& a, const TwipRect& b)
+{
+    const int w = qMin(a.right(), b.right()) - qMax(a.left, b.left);
+    const int h = qMin(a.bottom(), b.bottom()) - qMax(a.top, b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+} // namespace
+
+TwipRect wordCuePlace(const TwipRect& word, const TwipRect& chinese, int panelWidth,
+                      int panelHeight)
+{
+    const int w = kCueCardWidth;
+    const int h = kCueCardHeight;
+    const int minLeft = kCueMargin;
+    const int maxLeft = qMax(minLeft, panelWidth - kCueMargin - w);
+    const int minTop = kCueMargin;
+    const int maxTop = qMax(minTop, panelHeight - kCueMargin - h);
+    const int left = qBound(minLeft, word.left + kCueIndent, maxLeft);
+    const int besideRight = word.right() + kCueGap;
+    const int besideLeft = word.left - kCueGap - w;
+    // In order of choice: under the word, under the Chinese line, above the word, then beside
+    // the word reaching down from its top or up from its bottom.
+    const TwipRect places[] = {
+        {left, word.bottom() + kCueGap, w, h},
+        {left, qMax(word.bottom(), chinese.bottom()) + kCueGap, w, h},
+        {left, word.top - kCueGap - h, w, h},
+        {besideRight, word.top, w, h},
+        {besideRight, word.bottom() - h, w, h},
+        {besideLeft, word.top, w, h},
+        {besideLeft, word.bottom() - h, w, h},
+    };
+    const bool hasChinese = chinese.width > 0 && chinese.height > 0;
+    for (const TwipRect& place : places) {
+        const bool inside = place.left >= minLeft && place.left <= maxLeft && place.top >= minTop &&
+                            place.top <= maxTop;
+        if (inside && !overlaps(place, word) && !(hasChinese && overlaps(place, chinese)))
+            return place;
+    }
+    // No room anywhere (a panel crowded by a very long sentence): inside the panel, clear of
+    // the word where possible, covering as little of the Chinese line as can be.
+    TwipRect best;
+    int bestCost = -1;
+    for (TwipRect place : places) {
+        place.left = qBound(minLeft, place.left, maxLeft);
+        place.top = qBound(minTop, place.top, maxTop);
+        const int cost = (overlaps(place, word) ? panelWidth * panelHeight : 0) +
+                         (hasChinese ? overlapArea(place, chinese) : 0);
+        if (bestCost < 0 || cost < bestCost) {
+            best = place;
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+
 bool placeWordCue(MainState& state)
 {
     WordCueCard& card = state.cue;
     const int k = card.HintWordIndex;
-    // The card stands under the word as the panel showing it draws it.
-    const ElementArray& words = state.ModeIndex == Mode::DictationTest
-                                    ? state.dictation.WriteWordLabel
-                                    : state.recall.ClickWordLabel;
+    // The card stands by the word as the panel showing it draws it, clear of its Chinese line.
+    const bool dictation = state.ModeIndex == Mode::DictationTest;
+    const ElementArray& words =
+        dictation ? state.dictation.WriteWordLabel : state.recall.ClickWordLabel;
     if (k < 1 || k >= words.size())
         return false;
+    TwipRect chinese = dictation ? state.sentence.SenChineseLabel.geometry
+                                 : state.recall.ClickWordChineseLabel.geometry;
+    if (dictation)
+        chinese.top += kDictationChineseDrop;
+    const TwipRect& panel = state.geometry.panel;
     const TwipRect& label = words[k].geometry;
-    card.geometry.width = kCueCardWidth;
-    card.geometry.height = kCueCardHeight;
-    card.geometry.left = label.left + kCueLeftOffset;
-    card.geometry.top = qMax(label.bottom() + kCueTopOffset,
-                             state.geometry.panel.top + label.bottom() + kCueBelowWord);
-    const int windowWidth = state.geometry.window.width;
-    if (card.geometry.right() > windowWidth) {
-        card.geometry.left = windowWidth - card.geometry.width - kCueRightMargin;
-        return true;
-    }
-    return false;
+    const TwipRect place = wordCuePlace(label, chinese, panel.width, panel.height);
+    card.geometry = {panel.left + place.left, panel.top + place.top, place.width, place.height};
+    return place.left < label.left + kCueIndent;
 }
 
 } // namespace kelvaro

@@ -36,8 +36,14 @@ void resetWordCue(MainState& state);
 /// resetWordCue, and every value label emptied (a sentence shown).
 void clearWordCue(MainState& state);
 
-/// Places the card under the label of HintWordIndex, inside the window; true when it had to
-/// move left to fit.
+/// Where the hint card stands in a panel of that size (all panel-relative): under its word
+/// when that leaves the Chinese line clear, else under the Chinese line, above the word or
+/// beside it; never over the word or the Chinese line while any such place fits the panel.
+TwipRect wordCuePlace(const TwipRect& word, const TwipRect& chinese, int panelWidth,
+                      int panelHeight);
+
+/// Places the card by the label of HintWordIndex (wordCuePlace) for the panel showing it; true
+/// when it stands left of its usual place.
 bool placeWordCue(MainState& state);
 
 } // namespace kelvaro

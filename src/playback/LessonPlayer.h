@@ -17,8 +17,7 @@ public:
     void setFile(const QString& path) override;
     void setEndFence(double seconds) override;
 
-    /// Why the last setFile() gave a silent player; empty when the file opened.
-    const QString& openError() const { return m_openError; }
+    QString openError() const override { return m_openError; }
 
 private:
     QString m_openError;

@@ -50,6 +50,32 @@ void QtVoiceRecorder::close()
     m_playback.close();
 }
 
+void QtVoiceRecorder::setInputsChangedHandler(std::function<void()> handler)
+{
+    m_inputsChanged = std::move(handler);
+    if (!m_checkDeferred)
+        watchInputs();
+}
+
+void QtVoiceRecorder::devicesReady()
+{
+    m_checkDeferred = false;
+    watchInputs();
+}
+
+void QtVoiceRecorder::watchInputs()
+{
+    // Making the watcher asks the sound server, which may keep the window waiting: only once
+    // the device check is no longer deferred, and only when someone listens.
+    if (m_devices || !m_inputsChanged)
+        return;
+    m_devices = std::make_unique<QMediaDevices>();
+    QObject::connect(m_devices.get(), &QMediaDevices::audioInputsChanged, m_devices.get(), [this] {
+        if (m_inputsChanged)
+            m_inputsChanged();
+    });
+}
+
 bool QtVoiceRecorder::microphoneAvailable() const
 {
     return m_checkDeferred || !QMediaDevices::defaultAudioInput().isNull();

@@ -10,6 +10,7 @@
 
 class QAudioSource;
 class QAudioSink;
+class QMediaDevices;
 
 namespace kelvaro {
 
@@ -33,12 +34,19 @@ public:
     /// Between deferDeviceCheck() and devicesReady() this answers yes without asking the system,
     /// which waits for the sound server: the window paints first and asks right after.
     bool microphoneAvailable() const override;
+    /// The handler is called from devicesReady() on, when the system's audio inputs change.
+    void setInputsChangedHandler(std::function<void()> handler) override;
     void deferDeviceCheck() { m_checkDeferred = true; }
-    void devicesReady() { m_checkDeferred = false; }
+    /// The system may be asked from now on; its audio inputs are watched from now on.
+    void devicesReady();
 
 private:
+    void watchInputs();
+
     bool m_checkDeferred = false;
-    QByteArray m_captured; ///< in m_captureFormat, until the stop
+    std::function<void()> m_inputsChanged;
+    std::unique_ptr<QMediaDevices> m_devices; ///< watches the inputs; made once it may ask
+    QByteArray m_captured;                    ///< in m_captureFormat, until the stop
     QAudioFormat m_captureFormat;
     QByteArray m_take;   ///< 16 kHz mono 16-bit
     QByteArray m_played; ///< the take in the output's format

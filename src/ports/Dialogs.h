@@ -10,6 +10,9 @@ namespace kelvaro {
 class Dialogs
 {
 public:
+    /// The button of a question that Enter and Space press.
+    enum class Answer { Yes, No };
+
     virtual ~Dialogs() = default;
     /// A modal message box with the information icon and an OK button.
     virtual void information(const QString& title, const QString& text) = 0;
@@ -17,18 +20,15 @@ public:
     virtual void warning(const QString& title, const QString& text) = 0;
     /// The colour dialog; the chosen colour (red in the low byte), or nullopt when cancelled.
     virtual std::optional<int> chooseColour(int initial) = 0;
-    /// A modal question with Yes and No buttons; true for Yes. A port that cannot ask
-    /// answers No, which leaves everything as it is.
-    virtual bool question(const QString& title, const QString& text)
+    /// A modal question with Yes and No buttons, defaultAnswer's button the default; true for
+    /// Yes. A port that cannot ask answers No, which leaves everything as it is.
+    virtual bool question(const QString& title, const QString& text,
+                          Answer defaultAnswer = Answer::Yes)
     {
         (void)title;
         (void)text;
+        (void)defaultAnswer;
         return false;
-    }
-    /// As question, but with No the default button: for a step that cannot be undone.
-    virtual bool questionDefaultNo(const QString& title, const QString& text)
-    {
-        return question(title, text);
     }
     /// A modal box asking for one line of text, prefilled with initial; nullopt when cancelled
     /// (or when the port cannot ask).

@@ -5,7 +5,7 @@
 namespace kelvaro {
 
 /// A player of one sound file: the lesson recording or word recordings.
-/// A missing file is silent; nothing is reported.
+/// A missing file is silent; openError() tells why.
 class MediaPlayer
 {
 public:
@@ -22,6 +22,9 @@ public:
     virtual bool isPlaying() const = 0;
     /// The lesson player emits nothing past this time (seconds); negative: no fence.
     virtual void setEndFence(double seconds) { (void)seconds; }
+    /// Why the last setFile() left the player silent (a missing or undecodable file); empty
+    /// when it opened.
+    virtual QString openError() const { return {}; }
 };
 
 } // namespace kelvaro

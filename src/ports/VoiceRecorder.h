@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace kelvaro {
@@ -30,6 +31,10 @@ public:
     virtual double takeSeconds() const = 0;
     /// Whether there is a microphone to record from.
     virtual bool microphoneAvailable() const { return true; }
+    /// Calls handler whenever the system's audio inputs change (a microphone plugged in or
+    /// pulled out); microphoneAvailable() tells what is there then. A port that cannot watch
+    /// never calls it.
+    virtual void setInputsChangedHandler(std::function<void()> handler) { (void)handler; }
 };
 
 } // namespace kelvaro

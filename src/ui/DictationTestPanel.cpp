@@ -167,7 +167,7 @@ void DictationTestPanel::refresh(const MainState& state)
     const SentenceBrowseView& sentence = state.sentence;
     m_chinese[1] = sentence.SenChineseLabel;
     m_chinese[1].foreground = theme::kChineseTextRgb;
-    m_chinese[1].geometry.top += 60;
+    m_chinese[1].geometry.top += kDictationChineseDrop;
     m_chinese[1].visible = state.options.wordChineseCheck;
     // A word's underline stops short of the blank its segment carries, so that the slots of
     // neighbouring words stay apart.

@@ -22,9 +22,10 @@ FillInPanel::FillInPanel(const TwipScale& scale, MainController& controller, QWi
     m_box->setFont(fontFor(TextFont::SentenceWord));
     m_box->setFrame(false);
     m_box->setTextMargins(0, 0, 0, 0);
-    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; "
+    // The panel's own colour: a box grown past its blank hides the words it lies over.
+    m_box->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; "
                                         "border: none; padding: 0; }")
-                             .arg(theme::kWordHint.name()));
+                             .arg(theme::kPanel.name(), theme::kWordHint.name()));
     m_box->installEventFilter(this);
     connect(m_box, &QLineEdit::textEdited, &controller, &MainController::fillInTextEdited);
 

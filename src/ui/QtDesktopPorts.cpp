@@ -36,19 +36,13 @@ std::optional<int> QtDialogs::chooseColour(int initial)
     return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
 }
 
-bool QtDialogs::question(const QString& title, const QString& text)
-{
-    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
-}
-
-bool QtDialogs::questionDefaultNo(const QString& title, const QString& text)
+bool QtDialogs::question(const QString& title, const QString& text, Answer defaultAnswer)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否"));
-    box.setDefaultButton(QMessageBox::No);
+    box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

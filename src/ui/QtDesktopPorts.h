@@ -16,8 +16,8 @@ public:
     void information(const QString& title, const QString& text) override;
     void warning(const QString& title, const QString& text) override;
     std::optional<int> chooseColour(int initial) override;
-    bool question(const QString& title, const QString& text) override;
-    bool questionDefaultNo(const QString& title, const QString& text) override;
+    bool question(const QString& title, const QString& text,
+                  Answer defaultAnswer = Answer::Yes) override;
     std::optional<QString> askText(const QString& title, const QString& label,
                                    const QString& initial) override;
 

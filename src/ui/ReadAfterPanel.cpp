@@ -95,8 +95,7 @@ void ReadAfterPanel::refresh(const MainState& state)
     refreshNavigation(state);
     const bool microphone = !state.readAfter.microphoneMissing;
     m_record->setEnabled(microphone);
-    m_hint->setText(microphone ? QStringLiteral("先听标准读音，再录下自己的读音，对比一下。")
-                               : microphoneMissingNotice());
+    m_hint->setText(readAfterHint(state));
     m_stop->setEnabled(state.readAfter.RecordStopCommandEnabled);
     m_user->setEnabled(state.readAfter.UserVoiceCommandEnabled);
 

@@ -242,3 +242,46 @@ TEST_F(DictationResultsTest, ClearingTheBookReportsDoneAndWalksPastAMissingFirst
     EXPECT_EQ(shell.dialogs.messages()[0].text, QStringLiteral("本册成绩清除完毕"));
     EXPECT_FALSE(view().visible);
 }
+
+// Regression: both buttons erased the learner's progress in one click, without a question.
+TEST_F(DictationResultsTest, ClearingAsksFirstAndNoKeepsEveryPass)
+{
+    const struct
+    {
+        bool book;
+        bool yes;
+    } cases[] = {{false, false}, {false, true}, {true, false}, {true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.book ? "book" : "lesson") + (c.yes ? ", yes" : ", no"));
+        shell.restart(); // each case starts the program afresh
+        ASSERT_TRUE(shell.writeLesson(2, lessonText({goodMorning("1")})));
+        start({helloTom("1"), goodMorning("1")}, QStringLiteral("^★第一课^★第一课续^☆第二课^"));
+        const QString lesson1 = shell.folder.readText(QStringLiteral("Book/Kelvaro/1.dat"));
+        const QString lesson2 = shell.folder.readText(QStringLiteral("Book/Kelvaro/2.dat"));
+        const QString results = resultsText();
+        showResults(context());
+        shell.dialogs.setQuestionAnswer(c.yes);
+
+        c.book ? confirmAndClearBookResults(context()) : confirmAndClearLessonResults(context());
+        ASSERT_GE(shell.dialogs.messages().size(), 1);
+        const FakeDialogs::Message& question = shell.dialogs.messages()[0];
+        EXPECT_EQ(question.kind, FakeDialogs::Kind::Question);
+        EXPECT_EQ(question.defaultAnswer, Dialogs::Answer::No);
+        EXPECT_TRUE(
+            question.text.contains(c.book ? QStringLiteral("本册") : QStringLiteral("本课")));
+        if (!c.yes) {
+            EXPECT_EQ(shell.dialogs.messages().size(), 1);
+            EXPECT_EQ(shell.folder.readText(QStringLiteral("Book/Kelvaro/1.dat")), lesson1);
+            EXPECT_EQ(shell.folder.readText(QStringLiteral("Book/Kelvaro/2.dat")), lesson2);
+            EXPECT_EQ(resultsText(), results);
+            EXPECT_EQ(state().DictatedCount, 2);
+            EXPECT_TRUE(view().visible);
+            continue;
+        }
+        EXPECT_TRUE(recordField(storedRecords(1)[0], 6).isEmpty());
+        EXPECT_EQ(recordField(storedRecords(2)[0], 6).isEmpty(), c.book);
+        EXPECT_EQ(resultsText(), c.book ? QStringLiteral("^☆第一课^☆第一课续^☆第二课^")
+                                        : QStringLiteral("^☆第一课^★第一课续^☆第二课^"));
+        EXPECT_EQ(state().DictatedCount, 0);
+    }
+}

@@ -281,6 +281,42 @@ TEST_F(FillInTest, SpaceAfterTheRightWordMovesOnAndBackspaceStartsAgain)
     EXPECT_FALSE(key(WindowKey::Backspace)); // only the fill-in's bubble takes it
 }
 
+// Regression: the box kept the blank's width, so an over-long attempt scrolled its first
+// letters out of sight ("fines" showed as "ines").
+TEST_F(FillInTest, TheBoxGrowsWithWhatIsTypedUpToThePanelAndShrinksForTheNextWord)
+{
+    start();
+    const TwipRect blank = state().sentence.SenWordLabel[3].geometry; // "Tom"
+    const int room = state().geometry.panel.width - 300 - blank.left;
+    const struct
+    {
+        QString typed;
+        int width;
+    } cases[] = {
+        {QString(), blank.width},
+        {QStringLiteral("To"), blank.width},
+        {QStringLiteral("Tom"), blank.width},
+        {QStringLiteral("Toms"), FakeTextMeasurer::widthOf(QStringLiteral("Toms"))},
+        {QStringLiteral("Tommy and friends"),
+         FakeTextMeasurer::widthOf(QStringLiteral("Tommy and friends"))},
+        {QString(100, u'm'), room},
+        {QStringLiteral("T"), blank.width},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        fillInTyped(context(), c.typed);
+        const TwipRect& box = fillIn().CurrentWordWriteText.geometry;
+        EXPECT_EQ(box.width, c.width);
+        EXPECT_EQ(box.left, blank.left);
+        EXPECT_EQ(box.top, blank.top);
+        EXPECT_EQ(box.height, blank.height);
+    }
+    fillInTyped(context(), QStringLiteral("Tommy and friends"));
+    key(WindowKey::PageDown);
+    EXPECT_EQ(fillIn().CurrentWordWriteText.geometry,
+              state().sentence.SenWordLabel[fillIn().BlankWordNumber].geometry);
+}
+
 TEST_F(FillInTest, HintKeysAndTheAnswer)
 {
     start();

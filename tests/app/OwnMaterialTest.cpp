@@ -316,7 +316,8 @@ TEST_F(OwnMaterialTest, RemovingAskWithNoAsTheDefaultAndAnswerNoKeepsTheLesson)
     shell.dialogs.setQuestionAnswer(false);
     controller.removeRequested(ownNode(1));
     ASSERT_EQ(shell.dialogs.messages().size(), 1);
-    EXPECT_EQ(shell.dialogs.messages()[0].kind, FakeDialogs::Kind::QuestionDefaultNo);
+    EXPECT_EQ(shell.dialogs.messages()[0].kind, FakeDialogs::Kind::Question);
+    EXPECT_EQ(shell.dialogs.messages()[0].defaultAnswer, Dialogs::Answer::No);
     EXPECT_TRUE(shell.dialogs.messages()[0].text.contains(QStringLiteral("Episode one")));
     EXPECT_EQ(state().library[1].lessonNames.size(), 2);
     EXPECT_TRUE(shell.folder.exists(QStringLiteral("Book/My Book/2.dat")));

@@ -4,6 +4,7 @@
 
 #include "app/SentenceDisplay.h"
 #include "app/WindowModes.h"
+#include "modes/Layout.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,11 @@ class WindowModesTest : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(shell.folder.isValid()); }
 
-    void start(const QStringList& records = {})
+    void start(const QStringList& records = {}, Settings settings = defaultSettings())
     {
         if (!records.isEmpty()) {
             ASSERT_TRUE(shell.writeLesson(1, lessonText(records)));
         }
-        Settings settings = defaultSettings();
         settings.modeIndex = modeNumber(Mode::SentenceBrowse);
         ASSERT_TRUE(shell.writeSettings(settings));
         ASSERT_TRUE(shell.startUp());
@@ -44,7 +44,92 @@ QString longSentence()
     return lessonRecord(english, "中", "0", "1");
 }
 
+// Sentences of one short line each: 720 twips of the translation page apiece.
+QStringList shortSentences(int count)
+{
+    QStringList records;
+    for (int i = 1; i <= count; ++i)
+        records.append(lessonRecord(QStringLiteral("^Hi$hi$^"), QStringLiteral("嗨"),
+                                    QString::number(i), QString::number(i + 1)));
+    return records;
+}
+
+// A page after a relayout: within its stops, at its top when it fits, no visible line cut by
+// the frame's top, and both ends within reach of the scroll steps.
+void expectWholeAndScrollable(ScrollView view, std::initializer_list<const ElementArray*> arrays)
+{
+    const int lowest = qMin(0, view.frame.height - view.page.height);
+    EXPECT_GE(view.page.top, lowest);
+    EXPECT_LE(view.page.top, 0);
+    EXPECT_EQ(view.scrollControlsVisible, view.pageTallerThanFrame());
+    if (!view.pageTallerThanFrame()) {
+        EXPECT_EQ(view.page.top, 0);
+        EXPECT_EQ(view.thumbTop, 255);
+    }
+    const int shownFrom = -view.page.top;
+    for (const ElementArray* array : arrays) {
+        for (qsizetype i = 1; i < array->size(); ++i) {
+            const TwipRect& g = (*array)[i].geometry;
+            EXPECT_FALSE((*array)[i].visible && g.top < shownFrom && g.bottom() > shownFrom)
+                << "element " << i << " cut at the top: " << g.top << ".." << g.bottom();
+        }
+    }
+    scrollSteps(view, 1000);
+    EXPECT_EQ(view.page.top, lowest);
+    scrollSteps(view, -1000);
+    EXPECT_EQ(view.page.top, 0);
+}
+
 } // namespace
+
+// Regression: after maximising, the translation page kept its old offset past the end of a
+// page that now fits, so line 1 stayed cut off with no scroll bar to bring it back.
+TEST_F(WindowModesTest, TextPagesShowWholeLinesAndScrollToEveryLineAfterARelayout)
+{
+    const struct
+    {
+        const char* name;
+        int sentences;
+        int current;
+        bool startMaximised;
+        double rememberedTop; ///< the translation page's top as the settings keep it
+        QList<bool> changes;  ///< maximise (true) or restore (false), in order
+    } cases[] = {
+        {"maximised with the page scrolled to its end", 12, 12, false, 0, {true}},
+        {"started maximised on a scrolled page", 12, 12, true, -2000, {}},
+        {"started maximised, restored", 12, 7, true, -2000, {false}},
+        {"a long lesson maximised and restored", 40, 25, false, 0, {true, false, true}},
+        {"a long lesson started maximised", 40, 33, true, -9000, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShellFixture fresh; // each case on a folder of its own
+        Settings settings = defaultSettings();
+        settings.windowMaximised = c.startMaximised;
+        settings.mainPictureTop = c.rememberedTop;
+        settings.startSentence = c.current;
+        settings.modeIndex = modeNumber(Mode::SentenceBrowse);
+        ASSERT_TRUE(fresh.writeLesson(1, lessonText(shortSentences(c.sentences))));
+        ASSERT_TRUE(fresh.writeSettings(settings));
+        ASSERT_TRUE(fresh.startUp());
+        fresh.clock.advance(20); // the start-up's maximise
+        ASSERT_EQ(fresh.state().geometry.maximised, c.startMaximised);
+        for (bool maximise : c.changes) {
+            if (maximise)
+                maximiseWindow(fresh.context());
+            else
+                restoreWindow(fresh.context());
+        }
+        const MainState& s = fresh.state();
+        EXPECT_EQ(s.CurrentSentence, c.current);
+        const TranslationView& t = s.translation;
+        expectWholeAndScrollable(
+            t.scroll, {&t.EnglishTextLabel, &t.ChineseTextLabel, &t.HornImage, &t.SenNumLabel});
+        const FullTextView& f = s.fullText;
+        expectWholeAndScrollable(f.scroll,
+                                 {&f.AllWordTextLabel, &f.AllChineseLabel, &f.AllVoiceImage});
+    }
+}
 
 TEST_F(WindowModesTest, MaximiseCoversTheScreenDownToTheTaskbar)
 {

@@ -216,19 +216,59 @@ TEST_F(WordCueTest, HoverShowsTheCardOnlyOverTheLastHintedWord)
     EXPECT_EQ(card().geometry, where);
 }
 
-TEST_F(WordCueTest, TheCardStandsBelowItsWordAndInsideTheWindow)
+// Regression: the card stood right under its word, over the Chinese line the learner works
+// from. Recall and the dictation test, the normal window and the maximised one, every word.
+TEST_F(WordCueTest, TheCardCoversNeitherItsWordNorTheChineseLineInsideThePanel)
 {
-    gesture('c', 3);
-    const TwipRect& label = state().recall.ClickWordLabel[3].geometry;
-    EXPECT_EQ(card().geometry.left, label.left + 2720);
-    // Below the word's underline: the word and its descenders stay in sight.
-    EXPECT_EQ(card().geometry.top, state().geometry.panel.top + label.bottom() + 60);
-    EXPECT_GE(card().geometry.top, label.bottom() + 1045);
-
-    // A word near the right edge: the card moves left to end 90 twips inside the window.
-    state().recall.ClickWordLabel[5].geometry.left = 8000;
-    gesture('c', 5);
-    EXPECT_EQ(card().geometry.right(), state().geometry.window.width - 90);
+    QString english;
+    for (int k = 0; k < 14; ++k)
+        english += QStringLiteral("^wwwwwww$w$^ ");
+    ASSERT_TRUE(shell.writeLesson(
+        1, lessonText({lessonRecord(english + QStringLiteral("^"), QStringLiteral("一句很长的中文"),
+                                    "0", "1")})));
+    for (Mode mode : {Mode::Recall, Mode::DictationTest}) {
+        for (bool maximised : {false, true}) {
+            SCOPED_TRACE(std::string(mode == Mode::Recall ? "recall" : "dictation") +
+                         (maximised ? ", maximised" : ", normal"));
+            shell.restart();
+            Settings settings = defaultSettings();
+            settings.modeIndex = modeNumber(mode);
+            settings.writeMode = WriteMode::DictationTest;
+            settings.windowMaximised = maximised;
+            ASSERT_TRUE(shell.writeSettings(settings));
+            ASSERT_TRUE(shell.startUp());
+            shell.clock.advance(20); // the start-up's maximise
+            ASSERT_EQ(state().geometry.maximised, maximised);
+            const TwipRect& panel = state().geometry.panel;
+            TwipRect chinese = mode == Mode::Recall ? state().recall.ClickWordChineseLabel.geometry
+                                                    : state().sentence.SenChineseLabel.geometry;
+            if (mode == Mode::DictationTest)
+                chinese.top += kDictationChineseDrop;
+            ASSERT_GT(chinese.width, 0);
+            const ElementArray& words = mode == Mode::Recall ? state().recall.ClickWordLabel
+                                                             : state().dictation.WriteWordLabel;
+            ASSERT_EQ(words.size(), 29);
+            for (int k = 1; k < words.size(); k += 2) {
+                SCOPED_TRACE(k);
+                cueProgressiveHint(context(), k);
+                ASSERT_TRUE(card().visible);
+                // The card is placed in the window, the word and the line in the panel.
+                TwipRect inPanel = card().geometry;
+                inPanel.left -= panel.left;
+                inPanel.top -= panel.top;
+                EXPECT_GE(inPanel.left, 0);
+                EXPECT_GE(inPanel.top, 0);
+                EXPECT_LE(inPanel.right(), panel.width);
+                EXPECT_LE(inPanel.bottom(), panel.height);
+                for (const TwipRect& kept : {words[k].geometry, chinese}) {
+                    EXPECT_FALSE(inPanel.left < kept.right() && kept.left < inPanel.right() &&
+                                 inPanel.top < kept.bottom() && kept.top < inPanel.bottom())
+                        << inPanel.left << "," << inPanel.top << " over " << kept.left << ","
+                        << kept.top;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(WordCueTest, AWordMissingFromTheDictionaryShowsItselfAndNotFound)

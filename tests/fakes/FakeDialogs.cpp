@@ -18,15 +18,9 @@ std::optional<int> FakeDialogs::chooseColour(int initial)
     return m_chosenColour;
 }
 
-bool FakeDialogs::question(const QString& title, const QString& text)
+bool FakeDialogs::question(const QString& title, const QString& text, Answer defaultAnswer)
 {
-    m_messages.append({Kind::Question, title, text});
-    return m_questionAnswer;
-}
-
-bool FakeDialogs::questionDefaultNo(const QString& title, const QString& text)
-{
-    m_messages.append({Kind::QuestionDefaultNo, title, text});
+    m_messages.append({Kind::Question, title, text, defaultAnswer});
     return m_questionAnswer;
 }
 

@@ -12,20 +12,20 @@ namespace kelvaro {
 class FakeDialogs : public Dialogs
 {
 public:
-    enum class Kind { Information, Warning, Question, QuestionDefaultNo, TextRequest };
+    enum class Kind { Information, Warning, Question, TextRequest };
     struct Message
     {
         Kind kind;
         QString title;
         QString text;
+        Answer defaultAnswer = Answer::Yes; ///< a question's default button
     };
 
     void information(const QString& title, const QString& text) override;
     void warning(const QString& title, const QString& text) override;
     std::optional<int> chooseColour(int initial) override;
-    bool question(const QString& title, const QString& text) override;
-    /// Recorded as QuestionDefaultNo; answers what question answers.
-    bool questionDefaultNo(const QString& title, const QString& text) override;
+    bool question(const QString& title, const QString& text,
+                  Answer defaultAnswer = Answer::Yes) override;
     /// Recorded as TextRequest (text: the label); answers the next preset text answer, or
     /// nullopt (cancelled) when none is left.
     std::optional<QString> askText(const QString& title, const QString& label,

@@ -6,6 +6,7 @@ void FakeMediaPlayer::setFile(const QString& path)
 {
     m_calls.append(QStringLiteral("setFile ") + path);
     m_file = path;
+    m_openError = m_refused.value(path);
     m_playing = false;
     m_position = 0;
 }
@@ -13,7 +14,7 @@ void FakeMediaPlayer::setFile(const QString& path)
 void FakeMediaPlayer::play()
 {
     m_calls.append(QStringLiteral("play"));
-    if (m_playing)
+    if (m_playing || !m_openError.isEmpty())
         return;
     m_playing = true;
     m_since = now();

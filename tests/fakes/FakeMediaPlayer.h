@@ -4,6 +4,7 @@
 
 #include "ports/MediaPlayer.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace kelvaro {
@@ -28,6 +29,12 @@ public:
     bool isPlaying() const override { return m_playing; }
     void setEndFence(double seconds) override;
 
+    QString openError() const override { return m_openError; }
+
+    /// From now on setFile(path) leaves the player silent with this error, as a missing or
+    /// undecodable recording does: play() starts nothing and the position stays.
+    void refuseFile(const QString& path, const QString& error) { m_refused[path] = error; }
+
     int volume() const { return m_volume; }
     double endFence() const { return m_endFence; }
 
@@ -42,6 +49,8 @@ private:
     const FakeClock* m_clock;
     QStringList m_calls;
     QString m_file;
+    QHash<QString, QString> m_refused;
+    QString m_openError;
     bool m_playing = false;
     double m_position = 0; ///< while playing: the position when play or the last seek happened
     qint64 m_since = 0;    ///< fake time of that moment

@@ -27,12 +27,25 @@ public:
     void setPlaybackPosition(double seconds) { m_position = seconds; }
     bool microphoneAvailable() const override { return m_microphone; }
     void setMicrophoneAvailable(bool available) { m_microphone = available; }
+    void setInputsChangedHandler(std::function<void()> handler) override
+    {
+        m_inputsChanged = std::move(handler);
+    }
+    /// A microphone plugged in (true) or the last one pulled out (false), told as the system
+    /// tells it.
+    void plugMicrophone(bool available)
+    {
+        m_microphone = available;
+        if (m_inputsChanged)
+            m_inputsChanged();
+    }
     const QStringList& calls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
 
 private:
     QStringList m_calls;
     bool m_microphone = true;
+    std::function<void()> m_inputsChanged;
     std::vector<short> m_take;
     double m_position = -1;
 };

@@ -22,8 +22,9 @@ MainContext& ShellFixture::restart()
         timer->setEnabled(false);
         timer->setHandler({});
     }
-    // Nor may the old context's background work.
+    // Nor may the old context's background work, nor the recorder's news of its inputs.
     background.clear();
+    recorder.setInputsChangedHandler({});
     m_context.reset();
     m_context = std::make_unique<MainContext>(
         folder.root(), Ports{timers, lessonPlayer, wordPlayer, dialogs, desktop, screen, measurer,

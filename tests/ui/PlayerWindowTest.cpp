@@ -142,10 +142,51 @@ TEST(PlayerWindow, WithoutAMicrophoneTheReadAfterPanelSaysSoAndOffersNoRecording
     auto* hint = panel->findChild<QLabel*>(QStringLiteral("VoiceHintLabel"));
     ASSERT_NE(hint, nullptr);
     EXPECT_EQ(hint->text(),
-              QStringLiteral("没有找到麦克风，无法录音。请接上麦克风后重新启动本程序。"));
+              QStringLiteral("没有找到麦克风，无法录音。接上麦克风后即可录音。"));
     QTest::mouseClick(record, Qt::LeftButton);
     EXPECT_FALSE(recorder.calls().contains(QStringLiteral("record")));
     EXPECT_TRUE(dialogs.messages().isEmpty()); // said in the panel, not in a box per click
+    window.close();
+}
+
+// Regression: a microphone plugged in after the start was ignored until the next start.
+TEST(PlayerWindow, AMicrophonePluggedInOrPulledOutChangesRecordAtOnce)
+{
+    TestFolder testFolder;
+    ASSERT_TRUE(testFolder.isValid());
+    FakeDialogs dialogs;
+    FakeVoiceRecorder recorder;
+    recorder.setMicrophoneAvailable(false);
+    PlayerApplication player(testFolder.root(), &dialogs, &recorder);
+    ASSERT_TRUE(player.start());
+    MainWindow& window = player.window();
+    auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(Mode::ReadAfter).center());
+    ModePanel* panel = window.panel(Mode::ReadAfter);
+    auto* record = panel->findChild<QPushButton*>(QStringLiteral("RecordCommand"));
+    auto* stop = panel->findChild<QPushButton*>(QStringLiteral("RecordStopCommand"));
+    auto* hint = panel->findChild<QLabel*>(QStringLiteral("VoiceHintLabel"));
+    ASSERT_NE(record, nullptr);
+    ASSERT_NE(hint, nullptr);
+    const QString missing =
+        QStringLiteral("没有找到麦克风，无法录音。接上麦克风后即可录音。");
+    EXPECT_FALSE(record->isEnabled());
+
+    recorder.plugMicrophone(true);
+    EXPECT_TRUE(record->isEnabled());
+    EXPECT_NE(hint->text(), missing);
+    QTest::mouseClick(record, Qt::LeftButton);
+    EXPECT_TRUE(recorder.calls().contains(QStringLiteral("record")));
+    EXPECT_TRUE(stop->isEnabled());
+
+    // Pulled out mid-take: the take ends as "停止" ends it, and "录音" waits for the next one.
+    recorder.clearCalls();
+    recorder.plugMicrophone(false);
+    EXPECT_FALSE(record->isEnabled());
+    EXPECT_FALSE(stop->isEnabled());
+    EXPECT_EQ(hint->text(), missing);
+    EXPECT_EQ(recorder.calls(), QStringList{QStringLiteral("stop")});
+    EXPECT_TRUE(dialogs.messages().isEmpty());
     window.close();
 }
 
