@@ -31,7 +31,7 @@ constexpr int kShortestPauseFrames = 15; // a stop before a "t" or "k" is shorte
 // recordings.
 constexpr double kGoodContrast = 0.8;
 constexpr double kMismatchContrast = 0.92;
-constexpr int kDecoyRadius = 100;              // fine frames each way of the text's path
+constexpr int kDecoyRadius = 100;             // fine frames each way of the text's path
 constexpr double kShortestSpeechShare = 0.35; // of the text's spoken length
 
 /// Reports the steps of the alignment as one steady 0..100.

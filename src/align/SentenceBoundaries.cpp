@@ -118,9 +118,12 @@ std::vector<SentenceSpan> snapToPauses(const std::vector<std::pair<int, int>>& s
                                            : pause.begin + margin(pause);
         spans[size_t(count - 1)].endInPause = true;
     }
+    // A gap without a pause next to one with a pause could put a middle before the pause's edge.
+    int previousEnd = 0;
     for (SentenceSpan& span : spans) {
-        span.begin = std::clamp(span.begin, 0, frames);
+        span.begin = std::clamp(span.begin, previousEnd, frames);
         span.end = std::clamp(span.end, span.begin, frames);
+        previousEnd = span.end;
     }
     return spans;
 }
