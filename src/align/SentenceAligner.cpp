@@ -156,16 +156,16 @@ Result<QVector<AlignedSentence>> alignSentences(const std::vector<float>& monoSa
 
     AlignmentFeatures recording;
     if (rate == kAlignRate) {
-        recording = alignmentFeatures(monoSamples, stages.stage(0, 15));
+        recording = alignmentFeatures(monoSamples, stages.stage(0, 30));
     } else {
-        recording = alignmentFeatures(atAlignRate(monoSamples, rate), stages.stage(0, 15));
+        recording = alignmentFeatures(atAlignRate(monoSamples, rate), stages.stage(0, 30));
     }
     normaliseFeatures(recording);
     if (options.cancel && options.cancel->load())
         return Error{cancelled()};
 
     Result<SyntheticReading> spoken =
-        readSentences(englishSentences, EspeakVoice(), stages.stage(15, 40), options.cancel);
+        readSentences(englishSentences, EspeakVoice(), stages.stage(30, 75), options.cancel);
     if (!spoken)
         return Error{spoken.error()};
     AlignmentFeatures& text = spoken.value().features;
@@ -212,19 +212,19 @@ Result<QVector<AlignedSentence>> alignSentences(const std::vector<float>& monoSa
         window = diagonalBand(coarseRecording.frames, coarseText.frames, radius);
     }
     WarpPath path =
-        warpWithin(window, coarseRecording, coarseText, stages.stage(40, 60), options.cancel);
+        warpWithin(window, coarseRecording, coarseText, stages.stage(75, 81), options.cancel);
     if (path.empty())
         return Error{cancelled()};
     const AlignmentFeatures middleRecording = coarsened(recording, kMiddleFactor);
     const AlignmentFeatures middleText = coarsened(text, kMiddleFactor);
     path = warpWithin(windowAround(path, kCoarseFactor / kMiddleFactor, middleRecording.frames,
                                    middleText.frames, kMiddleRadius),
-                      middleRecording, middleText, stages.stage(60, 70), options.cancel);
+                      middleRecording, middleText, stages.stage(81, 84), options.cancel);
     if (path.empty())
         return Error{cancelled()};
     const WarpWindow fineWindow =
         windowAround(path, kMiddleFactor, recording.frames, text.frames, kFineRadius);
-    path = warpWithin(fineWindow, recording, text, stages.stage(70, 90), options.cancel);
+    path = warpWithin(fineWindow, recording, text, stages.stage(84, 92), options.cancel);
     if (path.empty())
         return Error{cancelled()};
     // The same window searched again for the text with each sentence's speech played backwards:
@@ -233,7 +233,7 @@ Result<QVector<AlignedSentence>> alignSentences(const std::vector<float>& monoSa
     const AlignmentFeatures decoy = backwards(text, textSpeech);
     const WarpPath decoyPath =
         warpWithin(windowAround(path, 1, recording.frames, text.frames, kDecoyRadius), recording,
-                   decoy, stages.stage(90, 99), options.cancel);
+                   decoy, stages.stage(92, 99), options.cancel);
     if (decoyPath.empty())
         return Error{cancelled()};
 
