@@ -3,7 +3,9 @@
 # paths, each beside its goal: median and minimum of REPS repetitions (default 5).
 #   scripts/bench.sh [REPS]
 # Start-up is measured offscreen and, where Xvfb is installed, under X; memory once the
-# dictionary has been read. The full-size synthetic book is made once in $TMPDIR.
+# dictionary has been read. The full-size synthetic book and the 30-minute recording that the
+# aligner is timed on (another voice than the aligner's, with its sentences' true times) are made
+# once in $TMPDIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 REPS="${1:-5}"
@@ -11,8 +13,8 @@ REPS="${1:-5}"
 bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j "$(nproc)" \
-  --target kelvaro_bench kelvaro_window_bench kelvaro-startup-probe kelvaro-demo kelvaro-tool \
-  >/dev/null
+  --target kelvaro_bench kelvaro_window_bench kelvaro-startup-probe kelvaro-demo \
+  kelvaro-tool kelvaro-align-probe >/dev/null
 BIN=build-release/bin
 export QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=null
 
@@ -80,6 +82,28 @@ if command -v Xvfb >/dev/null; then
   sleep 1
   DISPLAY=:97 startups xcb startup-x
 fi
+# A plain text aligned with its 30-minute mp3 through the tool, as the player runs it: time and
+# peak memory; then where the sentences landed, there and on alsa-utils' recorded voice.
+ALIGN="${TMPDIR:-/tmp}/kelvaro-align-30min"
+if [ ! -f "$ALIGN/recording.mp3" ]; then
+  "$BIN/kelvaro-align-probe" make "$ALIGN" 30 >/dev/null
+  lame --quiet -b 64 "$ALIGN/recording.wav" "$ALIGN/recording.mp3"
+fi
+for i in $(seq "$REPS"); do
+  rm -rf "$OUT/align-folder" && mkdir "$OUT/align-folder"
+  /usr/bin/time -v "$BIN/kelvaro-tool" import --folder "$OUT/align-folder" --book Bench \
+    "$ALIGN/recording.mp3" "$ALIGN/text.txt" 2>"$OUT/align-run" >/dev/null
+  sed -n 's/.*Elapsed (wall clock) time (h:mm:ss or m:ss): \([0-9]*\):\([0-9.]*\)/\1 \2/p' \
+    "$OUT/align-run" | awk '{print ($1 * 60 + $2) * 1000}' >>"$OUT/align-times"
+  sed -n 's/.*Maximum resident set size (kbytes): \([0-9]*\)/\1/p' "$OUT/align-run" |
+    awk '{print $1 / 1024}' >>"$OUT/align-memory"
+done
+"$BIN/kelvaro-align-probe" measure "$ALIGN/recording.mp3" "$ALIGN/text.txt" "$ALIGN/truth.txt" \
+  >"$OUT/align-quality" 2>&1 || true
+"$BIN/kelvaro-align-probe" alsa "$OUT/alsa" >/dev/null 2>&1 &&
+  "$BIN/kelvaro-align-probe" measure "$OUT/alsa/recording.wav" "$OUT/alsa/text.txt" \
+    "$OUT/alsa/truth.txt" >"$OUT/alsa-quality" 2>&1 || true
+
 "$BIN/kelvaro-startup-probe" "$FULL" --memory 2>/dev/null |
   sed -n 's/^resident memory: \([0-9.]*\) MiB, peak \([0-9.]*\) MiB/\1 \2/p' >"$OUT/memory"
 
@@ -124,6 +148,22 @@ row("One key-word step, 2,000 sentences", runs("window", "BM_KeyWordStep"), "ind
 row("\"停止\" to comparison, sentence not yet analysed",
     runs("window", "BM_ReadAfterStopToComparison/lessonReady:0"), "< 50 ms")
 row("Import of a 30-minute mp3 with its LRC (720 sentences), whole command", lines("import-lrc"), "< 2 s")
+row("Align a plain text with its 30-minute mp3 (kelvaro-tool import)", lines("align-times"),
+    "< 3 min")
+align_memory = lines("align-memory")
+if align_memory:
+    print(f"| Peak memory, aligning 30 minutes | {max(align_memory):.1f} MiB | < 500 MB |")
+else:
+    print("| Peak memory, aligning 30 minutes | (not measured) | < 500 MB |")
+for file, what in (("align-quality", "30 minutes, another voice"), ("alsa-quality", "alsa-utils' voice")):
+    path = os.path.join(out, file)
+    text = open(path).read() if os.path.exists(path) else ""
+    figures = {k.strip(): v.strip() for k, v in
+               (line.split(":", 1) for line in text.splitlines() if ":" in line)}
+    print(f"| Aligned sentence edges, {what}: error from the speech edge | "
+          f"{figures.get('boundary error', '(not measured)')} | in the pauses |")
+    print(f"| Aligned sentence edges, {what}: cutting own speech / reaching a neighbour | "
+          f"{figures.get('edges cutting their own speech', '?').replace(', reaching a neighbour' + chr(39) + 's:', ' /')} | 0 / 0 |")
 memory = lines("memory")
 if memory:
     print(f"| Resident memory, full-size book (now / peak) | {memory[0]:.1f} / {memory[1]:.1f} MiB | < 100 MB |")

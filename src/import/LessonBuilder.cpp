@@ -19,10 +19,11 @@ Result<ImportedRecords> buildRecords(const Transcript& transcript, const QString
                                      qint64 lengthMs, const SpeechEnd& speechEnd,
                                      const LemmaSource& words)
 {
-    if (transcript.kind == TranscriptKind::PlainText)
+    if (transcript.kind == TranscriptKind::PlainText &&
+        std::any_of(transcript.cues.begin(), transcript.cues.end(),
+                    [](const TranscriptCue& cue) { return cue.startMs < 0; }))
         return transcriptError(transcript.kind, transcriptPath, 0,
-                               QStringLiteral("纯文本没有时间，需要先与录音对齐，"
-                                              "这个版本还不能对齐。"));
+                               QStringLiteral("纯文本没有时间，需要先与录音对齐。"));
     if (transcript.cues.isEmpty())
         return noSentenceError(transcript.kind, transcriptPath);
 

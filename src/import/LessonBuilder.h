@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace kelvaro {
 
@@ -19,6 +20,7 @@ struct ImportedSentence
     QString chinese;
     qint64 startMs = 0;
     qint64 endMs = 0;
+    std::optional<double> confidence; ///< 0..1 where the aligner placed the sentence
 };
 
 /// The records of an imported lesson and what they say.
@@ -35,8 +37,8 @@ using SpeechEnd = std::function<qint64(qint64 fromMs)>;
 /// The lesson records of a timed transcript over a recording of lengthMs: English segmented
 /// with words' forms, times in milliseconds. A cue's end past the recording is clipped to its
 /// end; a cue without an end (LRC's last) ends where speechEnd says. Refused in Chinese, naming
-/// transcriptPath and the line: no cue, plain text without times, a cue that starts past the
-/// end of the recording, times that go backwards.
+/// transcriptPath and the line: no cue, a cue without times (plain text not aligned), a cue that
+/// starts past the end of the recording, times that go backwards.
 Result<ImportedRecords> buildRecords(const Transcript& transcript, const QString& transcriptPath,
                                      qint64 lengthMs, const SpeechEnd& speechEnd,
                                      const LemmaSource& words);

@@ -18,6 +18,9 @@ struct RecordingScan
     qint64 frames = 0;
     int rate = 0;
     std::vector<float> levelsDb; ///< RMS level of each kLevelHopMs of the recording, in dBFS
+    /// The recording as mono samples at kAlignRate, for aligning a transcript; empty unless
+    /// asked for.
+    std::vector<float> alignSamples;
 
     static constexpr int kLevelHopMs = 10;
 
@@ -28,8 +31,10 @@ struct RecordingScan
     qint64 speechEndMs(qint64 fromMs) const;
 };
 
-/// Decodes the mp3 at path as the player does (gapless) and measures it; an unreadable or
-/// empty recording is refused with a Chinese message that names the file.
-Result<RecordingScan> scanMp3(const QString& path, const ImportProgress& progress = {});
+/// Decodes the mp3 at path as the player does (gapless) and measures it, keeping its samples for
+/// the aligner when forAlignment; an unreadable or empty recording is refused with a Chinese
+/// message that names the file.
+Result<RecordingScan> scanMp3(const QString& path, const ImportProgress& progress = {},
+                              bool forAlignment = false);
 
 } // namespace kelvaro

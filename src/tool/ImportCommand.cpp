@@ -1,4 +1,5 @@
-// import: a learner's recording and its timed transcript become the next lesson of an own book.
+// import: a learner's recording and its transcript become the next lesson of an own book; a
+// plain text (and, with --align, a timed transcript) is aligned with the recording first.
 #include "Commands.h"
 #include "ToolIo.h"
 
@@ -21,7 +22,8 @@ QJsonObject lessonJson(const ImportedLesson& lesson)
             {QStringLiteral("chinese"), sentence.chinese},
             {QStringLiteral("start"), millisecondsText(sentence.startMs).toDouble()},
             {QStringLiteral("end"), millisecondsText(sentence.endMs).toDouble()},
-            {QStringLiteral("confidence"), QJsonValue::Null},
+            {QStringLiteral("confidence"),
+             sentence.confidence ? QJsonValue(*sentence.confidence) : QJsonValue()},
         });
     }
     return QJsonObject{
@@ -67,14 +69,9 @@ int importCommand(const QStringList& args)
     }
     if (positional.size() != 2 || request.folder.isEmpty() || request.book.isNull())
         return writeErr(usage), kUsage;
-    if (align) {
-        writeErr(
-            QStringLiteral("自动对齐在这个版本中还不能使用，请使用带时间的字幕文件（LRC、SRT 或 "
-                           "VTT）。"));
-        return kRefused;
-    }
     request.audioPath = positional[0];
     request.transcriptPath = positional[1];
+    request.align = align;
     if (progress)
         request.progress = [](int percent) {
             writeErr(QStringLiteral("progress %1").arg(percent));
