@@ -29,7 +29,8 @@ PACKAGES=(
   libespeak-ng-dev
   # Qt's own dialog texts in Chinese ("确定" instead of "OK")
   qt6-translations-l10n
-  # tests and benchmarks
+  # tests and benchmarks (ffmpeg makes the videos whose sound the import must keep in time)
+  ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
