@@ -41,7 +41,8 @@ QIcon drawnIcon(bool book)
 
 } // namespace
 
-LibraryTree::LibraryTree(QWidget* parent) : QTreeWidget(parent)
+LibraryTree::LibraryTree(QWidget* parent)
+    : QTreeWidget(parent), m_bookIcon(drawnIcon(true)), m_lessonIcon(drawnIcon(false))
 {
     setObjectName(QStringLiteral("TreeView1"));
     header()->hide();
@@ -63,9 +64,12 @@ void LibraryTree::setBook(const QString& title, const QStringList& lessons)
 
 void LibraryTree::setLibrary(const QVector<LibraryBook>& library)
 {
+    // Many own books hold thousands of lessons: the view lays them out once, at the end.
+    setUpdatesEnabled(false);
     clear();
     for (const LibraryBook& book : library)
         addBook(book.title, book.lessonNames);
+    setUpdatesEnabled(true);
 }
 
 int LibraryTree::nodeOf(const QTreeWidgetItem* item) const
@@ -100,13 +104,12 @@ QTreeWidgetItem* LibraryTree::itemOf(int node) const
 void LibraryTree::addBook(const QString& title, const QStringList& lessons)
 {
     auto* root = new QTreeWidgetItem(this, {title});
-    root->setIcon(0, drawnIcon(true));
-    const QIcon lessonIcon = drawnIcon(false);
+    root->setIcon(0, m_bookIcon);
     QList<QTreeWidgetItem*> items;
     items.reserve(lessons.size());
     for (const QString& name : lessons) {
         auto* item = new QTreeWidgetItem({name});
-        item->setIcon(0, lessonIcon);
+        item->setIcon(0, m_lessonIcon);
         items.append(item);
     }
     root->addChildren(items);

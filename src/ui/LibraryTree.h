@@ -41,6 +41,9 @@ private:
     /// The index of item's node; 0 for none.
     int nodeOf(const QTreeWidgetItem* item) const;
     QTreeWidgetItem* itemOf(int node) const;
+
+    QIcon m_bookIcon;
+    QIcon m_lessonIcon;
 };
 
 } // namespace kelvaro
