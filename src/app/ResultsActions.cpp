@@ -104,7 +104,9 @@ void clearLessonResults(MainContext& context)
     if (!state.lessonOpen)
         return;
     replaceRecords(state.lesson, clearedRecords(state.lesson.records));
-    saveLessonText(context); // a failed write is reported; the cleared records stay
+    saveLessonText(
+        context,
+        LessonChange::ClearedResults); // a failed write is reported; the cleared records stay
 
     const QString path = state.folder.results(state.BookName);
     if (fileExists(path)) {
