@@ -1,9 +1,21 @@
 #include "FakeDialogs.h"
 
+#include "ChineseText.h"
+
+#include <gtest/gtest.h>
+
 namespace kelvaro {
 
 void FakeDialogs::record(const Message& message)
 {
+    // Every test that drives a path to a message box checks that a learner can read it.
+    for (const QString& shown : {message.title, message.text}) {
+        const QStringList english = sentencesWithoutChinese(shown);
+        if (!english.isEmpty())
+            ADD_FAILURE() << "a message box shows English without Chinese: \""
+                          << english.join(QStringLiteral("\" / \"")).toStdString() << "\" in\n"
+                          << shown.toStdString();
+    }
     m_messages.append(message);
 }
 

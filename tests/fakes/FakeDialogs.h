@@ -8,7 +8,8 @@
 namespace kelvaro {
 
 /// Records the message boxes shown; the colour dialog and the questions answer what the test
-/// preset.
+/// preset. A message a learner could not read (an English sentence without Chinese) fails the
+/// running test.
 class FakeDialogs : public Dialogs
 {
 public:
@@ -59,7 +60,7 @@ public:
     const QStringList& textRequests() const { return m_textRequests; }
 
 private:
-    /// Keeps message.
+    /// Keeps message; a title or text with an English sentence and no Chinese fails the test.
     void record(const Message& message);
 
     QVector<Message> m_messages;
