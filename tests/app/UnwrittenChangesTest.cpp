@@ -197,3 +197,29 @@ TEST(UnwrittenChanges, ACancelledChoiceKeepsTheWindowAFailedCopyAsksAgainAndAWri
 }
 
 } // namespace
+
+namespace {
+
+// A kept lesson that is not open was cleared on the disk only, and opened again with its passes.
+TEST(UnwrittenChanges, ClearingTheBookClearsAKeptLessonAndWritesItWithTheLearnersChanges)
+{
+    ShellFixture shell;
+    start(shell, Mode::SentenceBrowse);
+    blockLessonFile(shell);
+    typeNote(shell, QStringLiteral("kept note"));
+    treeNodeClicked(shell.context(), 3);
+    ASSERT_EQ(shell.state().LessonNumber, 2);
+    ASSERT_TRUE(QDir().rmdir(shell.lessonPath(1)));
+    shell.dialogs.clear();
+
+    clearBookResults(shell.context());
+    const QStringList written = recordsOf(shell.lessonPath(1));
+    ASSERT_EQ(written.size(), 2);
+    EXPECT_EQ(recordField(written[0], 5), QStringLiteral("kept note"));
+    EXPECT_TRUE(recordField(written[1], 6).isEmpty());
+    shell.dialogs.clear();
+    EXPECT_TRUE(mayExit(shell.context()));
+    EXPECT_TRUE(shell.dialogs.messages().isEmpty());
+}
+
+} // namespace
