@@ -77,7 +77,7 @@ void evaluateSentence(MainContext& context)
         state.setRecord(state.CurrentSentence, *rewritten);
     // A failed write has told the learner which file; the pass stays in the records and is
     // written with the next save.
-    const bool saved = bool(saveLessonText(context));
+    const bool saved = bool(saveLessonText(context, LessonChange::DictationPasses));
     recountDictated(state);
     context.notifyChanged(); // the sentence is drawn done behind the message
 

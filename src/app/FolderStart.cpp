@@ -30,8 +30,7 @@ QString offerWritableCopy(const QString& folder, const QString& dataFolder, Dial
         dialogs.warning(
             QStringLiteral("提示"),
             QStringLiteral("程序文件夹无法写入，笔记、重点词、听写结果和设置将无法保存。\n\n"
-                           "The program folder \"%1\" cannot be written; notes, key words, "
-                           "dictation passes and settings cannot be saved:\n%2")
+                           "程序文件夹：%1\n无法写入的位置：\n%2")
                 .arg(folder, places));
         return folder;
     }
@@ -39,31 +38,25 @@ QString offerWritableCopy(const QString& folder, const QString& dataFolder, Dial
     const bool earlier = holdsContent(copy);
     const QString offerZh = earlier ? QStringLiteral("是否继续使用数据文件夹中以前的副本？")
                                     : QStringLiteral("是否复制到数据文件夹，在副本上学习？");
-    const QString offerEn =
-        earlier
-            ? QStringLiteral("Work on the copy made earlier in \"%1\"? It is kept as you left it.")
-            : QStringLiteral("Copy it to \"%1\" and work on the copy?");
+    const QString place = earlier ? QStringLiteral("以前的副本（保持您上次离开时的样子）：%1")
+                                  : QStringLiteral("副本将放在：%1");
     const bool take = dialogs.question(
         QStringLiteral("提示"),
         QStringLiteral("程序文件夹无法写入，笔记、重点词、听写结果和设置将无法保存。") + offerZh +
-            QStringLiteral("\n\nThe program folder \"%1\" cannot be written; notes, key words, "
-                           "dictation passes and settings cannot be saved there:\n%2\n\n")
-                .arg(folder, places) +
-            offerEn.arg(copy));
+            QStringLiteral("\n\n程序文件夹：%1\n无法写入的位置：\n%2\n\n").arg(folder, places) +
+            place.arg(copy));
     if (!take)
         return folder;
     if (!earlier) {
         // The mark goes first, so that a copy cut short is found again and completed.
-        Status made = QDir().mkpath(copy) ? markCopyOf(copy, folder)
-                                          : Status::failure(QStringLiteral("\"%1\": the folder "
-                                                                           "cannot be made.")
-                                                                .arg(copy));
+        Status made = QDir().mkpath(copy)
+                          ? markCopyOf(copy, folder)
+                          : Status::failure(QStringLiteral("无法建立文件夹：%1").arg(copy));
         if (made)
             made = copyProgramFolder(folder, copy);
         if (!made) {
             dialogs.warning(QStringLiteral("提示"),
-                            QStringLiteral("副本无法完成，仍使用原来的程序文件夹。\n\nThe copy "
-                                           "could not be made; the player works in \"%1\".\n%2")
+                            QStringLiteral("副本无法完成，仍使用原来的程序文件夹：%1\n\n%2")
                                 .arg(folder, made.error()));
             return folder;
         }

@@ -73,24 +73,25 @@ bool openLesson(MainContext& context, bool reportMissing)
 {
     MainState& state = context.state;
     const QString path = state.folder.lessonFile(state.BookName, state.LessonNumber);
-    if (!fileExists(path)) {
+    // A text whose writing failed is the lesson as the learner left it.
+    const std::optional<QString> unwritten = context.unwritten.text(path);
+    if (!unwritten && !fileExists(path)) {
         if (reportMissing)
-            context.ports.dialogs.warning(
-                QStringLiteral("提示"),
-                QStringLiteral("找不到这一课的课文文件。\n\nThe lesson file \"%1\" does not exist.")
-                    .arg(path));
+            context.ports.dialogs.warning(QStringLiteral("提示"),
+                                          QStringLiteral("找不到这一课的课文文件：\n%1").arg(path));
         restorePrevious(state);
         // The lesson still open gets its reveal mode again, as after a successful opening.
         if (state.lessonOpen)
             applyTranslationReveal(context);
         return false;
     }
-    const auto text = readTextFile(path);
+    const auto text = unwritten ? Result<QString>(*unwritten) : readTextFile(path);
     auto lesson = text ? parseLesson(text.value(), path) : Result<Lesson>(Error{text.error()});
     if (!lesson) {
-        context.ports.dialogs.warning(QStringLiteral("提示"),
-                                      QStringLiteral("这一课的课文文件有误，无法打开。\n\n") +
-                                          lesson.error());
+        // A file that cannot be read is not called faulty: the learner looks at the right thing.
+        const QString headline = text ? QStringLiteral("这一课的课文文件有误，无法打开。\n\n")
+                                      : QStringLiteral("这一课的课文文件无法读取，无法打开。\n\n");
+        context.ports.dialogs.warning(QStringLiteral("提示"), headline + lesson.error());
         restorePrevious(state);
         return false;
     }

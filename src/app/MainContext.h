@@ -2,6 +2,7 @@
 
 #include "FocusTarget.h"
 #include "ModeRooms.h"
+#include "UnwrittenChanges.h"
 
 #include "modes/MainState.h"
 
@@ -69,7 +70,8 @@ struct MainContext
     Ports ports;
     Timers timers;
     VoiceJobs voiceJobs;
-    ModeRooms rooms; ///< each tab's own steps
+    ModeRooms rooms;            ///< each tab's own steps
+    UnwrittenChanges unwritten; ///< lesson texts whose files could not be written
     FocusTarget focus = FocusTarget::None;
     bool quitRequested = false; ///< start-up could not continue
     /// Called after a timer handler changed the state, so the window draws it again.

@@ -1,6 +1,7 @@
 #include "MainController.h"
 
 #include "ContinuousReading.h"
+#include "ExitCheck.h"
 #include "FillInActions.h"
 #include "LessonOpening.h"
 #include "ModeSwitching.h"
@@ -44,6 +45,11 @@ bool MainController::startUp()
 Status MainController::shutDown()
 {
     return kelvaro::shutDown(m_context);
+}
+
+bool MainController::mayExit()
+{
+    return kelvaro::mayExit(m_context);
 }
 
 void MainController::treeNodeClicked(int node)

@@ -23,6 +23,9 @@ public:
 
     bool startUp();
     Status shutDown();
+    /// Asks about changes whose files could not be written (see mayExit of ExitCheck.h); true
+    /// when the window may close.
+    bool mayExit();
 
     /// Where the window should move the keyboard focus now (once; None when nowhere).
     FocusTarget takeFocusRequest();

@@ -39,9 +39,11 @@ struct BookClearing
     QStringList unwritten;  ///< the write failed: the file keeps its passes
 };
 
-void clearLessonFile(const QString& path, BookClearing& clearing)
+void clearLessonFile(const QString& path, BookClearing& clearing, UnwrittenChanges& unwritten)
 {
-    const auto text = readTextFile(path);
+    // A kept text is the lesson as the learner left it: it is what gets cleared and written.
+    const std::optional<QString> kept = unwritten.text(path);
+    const auto text = kept ? Result<QString>(*kept) : readTextFile(path);
     const auto lesson =
         text ? parseLesson(text.value(), path) : Result<Lesson>(Error{text.error()});
     if (!lesson) {
@@ -51,8 +53,14 @@ void clearLessonFile(const QString& path, BookClearing& clearing)
     const QStringList cleared = clearedRecords(lesson->records);
     if (cleared == lesson->records)
         return; // nothing passed: the file is not touched
-    if (!writeTextFile(path, buildLessonText(cleared)))
+    const QString clearedText = buildLessonText(cleared);
+    if (writeTextFile(path, clearedText)) {
+        unwritten.written(path);
+    } else {
         clearing.unwritten.append(path);
+        if (kept)
+            unwritten.keep(path, clearedText, LessonChange::ClearedResults);
+    }
 }
 
 QString bookClearingMessage(const BookClearing& clearing)
@@ -104,7 +112,9 @@ void clearLessonResults(MainContext& context)
     if (!state.lessonOpen)
         return;
     replaceRecords(state.lesson, clearedRecords(state.lesson.records));
-    saveLessonText(context); // a failed write is reported; the cleared records stay
+    saveLessonText(
+        context,
+        LessonChange::ClearedResults); // a failed write is reported; the cleared records stay
 
     const QString path = state.folder.results(state.BookName);
     if (fileExists(path)) {
@@ -134,8 +144,8 @@ void clearBookResults(MainContext& context)
     // Numbered from 1 up to the first gap; a missing first lesson does not stop the walk.
     for (int n = 1;; ++n) {
         const QString path = state.folder.lessonFile(state.BookName, n);
-        if (fileExists(path))
-            clearLessonFile(path, clearing);
+        if (fileExists(path) || context.unwritten.text(path))
+            clearLessonFile(path, clearing, context.unwritten);
         if (!fileExists(state.folder.lessonFile(state.BookName, n + 1)))
             break;
     }

@@ -94,11 +94,9 @@ void settleDictionary(MainContext& context)
     const QString error = context.dictionary.takeError();
     if (error.isEmpty())
         return;
-    context.ports.dialogs.warning(
-        QStringLiteral("提示"),
-        QStringLiteral("词典文件无法读取，查词将没有结果。\n\nThe dictionary "
-                       "\"%1\" could not be read; words will not be found.\n%2")
-            .arg(context.state.folder.dictionary(), error));
+    context.ports.dialogs.warning(QStringLiteral("提示"),
+                                  QStringLiteral("词典文件无法读取，查词将没有结果：%1\n\n%2")
+                                      .arg(context.state.folder.dictionary(), error));
 }
 
 bool startUp(MainContext& context)
@@ -155,8 +153,7 @@ bool startUp(MainContext& context)
     if (!openLesson(context, false) && !openFirstExistingLesson(context)) {
         dialogs.warning(
             QStringLiteral("提示"),
-            QStringLiteral(
-                "没有可以打开的课文。\n\nNo lesson of the book \"%1\" could be opened from \"%2\".")
+            QStringLiteral("没有可以打开的课文：“%1”一册的课文文件夹中没有一课能打开。\n\n%2")
                 .arg(state.BookName, state.folder.path(QStringLiteral("Book/") + state.BookName)));
         showModePanel(context);
     }

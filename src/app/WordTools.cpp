@@ -3,8 +3,8 @@
 #include "FillInActions.h"
 #include "LessonOpening.h"
 #include "SentenceDisplay.h"
-#include "WindowModes.h"
 #include "StartUp.h"
+#include "WindowModes.h"
 #include "WordSpeaking.h"
 
 #include "content/LessonEdits.h"
@@ -49,7 +49,7 @@ void showClickedWord(MainContext& context)
 void toggleAndSave(MainContext& context, int k)
 {
     if (toggleKeyWord(context.state, k) != KeyWordToggle::None)
-        saveLessonText(context);
+        saveLessonText(context, LessonChange::KeyWords);
 }
 
 // The sentence's Done field is written back as it stands.
@@ -70,7 +70,7 @@ void saveNote(MainContext& context, int sentence, const QString& text)
         state.sentence.NoneNotePictureVisible =
             state.senChineseShown() && state.SentenceNote.trimmed().isEmpty();
     }
-    saveLessonText(context);
+    saveLessonText(context, LessonChange::Notes);
 }
 
 } // namespace
@@ -127,18 +127,23 @@ void fullTextWordReleased(MainContext& context, int index)
     player.pause();
 }
 
-Status saveLessonText(MainContext& context)
+Status saveLessonText(MainContext& context, LessonChange change)
 {
     MainState& state = context.state;
     state.lesson.text = buildLessonText(state.lesson.records);
     applyBuiltInBookRule(state);
     const QString path = state.folder.lessonFile(state.BookName, state.LessonNumber);
     Status written = writeTextFile(path, state.lesson.text);
-    if (!written)
+    if (written) {
+        context.unwritten.written(path);
+    } else {
+        context.unwritten.keep(path, state.lesson.text, change);
         context.ports.dialogs.warning(
             QStringLiteral("提示"),
-            QStringLiteral("课文文件保存失败，修改仍保留在程序中。\n\n") + written.error() +
-                QStringLiteral("\nThe change is kept and will be written with the next save."));
+            QStringLiteral("课文文件保存失败，修改仍保留在程序中，下次保存时会一并写入；"
+                           "退出程序时也会提醒您。\n\n") +
+                written.error());
+    }
     return written;
 }
 

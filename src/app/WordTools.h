@@ -21,9 +21,9 @@ void sentenceWordClicked(MainContext& context, int k);
 void fullTextWordReleased(MainContext& context, int index);
 
 /// Rebuilds the lesson text from the records and writes the lesson file of the
-/// selected library node. A failed write is reported with the file's name; the records keep
-/// the change, so the next save writes it.
-Status saveLessonText(MainContext& context);
+/// selected library node. A failed write is reported with the file's name; the records and
+/// context.unwritten keep the text with change, so the next save or the exit writes it.
+Status saveLessonText(MainContext& context, LessonChange change);
 
 /// The note box's text becomes the current sentence's note (line breaks become
 /// blanks, "*" and "#" their full-width forms, leading blanks kept) and the lesson is saved.

@@ -13,9 +13,7 @@ Result<QStringList> parseBookList(const QString& text, const QString& fileName)
     const QStringView list = QStringView(text).left(end);
     if (list.size() < 2 || list.front() != u'^' || list.back() != u'^') {
         return Error{
-            QStringLiteral(
-                "The book list \"%1\" is not well formed: it must begin and end with \"^\".")
-                .arg(fileName)};
+            QStringLiteral("课程列表文件格式有误：%1\n文件应以“^”开头并以“^”结尾。").arg(fileName)};
     }
     QStringList names;
     qsizetype b = 0;

@@ -41,7 +41,7 @@ Result<Dictionary> Dictionary::load(const QString& path)
         const QString message = text.error();
         return Error{message.contains(path)
                          ? message
-                         : QStringLiteral("Cannot read the dictionary %1: %2").arg(path, message)};
+                         : QStringLiteral("无法读取词典文件：%1（%2）").arg(path, message)};
     }
     return Dictionary(std::move(text).value());
 }

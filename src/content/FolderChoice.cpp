@@ -41,12 +41,12 @@ Status checkGivenFolder(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.exists())
-        return Status::failure(QStringLiteral("\"%1\": the folder does not exist.").arg(folder));
+        return Status::failure(QStringLiteral("文件夹不存在：%1").arg(folder));
     if (!info.isDir())
-        return Status::failure(QStringLiteral("\"%1\": not a folder.").arg(folder));
+        return Status::failure(QStringLiteral("这不是一个文件夹：%1").arg(folder));
     if (!holdsContent(folder))
         return Status::failure(
-            QStringLiteral("\"%1\": the book list \"SETTING/BookList/%2.dat\" is missing.")
+            QStringLiteral("文件夹中缺少课程列表文件 SETTING/BookList/%2.dat：%1")
                 .arg(folder, builtInBookName()));
     return Status::success();
 }
@@ -62,7 +62,7 @@ Result<FolderChoice> chooseProgramFolder(const FolderPlaces& places)
     if (holdsContent(places.executableFolder))
         return FolderChoice{cleanFolder(places.executableFolder), FolderSource::Executable};
     if (places.dataFolder.isEmpty())
-        return Error{QStringLiteral("There is no data folder for the learner's content.")};
+        return Error{QStringLiteral("找不到存放课程的数据文件夹。")};
     if (!holdsContent(places.dataFolder)) {
         QString demo;
         for (const QString& candidate : places.demoFolders) {
@@ -73,8 +73,8 @@ Result<FolderChoice> chooseProgramFolder(const FolderPlaces& places)
         }
         if (demo.isEmpty())
             return Error{
-                QStringLiteral("\"%1\" holds no program folder and no demo content is "
-                               "installed to copy there (looked in: %2).")
+                QStringLiteral("数据文件夹中没有课程，也没有安装可以复制过去的示范课程：%1\n"
+                               "（查找过：%2）")
                     .arg(places.dataFolder, places.demoFolders.join(QStringLiteral(", ")))};
         const Status copied = copyProgramFolder(demo, places.dataFolder);
         if (!copied)
@@ -152,7 +152,7 @@ Status markCopyOf(const QString& copy, const QString& source)
     QFile mark(path);
     if (!mark.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         mark.write(cleanFolder(source).toUtf8()) < 0)
-        return Status::failure(QStringLiteral("\"%1\" cannot be written.").arg(path));
+        return Status::failure(QStringLiteral("无法写入文件：%1").arg(path));
     return Status::success();
 }
 

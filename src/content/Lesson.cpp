@@ -10,7 +10,7 @@ namespace {
 
 QString refusal(const QString& fileName, const QString& what)
 {
-    return QStringLiteral("The lesson file \"%1\" is not well formed: %2.").arg(fileName, what);
+    return QStringLiteral("课文文件格式有误：%1\n%2。").arg(fileName, what);
 }
 
 // Checks one record; returns an empty string when it is well formed, else what is wrong.
@@ -19,11 +19,11 @@ QString recordProblem(QStringView record)
     const auto bounds = recordFieldBounds(record);
     if (!bounds) {
         const qsizetype hashes = record.count(u'#');
-        return QStringLiteral("it has %1 \"#\" where a sentence needs at least 6").arg(hashes);
+        return QStringLiteral("只有 %1 个“#”，每句至少要有 6 个").arg(hashes);
     }
     const QStringView english = record.left((*bounds)[0]);
     if (english.size() < 2 || english.front() != u'^' || english.back() != u'^')
-        return QStringLiteral("its English part does not begin and end with \"^\"");
+        return QStringLiteral("英文部分没有以“^”开头并以“^”结尾");
     int segment = 0;
     int dollars = 0;
     for (qsizetype i = 1; i < english.size(); ++i) {
@@ -31,7 +31,7 @@ QString recordProblem(QStringView record)
         if (c == u'^') {
             ++segment;
             if (dollars != 0 && dollars != 2)
-                return QStringLiteral("word %1 has %2 \"$\" where a word needs exactly 2")
+                return QStringLiteral("第 %1 个词有 %2 个“$”，每个词应正好有 2 个")
                     .arg(segment)
                     .arg(dollars);
             dollars = 0;
@@ -55,11 +55,11 @@ Result<Lesson> parseLesson(const QString& text, const QString& fileName)
     lesson.text = text.left(end);
     const QString& t = lesson.text;
     if (t.isEmpty())
-        return Error{refusal(fileName, QStringLiteral("it is empty"))};
+        return Error{refusal(fileName, QStringLiteral("文件是空的"))};
     if (t.front() != u'*')
-        return Error{refusal(fileName, QStringLiteral("it does not begin with \"*\""))};
+        return Error{refusal(fileName, QStringLiteral("文件没有以“*”开头"))};
     if (t.back() != u'*' || t.size() < 1)
-        return Error{refusal(fileName, QStringLiteral("it does not end with \"*\""))};
+        return Error{refusal(fileName, QStringLiteral("文件没有以“*”结尾"))};
 
     qsizetype previous = 0;
     while (previous < t.size() - 1) {
@@ -69,7 +69,7 @@ Result<Lesson> parseLesson(const QString& text, const QString& fileName)
         if (!problem.isEmpty()) {
             return Error{refusal(
                 fileName,
-                QStringLiteral("sentence %1: %2").arg(lesson.records.size() + 1).arg(problem))};
+                QStringLiteral("第 %1 句：%2").arg(lesson.records.size() + 1).arg(problem))};
         }
         lesson.records.append(record.toString());
         lesson.sentences.append(sentenceFields(record));

@@ -223,18 +223,13 @@ Settings loadSettings(const QString& path, QString* notice)
     const auto text = readTextFile(path);
     if (!text) {
         if (notice)
-            *notice =
-                QStringLiteral(
-                    "The settings file \"%1\" could not be read; starting with first-run settings.")
-                    .arg(path);
+            *notice = QStringLiteral("设置文件无法读取，程序按初次使用的设置启动：%1").arg(path);
         return defaultSettings();
     }
     bool complete = true;
     Settings settings = parseSettings(text.value(), &complete);
     if (!complete && notice)
-        *notice = QStringLiteral(
-                      "The settings file \"%1\" is incomplete; starting with first-run settings.")
-                      .arg(path);
+        *notice = QStringLiteral("设置文件不完整，程序按初次使用的设置启动：%1").arg(path);
     return settings;
 }
 

@@ -8,9 +8,20 @@ namespace kelvaro {
 
 namespace {
 
-QString failure(const char* what, const QString& path, const QString& reason)
+// The learner's sentence names the file; the system's own reason follows in brackets.
+QString failure(const QString& what, const QString& path, const QString& reason)
 {
-    return QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), path, reason);
+    return QStringLiteral("%1：%2（%3）").arg(what, path, reason);
+}
+
+QString cannotRead()
+{
+    return QStringLiteral("无法读取文件");
+}
+
+QString cannotWrite()
+{
+    return QStringLiteral("无法写入文件");
 }
 
 } // namespace
@@ -18,13 +29,13 @@ QString failure(const char* what, const QString& path, const QString& reason)
 Result<QString> readTextFile(const QString& path)
 {
     if (QFileInfo(path).isDir())
-        return Error{failure("Cannot read", path, QStringLiteral("it is a folder"))};
+        return Error{failure(cannotRead(), path, QStringLiteral("这是一个文件夹"))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Error{failure("Cannot read", path, file.errorString())};
+        return Error{failure(cannotRead(), path, file.errorString())};
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Error{failure("Cannot read", path, file.errorString())};
+        return Error{failure(cannotRead(), path, file.errorString())};
     return textFromBytes(content);
 }
 
@@ -42,14 +53,14 @@ Status writeTextFile(const QString& path, const QString& text)
     // a crash or a full disk leaves the old file, never half a new one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(failure("Cannot write", path, file.errorString()));
+        return Status::failure(failure(cannotWrite(), path, file.errorString()));
     if (file.write(document) != document.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return Status::failure(failure("Cannot write", path, reason));
+        return Status::failure(failure(cannotWrite(), path, reason));
     }
     if (!file.commit())
-        return Status::failure(failure("Cannot write", path, file.errorString()));
+        return Status::failure(failure(cannotWrite(), path, file.errorString()));
     return Status::success();
 }
 

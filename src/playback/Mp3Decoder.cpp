@@ -27,7 +27,8 @@ namespace {
 
 Error failure(const QString& path, const QString& what)
 {
-    return Error{QStringLiteral("The recording \"%1\" cannot be played: %2.").arg(path, what)};
+    // Shown to the learner when a lesson opens: the decoder's own reason stays in brackets.
+    return Error{QStringLiteral("无法播放录音文件：%1（%2）").arg(path, what)};
 }
 
 // Both handles of a file must see it the same way, or the index would not fit.

@@ -40,6 +40,13 @@ public:
         (void)initial;
         return std::nullopt;
     }
+    /// The folder dialog; the chosen folder, or nullopt when cancelled (or when the port cannot
+    /// ask).
+    virtual std::optional<QString> chooseFolder(const QString& title)
+    {
+        (void)title;
+        return std::nullopt;
+    }
 };
 
 } // namespace kelvaro

@@ -139,11 +139,35 @@ void LibraryTree::contextMenuEvent(QContextMenuEvent* event)
 
 void LibraryTree::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton) {
+    // A right press only opens the menu, and a press on no node at all would clear the
+    // selection: either way the open lesson stays the one highlighted.
+    m_pressIgnored =
+        event->button() == Qt::RightButton || itemAt(event->position().toPoint()) == nullptr;
+    if (m_pressIgnored) {
         event->accept();
         return;
     }
     QTreeWidget::mousePressEvent(event);
+}
+
+void LibraryTree::mouseMoveEvent(QMouseEvent* event)
+{
+    // Dragging on from an ignored press would select the nodes passed over.
+    if (m_pressIgnored && event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mouseMoveEvent(event);
+}
+
+void LibraryTree::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_pressIgnored) {
+        m_pressIgnored = false;
+        event->accept();
+        return;
+    }
+    QTreeWidget::mouseReleaseEvent(event);
 }
 
 void LibraryTree::selectNode(int node)

@@ -33,8 +33,12 @@ protected:
     /// The tree's menu: "导入课程…" anywhere; on a lesson of an own book also renaming and
     /// removing it.
     void contextMenuEvent(QContextMenuEvent* event) override;
-    /// A right press only opens the menu: the lesson open stays the one selected.
+    /// A right press only opens the menu, and a press beside every node does nothing: the
+    /// lesson open stays the one selected.
     void mousePressEvent(QMouseEvent* event) override;
+    /// The drag and the release of an ignored press are ignored too.
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void addBook(const QString& title, const QStringList& lessons);
@@ -44,6 +48,7 @@ private:
 
     QIcon m_bookIcon;
     QIcon m_lessonIcon;
+    bool m_pressIgnored = false; ///< the last press was ignored: its drag and release are too
 };
 
 } // namespace kelvaro

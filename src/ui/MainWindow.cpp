@@ -215,14 +215,24 @@ void MainWindow::dropEvent(QDropEvent* event)
         this, [this, files] { emit importRequested(files); }, Qt::QueuedConnection);
 }
 
+void MainWindow::closeUnasked()
+{
+    m_closeUnasked = true;
+    close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_closed) {
-        m_closed = true;
-        // A note being typed is saved before the settings.
+        // A note being typed is saved before the settings and the check for unwritten changes.
         if (QWidget* focused = QApplication::focusWidget();
             focused && focused->objectName() == QLatin1String("SenNoteText"))
             focused->clearFocus();
+        if (!m_closeUnasked && !m_controller.mayExit()) {
+            event->ignore();
+            return;
+        }
+        m_closed = true;
         const Status saved = m_controller.shutDown();
         if (!saved)
             QMessageBox::warning(this, QStringLiteral("提示"),

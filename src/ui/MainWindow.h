@@ -35,6 +35,9 @@ public:
     void refresh();
     /// The panel of mode's tab.
     ModePanel* panel(Mode mode) const { return m_panels[std::size_t(mode)]; }
+    /// Closes without asking about unwritten changes: a session that ends cannot wait for an
+    /// answer.
+    void closeUnasked();
 
 signals:
     /// "导入课程…" (files empty) or files dropped on the window.
@@ -74,6 +77,7 @@ private:
     QPoint m_pressPoint;
     bool m_dragging = false;
     bool m_closed = false;
+    bool m_closeUnasked = false; ///< the close asks nothing (closeUnasked)
     bool m_refreshing = false;
     bool m_refreshAgain = false;
     int m_treeNodes = -1;

@@ -139,7 +139,7 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
     QObject::connect(&parts.ownMaterial, &OwnMaterialController::changed, &parts.window,
                      &MainWindow::refresh);
     QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
-                     &QWidget::close);
+                     &MainWindow::closeUnasked);
 }
 
 PlayerApplication::~PlayerApplication()

@@ -3,6 +3,8 @@
 #include <QColorDialog>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -60,6 +62,14 @@ std::optional<QString> QtDialogs::askText(const QString& title, const QString& l
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<QString> QtDialogs::chooseFolder(const QString& title)
+{
+    const QString folder = QFileDialog::getExistingDirectory(m_parent, title, QDir::homePath());
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
 }
 
 bool QtDesktop::openAddress(const QString& address)

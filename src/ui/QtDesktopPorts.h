@@ -20,6 +20,7 @@ public:
                   Answer defaultAnswer = Answer::Yes) override;
     std::optional<QString> askText(const QString& title, const QString& label,
                                    const QString& initial) override;
+    std::optional<QString> chooseFolder(const QString& title) override;
 
 private:
     QWidget* m_parent = nullptr;

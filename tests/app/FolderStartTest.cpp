@@ -72,7 +72,7 @@ TEST_F(FolderStartTest, TakingTheOfferWorksOnACopyInTheDataFolder)
     dialogs.clear();
     EXPECT_EQ(offer(), copyOfCourse());
     ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages().front().text.contains(QStringLiteral("earlier")));
+    EXPECT_TRUE(dialogs.messages().front().text.contains(QStringLiteral("以前的副本")));
     EXPECT_EQ(readTextFile(folder + QStringLiteral("/SETTING/Set.dat")).value(),
               QStringLiteral("mine"));
 }

@@ -38,7 +38,7 @@ protected:
         else
             ASSERT_TRUE(shell.folder.remove(kRecording));
         shell.lessonPlayer.refuseFile(shell.folder.path(kRecording),
-                                      QStringLiteral("The recording cannot be played."));
+                                      QStringLiteral("无法播放录音文件（no MPEG audio found）"));
         ASSERT_TRUE(shell.writeLesson(1, lessonText({kHelloTom, kGoodMorning})));
         Settings settings = defaultSettings();
         settings.modeIndex = modeNumber(mode);

@@ -105,7 +105,7 @@ TEST_F(FolderChoiceTest, ChoosesGivenThenExecutableThenDataFolder)
          demos,
          {},
          FolderSource::Given,
-         QStringLiteral("does not exist")},
+         QStringLiteral("不存在")},
         {"given without a book list",
          at("nolist"),
          at("exe"),

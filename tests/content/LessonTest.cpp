@@ -131,16 +131,16 @@ TEST(ParseLesson, RefusesMalformedTextNamingFileAndSentence)
         const char* expectedPart;
     };
     const Case cases[] = {
-        {"empty", QString(), "is empty"},
-        {"no leading star", QStringLiteral("^Hi$hi$^#x#0#1###*"), "begin with \"*\""},
-        {"no final star", QStringLiteral("*^Hi$hi$^#x#0#1###"), "end with \"*\""},
-        {"two stars in a row", QStringLiteral("*^Hi$hi$^#x#0#1###**"), "sentence 2"},
+        {"empty", QString(), "是空的"},
+        {"no leading star", QStringLiteral("^Hi$hi$^#x#0#1###*"), "以“*”开头"},
+        {"no final star", QStringLiteral("*^Hi$hi$^#x#0#1###"), "以“*”结尾"},
+        {"two stars in a row", QStringLiteral("*^Hi$hi$^#x#0#1###**"), "第 2 句"},
         {"five hashes", QStringLiteral("*^Hi$hi$^#x#0#1###*^Hi$hi$^#x#0#1##*"),
-         "sentence 2: it has 5"},
-        {"english without carets", QStringLiteral("*Hi#x#0#1###*"), "\"^\""},
-        {"english of one caret", QStringLiteral("*^#x#0#1###*"), "\"^\""},
-        {"one dollar", QStringLiteral("*^Hi$hi^#x#0#1###*"), "word 1 has 1"},
-        {"three dollars", QStringLiteral("*^A ^Hi$hi$$^#x#0#1###*"), "word 2 has 3"},
+         "第 2 句：只有 5 个“#”"},
+        {"english without carets", QStringLiteral("*Hi#x#0#1###*"), "“^”"},
+        {"english of one caret", QStringLiteral("*^#x#0#1###*"), "“^”"},
+        {"one dollar", QStringLiteral("*^Hi$hi^#x#0#1###*"), "第 1 个词有 1 个“$”"},
+        {"three dollars", QStringLiteral("*^A ^Hi$hi$$^#x#0#1###*"), "第 2 个词有 3 个“$”"},
     };
     for (const Case& c : cases) {
         const auto lesson = parseLesson(c.text, QStringLiteral("/p/Book/Kelvaro/3.dat"));

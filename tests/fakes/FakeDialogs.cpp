@@ -1,15 +1,32 @@
 #include "FakeDialogs.h"
 
+#include "ChineseText.h"
+
+#include <gtest/gtest.h>
+
 namespace kelvaro {
+
+void FakeDialogs::record(const Message& message)
+{
+    // Every test that drives a path to a message box checks that a learner can read it.
+    for (const QString& shown : {message.title, message.text}) {
+        const QStringList english = sentencesWithoutChinese(shown);
+        if (!english.isEmpty())
+            ADD_FAILURE() << "a message box shows English without Chinese: \""
+                          << english.join(QStringLiteral("\" / \"")).toStdString() << "\" in\n"
+                          << shown.toStdString();
+    }
+    m_messages.append(message);
+}
 
 void FakeDialogs::information(const QString& title, const QString& text)
 {
-    m_messages.append({Kind::Information, title, text});
+    record({Kind::Information, title, text});
 }
 
 void FakeDialogs::warning(const QString& title, const QString& text)
 {
-    m_messages.append({Kind::Warning, title, text});
+    record({Kind::Warning, title, text});
 }
 
 std::optional<int> FakeDialogs::chooseColour(int initial)
@@ -20,14 +37,22 @@ std::optional<int> FakeDialogs::chooseColour(int initial)
 
 bool FakeDialogs::question(const QString& title, const QString& text, Answer defaultAnswer)
 {
-    m_messages.append({Kind::Question, title, text, defaultAnswer});
-    return m_questionAnswer;
+    record({Kind::Question, title, text, defaultAnswer});
+    return m_questionAnswers.isEmpty() ? m_questionAnswer : m_questionAnswers.takeFirst();
+}
+
+std::optional<QString> FakeDialogs::chooseFolder(const QString& title)
+{
+    record({Kind::FolderRequest, title, {}});
+    if (m_folderAnswers.isEmpty())
+        return std::nullopt;
+    return m_folderAnswers.takeFirst();
 }
 
 std::optional<QString> FakeDialogs::askText(const QString& title, const QString& label,
                                             const QString& initial)
 {
-    m_messages.append({Kind::TextRequest, title, label});
+    record({Kind::TextRequest, title, label});
     m_textRequests.append(initial);
     if (m_textAnswers.isEmpty())
         return std::nullopt;

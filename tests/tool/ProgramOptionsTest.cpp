@@ -69,7 +69,7 @@ TEST(ProgramOptions, AFolderThatIsNoCourseEndsThePlayerWithItsName)
     };
     const QString gone = noList.root() + QStringLiteral("/gone");
     const Case cases[] = {
-        {{QStringLiteral("--folder"), gone}, 1, {gone, QStringLiteral("does not exist")}, {}},
+        {{QStringLiteral("--folder"), gone}, 1, {gone, QStringLiteral("不存在")}, {}},
         {{QStringLiteral("--folder=") + noList.root()},
          1,
          {noList.root(), QStringLiteral("SETTING/BookList/Kelvaro.dat")},
