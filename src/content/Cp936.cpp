@@ -3,8 +3,6 @@
 #include <QSysInfo>
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <cstring>
 #include <iconv.h>
 #include <unordered_map>
@@ -139,117 +137,11 @@ QString decodeLatin1Replacing(const QByteArray& bytes)
     return out;
 }
 
-// Code page 936 as a table, read once from the system's own converter: the dictionary alone is
-// megabytes, and a table lookup per character is many times cheaper than iconv's two steps
-// through its intermediate form. Only what iconv decodes cleanly goes into the table; anything
-// else is left to iconv itself, so the results are iconv's to the byte.
-class Cp936Table
-{
-public:
-    Cp936Table()
-    {
-        m_units.fill(0);
-        iconv_t handle = iconv_open(kUtf16, "CP936");
-        if (handle == kNoHandle)
-            return;
-        for (int lead = 0x80; lead <= 0xFF; ++lead) {
-            const char single[1] = {char(lead)};
-            m_units[size_t(lead)] = decodeOne(handle, single, 1);
-            if (lead < 0x81 || lead > 0xFE)
-                continue;
-            for (int trail = 0x40; trail <= 0xFE; ++trail) {
-                const char pair[2] = {char(lead), char(trail)};
-                m_units[size_t(lead << 8 | trail)] = decodeOne(handle, pair, 2);
-            }
-        }
-        iconv_close(handle);
-        m_ready = true;
-    }
-
-    /// Decodes the leading stretch of bytes that the table covers into out; returns how many
-    /// bytes that stretch holds (the rest, from a byte the table does not hold, is iconv's).
-    qsizetype decodePrefix(const QByteArray& bytes, QString& out) const
-    {
-        if (!m_ready)
-            return 0;
-        const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
-        const qsizetype size = bytes.size();
-        char16_t* to = reinterpret_cast<char16_t*>(out.data());
-        qsizetype i = 0;
-        qsizetype written = 0;
-        while (i < size) {
-            // Runs of ASCII, eight bytes at a time.
-            while (i + 8 <= size) {
-                std::uint64_t eight;
-                std::memcpy(&eight, in + i, 8);
-                if (eight & 0x8080808080808080u)
-                    break;
-                for (int k = 0; k < 8; ++k)
-                    to[written + k] = in[i + k];
-                written += 8;
-                i += 8;
-            }
-            if (i == size)
-                break;
-            const unsigned char lead = in[i];
-            if (lead < 0x80) {
-                to[written++] = lead;
-                ++i;
-                continue;
-            }
-            if (i + 1 < size && lead >= 0x81 && lead <= 0xFE) {
-                if (const char16_t unit = m_units[size_t(lead << 8 | in[i + 1])]; unit != 0) {
-                    to[written++] = unit;
-                    i += 2;
-                    continue;
-                }
-            }
-            // A lead byte is never a character alone; a lone byte the page decodes is.
-            const bool leadByte = lead >= 0x81 && lead <= 0xFE;
-            if (const char16_t unit = m_units[lead]; unit != 0 && !leadByte) {
-                to[written++] = unit;
-                ++i;
-                continue;
-            }
-            break;
-        }
-        out.truncate(written);
-        return i;
-    }
-
-private:
-    // The single UTF-16 unit iconv makes of exactly these bytes; 0 when it makes anything else.
-    static char16_t decodeOne(iconv_t handle, const char* bytes, size_t length)
-    {
-        iconv(handle, nullptr, nullptr, nullptr, nullptr);
-        char* in = const_cast<char*>(bytes);
-        size_t inLeft = length;
-        char16_t units[4] = {};
-        char* outPtr = reinterpret_cast<char*>(units);
-        size_t outLeft = sizeof units;
-        if (iconv(handle, &in, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0 ||
-            outLeft != sizeof units - 2)
-            return 0;
-        return units[0];
-    }
-
-    std::array<char16_t, 0x10000> m_units{};
-    bool m_ready = false;
-};
-
 } // namespace
 
 QString decodeCp936(const QByteArray& bytes)
 {
-    if (bytes.isEmpty())
-        return {};
-    static const Cp936Table table;
-    QString head(bytes.size(), Qt::Uninitialized);
-    const qsizetype done = table.decodePrefix(bytes, head);
-    if (done == bytes.size())
-        return head;
-    // Each character of the page stands alone, so the rest decodes the same on its own.
-    return head + decodeCodePage(bytes.sliced(done), 936);
+    return decodeCodePage(bytes, 936);
 }
 
 QString decodeCodePage(const QByteArray& bytes, int codePage)
