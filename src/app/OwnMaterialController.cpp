@@ -14,15 +14,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("提示");
 
-// The node of lesson number of the book titled book; 0 when the library has no such lesson.
-int lessonNode(const QVector<LibraryBook>& library, const QString& book, int number)
-{
-    const int index = bookIndex(library, book);
-    if (index < 0 || number < 1 || number > library[index].lessonNames.size())
-        return 0;
-    return nodeOfPlace(library, index, number);
-}
-
 // The reason the entries cannot be imported; empty when they can.
 QString formProblem(const ImportForm& form, const QStringList& ownBooks)
 {
@@ -138,7 +129,7 @@ void OwnMaterialController::importFinished(const ImportJob& job, const ImportOut
     m_dialog.close();
     reloadLibrary();
     MainState& state = m_context.state;
-    const int node = lessonNode(state.library, job.book, outcome.lesson);
+    const int node = nodeOfLesson(state.library, job.book, outcome.lesson);
     if (node > 0) {
         // As a click on its node: the lesson opens at sentence 1 in the tab shown, and the
         // settings keep its node at shut-down.
@@ -156,10 +147,10 @@ void OwnMaterialController::reloadLibrary()
 {
     MainState& state = m_context.state;
     loadLibrary(m_context);
-    if (const int node = lessonNode(state.library, state.BookName, state.LessonNumber))
+    if (const int node = nodeOfLesson(state.library, state.BookName, state.LessonNumber))
         state.LessonNode = node;
     if (const int node =
-            lessonNode(state.library, state.PreviousBookName, state.PreviousLessonNumber))
+            nodeOfLesson(state.library, state.PreviousBookName, state.PreviousLessonNumber))
         state.PreviousLessonNode = node;
 }
 

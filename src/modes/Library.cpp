@@ -27,6 +27,14 @@ int nodeOfPlace(const QVector<LibraryBook>& library, int book, int lesson)
     return first + lesson;
 }
 
+int nodeOfLesson(const QVector<LibraryBook>& library, const QString& title, int number)
+{
+    const int book = bookIndex(library, title);
+    if (book < 0 || number < 1 || number > library[book].lessonNames.size())
+        return 0;
+    return nodeOfPlace(library, book, number);
+}
+
 int bookIndex(const QVector<LibraryBook>& library, const QString& title)
 {
     for (int b = 0; b < library.size(); ++b) {

@@ -27,6 +27,9 @@ LibraryPlace placeOfNode(const QVector<LibraryBook>& library, int node);
 /// The node of lesson (0: the book's own node) of book; 0 when there is no such node.
 int nodeOfPlace(const QVector<LibraryBook>& library, int book, int lesson);
 
+/// The node of lesson number (1-based) of the book titled title; 0 when there is no such lesson.
+int nodeOfLesson(const QVector<LibraryBook>& library, const QString& title, int number);
+
 /// The index of the book titled title; -1 when the library has none.
 int bookIndex(const QVector<LibraryBook>& library, const QString& title);
 
