@@ -27,6 +27,12 @@ PACKAGES=(
   libfftw3-dev
   # aligning a plain transcript with its recording: the text is spoken by espeak-ng's library
   libespeak-ng-dev
+  # the open dictionary behind the folder's own: WordNet's word forms and meanings
+  wordnet-base
+  # slower or faster speech at the same pitch: SoundTouch's time-stretch (LGPL, light on the CPU)
+  libsoundtouch-dev
+  # the learner's practice history: Qt SQL with its SQLite driver
+  libqt6sql6-sqlite
   # Qt's own dialog texts in Chinese ("确定" instead of "OK")
   qt6-translations-l10n
   # tests and benchmarks (ffmpeg makes the videos whose sound the import must keep in time)
