@@ -2,13 +2,15 @@
 
 #include "modes/Library.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace kelvaro {
 
 /// The library tree: each book's node with one node per lesson. Node indices follow the
 /// order the nodes stand in: 1 is the first book, k + 1 its lesson k, then the next book.
-class LibraryTree : public QTreeWidget
+class LibraryModel;
+
+class LibraryTree : public QTreeView
 {
     Q_OBJECT
 public:
@@ -41,13 +43,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void addBook(const QString& title, const QStringList& lessons);
-    /// The index of item's node; 0 for none.
-    int nodeOf(const QTreeWidgetItem* item) const;
-    QTreeWidgetItem* itemOf(int node) const;
-
-    QIcon m_bookIcon;
-    QIcon m_lessonIcon;
+    LibraryModel* m_model;
     bool m_pressIgnored = false; ///< the last press was ignored: its drag and release are too
 };
 

@@ -6,13 +6,13 @@ const char* styleSheet()
 {
     return R"(
 QWidget#MainWindow { background: #e9eef3; }
-QTreeWidget#TreeView1 {
+QTreeView#TreeView1 {
     background: #ffffff; border: 1px solid #c9d3de; border-radius: 6px; padding: 4px;
     font-size: 10pt; color: #222b36; outline: 0;
 }
-QTreeWidget#TreeView1::item { padding: 3px 2px; border-radius: 4px; }
-QTreeWidget#TreeView1::item:selected { background: #2f7fb5; color: white; }
-QTreeWidget#TreeView1::item:hover:!selected { background: #dceaf6; }
+QTreeView#TreeView1::item { padding: 3px 2px; border-radius: 4px; }
+QTreeView#TreeView1::item:selected { background: #2f7fb5; color: white; }
+QTreeView#TreeView1::item:hover:!selected { background: #dceaf6; }
 QFrame.Panel { background: #f7f8fa; border: 1px solid #c9d3de; border-radius: 8px; }
 QFrame.Page { background: #ffffff; border: 1px solid #d5dde6; border-radius: 4px; }
 QPushButton.Command {

@@ -2,7 +2,8 @@
 // learner does beside the nodes.
 #include "WindowFixture.h"
 
-#include <QTreeWidget>
+#include <QItemSelectionModel>
+#include <QTreeView>
 
 namespace kelvaro {
 namespace {
@@ -13,32 +14,36 @@ protected:
     void SetUp() override
     {
         WindowFixture::SetUp();
-        m_tree = child<QTreeWidget>(QStringLiteral("TreeView1"));
+        m_tree = child<QTreeView>(QStringLiteral("TreeView1"));
         ASSERT_NE(m_tree, nullptr);
         QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, centreOf(lesson(2)));
         ASSERT_EQ(state().LessonNumber, 2);
         ASSERT_EQ(highlighted(), lesson(2));
     }
 
-    QTreeWidgetItem* lesson(int n) const { return m_tree->topLevelItem(0)->child(n - 1); }
-    QPoint centreOf(QTreeWidgetItem* item) const { return m_tree->visualItemRect(item).center(); }
+    QModelIndex lesson(int n) const
+    {
+        const QAbstractItemModel* model = m_tree->model();
+        return model->index(n - 1, 0, model->index(0, 0));
+    }
+    QPoint centreOf(const QModelIndex& item) const { return m_tree->visualRect(item).center(); }
     /// A point of the viewport below the last node.
     QPoint empty() const
     {
-        const QRect last = m_tree->visualItemRect(lesson(2));
+        const QRect last = m_tree->visualRect(lesson(2));
         const QPoint point(last.center().x(), m_tree->viewport()->height() - 4);
         EXPECT_GT(point.y(), last.bottom()) << "the tree has no empty part below its nodes";
-        EXPECT_EQ(m_tree->itemAt(point), nullptr);
+        EXPECT_FALSE(m_tree->indexAt(point).isValid());
         return point;
     }
-    /// The one highlighted node; null when none or several are.
-    QTreeWidgetItem* highlighted() const
+    /// The one highlighted node; invalid when none or several are.
+    QModelIndex highlighted() const
     {
-        const auto selected = m_tree->selectedItems();
-        return selected.size() == 1 ? selected.front() : nullptr;
+        const auto selected = m_tree->selectionModel()->selectedIndexes();
+        return selected.size() == 1 ? selected.front() : QModelIndex();
     }
 
-    QTreeWidget* m_tree = nullptr;
+    QTreeView* m_tree = nullptr;
 };
 
 // A click on the empty part of the tree cleared the open lesson's highlight.
@@ -46,7 +51,7 @@ TEST_F(LibraryTreeTest, PressesBesideTheNodesLeaveTheOpenLessonHighlighted)
 {
     QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, empty());
     EXPECT_EQ(highlighted(), lesson(2));
-    EXPECT_EQ(m_tree->currentItem(), lesson(2));
+    EXPECT_EQ(m_tree->currentIndex(), lesson(2));
 
     QTest::mouseDClick(m_tree->viewport(), Qt::LeftButton, {}, empty());
     EXPECT_EQ(highlighted(), lesson(2));

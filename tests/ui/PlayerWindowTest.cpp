@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -39,18 +39,17 @@ TEST(PlayerWindow, TreeClickKeysAndCloseRememberWhereTheLearnerWas)
         EXPECT_TRUE(dialogs.messages().isEmpty());
 
         // The tree holds the book and its two lessons; lesson 2 opens at its first sentence.
-        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        auto* tree = window.findChild<QTreeView*>(QStringLiteral("TreeView1"));
         ASSERT_NE(tree, nullptr);
-        QTreeWidgetItem* lesson2 = tree->topLevelItem(0)->child(1);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(lesson2).center());
+        const QModelIndex book = tree->model()->index(0, 0);
+        const QModelIndex lesson2 = tree->model()->index(1, 0, book);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(lesson2).center());
         EXPECT_EQ(player.controller().state().LessonNumber, 2);
         EXPECT_EQ(player.controller().state().LessonTitle, QStringLiteral("第二课"));
 
         // Back to lesson 1 and on to sentence browse, then through the sentences by key.
-        QTreeWidgetItem* lesson1 = tree->topLevelItem(0)->child(0);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(lesson1).center());
+        const QModelIndex lesson1 = tree->model()->index(0, 0, book);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(lesson1).center());
         auto* tabs = window.findChild<TabBar*>(QStringLiteral("TabImage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(Mode::SentenceBrowse).center());
         EXPECT_EQ(player.controller().state().ModeIndex, Mode::SentenceBrowse);
@@ -141,8 +140,7 @@ TEST(PlayerWindow, WithoutAMicrophoneTheReadAfterPanelSaysSoAndOffersNoRecording
         panel->findChild<QPushButton*>(QStringLiteral("SoftwareVoiceCommand"))->isEnabled());
     auto* hint = panel->findChild<QLabel*>(QStringLiteral("VoiceHintLabel"));
     ASSERT_NE(hint, nullptr);
-    EXPECT_EQ(hint->text(),
-              QStringLiteral("没有找到麦克风，无法录音。接上麦克风后即可录音。"));
+    EXPECT_EQ(hint->text(), QStringLiteral("没有找到麦克风，无法录音。接上麦克风后即可录音。"));
     QTest::mouseClick(record, Qt::LeftButton);
     EXPECT_FALSE(recorder.calls().contains(QStringLiteral("record")));
     EXPECT_TRUE(dialogs.messages().isEmpty()); // said in the panel, not in a box per click
@@ -168,8 +166,7 @@ TEST(PlayerWindow, AMicrophonePluggedInOrPulledOutChangesRecordAtOnce)
     auto* hint = panel->findChild<QLabel*>(QStringLiteral("VoiceHintLabel"));
     ASSERT_NE(record, nullptr);
     ASSERT_NE(hint, nullptr);
-    const QString missing =
-        QStringLiteral("没有找到麦克风，无法录音。接上麦克风后即可录音。");
+    const QString missing = QStringLiteral("没有找到麦克风，无法录音。接上麦克风后即可录音。");
     EXPECT_FALSE(record->isEnabled());
 
     recorder.plugMicrophone(true);
