@@ -234,7 +234,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
         m_closed = true;
         const Status saved = m_controller.shutDown();
-        if (!saved)
+        // A session that is ending waits for nobody: a box would hold up the logout.
+        if (!saved && m_closeUnasked)
+            qWarning("%s", qPrintable(saved.error()));
+        else if (!saved)
             QMessageBox::warning(this, QStringLiteral("提示"),
                                  QStringLiteral("设置文件保存失败。\n\n") + saved.error());
     }

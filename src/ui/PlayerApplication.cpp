@@ -14,6 +14,8 @@
 #include "app/MainController.h"
 #include "app/OwnMaterialController.h"
 #include "app/StartUp.h"
+#include "app/UnwrittenRescue.h"
+#include "content/FolderChoice.h"
 #include "modes/ReadAfter.h"
 #include "playback/DeferredAudioOutput.h"
 #include "playback/LessonPlayer.h"
@@ -22,6 +24,7 @@
 #include "playback/WavPlayer.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -30,6 +33,13 @@
 namespace kelvaro {
 
 namespace {
+
+/// Where changes that could not be written are kept when the session closes the program.
+QString rescueRoot()
+{
+    const QString data = learnerDataFolder();
+    return data.isEmpty() ? QString() : data + QStringLiteral("/未写入的修改");
+}
 
 DeferredAudioOutput* deferredOutput(int bufferMs = 100)
 {
@@ -138,8 +148,16 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
                      &OwnMaterialController::removeRequested);
     QObject::connect(&parts.ownMaterial, &OwnMaterialController::changed, &parts.window,
                      &MainWindow::refresh);
-    QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
-                     &MainWindow::closeUnasked);
+    QObject::connect(&parts.signalCloser, &SignalCloser::closeRequested, &parts.window, [&parts] {
+        // The session is ending: nobody can be asked, so what could not be written is kept
+        // where the learner's own files may go, and the next start says where.
+        const auto kept = rescueUnwritten(
+            parts.context.unwritten, parts.context.state.folder.root(), rescueRoot(),
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HHmmss")));
+        if (!kept && !kept.error().isEmpty())
+            qWarning("%s", qPrintable(kept.error()));
+        parts.window.closeUnasked();
+    });
 }
 
 PlayerApplication::~PlayerApplication()
@@ -169,6 +187,15 @@ bool PlayerApplication::start()
     if (!context.state.geometry.maximised)
         window->move(screen.center() - QPoint(window->width() / 2, window->height() / 2));
     window->show();
+    if (const QString notice = rescuedFoldersNotice(takeRescuedFolders(rescueRoot()));
+        !notice.isEmpty()) {
+        QMetaObject::invokeMethod(
+            window,
+            [&context, notice] {
+                context.ports.dialogs.information(QStringLiteral("提示"), notice);
+            },
+            Qt::QueuedConnection);
+    }
     // A window that is not painted soon (started minimised) still gets its sound.
     QTimer::singleShot(1000, &m_parts->devicesAfterPaint, &AfterFirstPaint::run);
     return true;

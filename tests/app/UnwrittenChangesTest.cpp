@@ -10,6 +10,7 @@
 #include "app/LessonOpening.h"
 #include "app/ResultsActions.h"
 #include "app/SentenceDisplay.h"
+#include "app/UnwrittenRescue.h"
 #include "app/WordTools.h"
 #include "content/Lesson.h"
 #include "content/TextFile.h"
@@ -223,3 +224,39 @@ TEST(UnwrittenChanges, ClearingTheBookClearsAKeptLessonAndWritesItWithTheLearner
 }
 
 } // namespace
+
+// A close by the desktop session (no question can be asked) dropped the unwritten changes.
+TEST(UnwrittenChanges, AClosePastAskingKeepsThemInAFolderOfItsOwnAndTheNextStartSaysWhere)
+{
+    ShellFixture shell;
+    start(shell, Mode::SentenceBrowse);
+    blockLessonFile(shell);
+    typeNote(shell, QStringLiteral("kept note"));
+    const QStringList changed = shell.state().lesson.records;
+    QTemporaryDir rescueRoot;
+    ASSERT_TRUE(rescueRoot.isValid());
+    const QString root = shell.state().folder.root();
+
+    // Two closes in the same second keep two folders apart.
+    const auto first = rescueUnwritten(shell.context().unwritten, root, rescueRoot.path(),
+                                       QStringLiteral("2026-12-11_120000"));
+    const auto second = rescueUnwritten(shell.context().unwritten, root, rescueRoot.path(),
+                                        QStringLiteral("2026-12-11_120000"));
+    ASSERT_TRUE(first.ok()) << first.error().toStdString();
+    ASSERT_TRUE(second.ok()) << second.error().toStdString();
+    EXPECT_NE(*first, *second);
+    EXPECT_EQ(recordsOf(QDir(*first).filePath(kLessonFile)), changed);
+    QFile note(QDir(*first).filePath(QStringLiteral("说明.txt")));
+    ASSERT_TRUE(note.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(note.readAll()).contains(kLessonFile));
+
+    const QStringList told = takeRescuedFolders(rescueRoot.path());
+    EXPECT_EQ(told, (QStringList{*first, *second}));
+    EXPECT_TRUE(rescuedFoldersNotice(told).contains(*second));
+    EXPECT_TRUE(takeRescuedFolders(rescueRoot.path()).isEmpty()) << "told only once";
+
+    // With everything written there is nothing to keep and nothing to tell.
+    EXPECT_FALSE(rescueUnwritten(UnwrittenChanges(), root, rescueRoot.path(), QStringLiteral("x")));
+    EXPECT_TRUE(takeRescuedFolders(rescueRoot.path()).isEmpty());
+    EXPECT_TRUE(rescuedFoldersNotice({}).isEmpty());
+}
