@@ -44,7 +44,9 @@ MiniWindow::MiniWindow(MiniModeController& controller, QWidget& fullWindow)
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QString::fromLatin1(theme::styleSheet()) +
                   QStringLiteral("QLabel#MiniEnglishLabel { color: #222b36; font-size: 12pt; }"
-                                 "QLabel#MiniChineseLabel { color: #4a5563; font-size: 10.5pt; }"));
+                                 "QLabel#MiniChineseLabel { color: #4a5563; font-size: 10.5pt; }"
+                                 "QPushButton.Command:checked { background: #dceaf6; "
+                                 "border-color: #2f7fb5; }"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -88,8 +90,9 @@ MiniWindow::MiniWindow(MiniModeController& controller, QWidget& fullWindow)
     column->setContentsMargins(12, 8, 12, 10);
     column->setSpacing(6);
     column->addLayout(top);
-    column->addWidget(m_english, 1);
+    column->addWidget(m_english);
     column->addWidget(m_chinese);
+    column->addStretch(1);
     column->addLayout(counts);
     column->addLayout(buttons);
 
