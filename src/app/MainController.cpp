@@ -104,11 +104,6 @@ void MainController::restore()
     done();
 }
 
-void MainController::startMiniMode()
-{
-    m_context.ports.desktop.startProgramMinimised(m_context.state.folder.miniProgram());
-}
-
 void MainController::fullTextCellReleased(int index)
 {
     const QVector<int>& cellSentence = m_context.state.fullText.cellSentence;

@@ -40,7 +40,6 @@ public slots:
     void keyReleased();
     void maximise();
     void restore();
-    void startMiniMode();
     /// A left release over full-text cell index: its sentence becomes current and plays.
     void fullTextCellReleased(int index);
     /// A click on the speaker icon of translation line or full-text line s.

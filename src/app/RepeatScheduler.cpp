@@ -41,7 +41,7 @@ void pauseTimerTick(MainContext& context, const RepeatFamily& family)
     }
     if (state.CurrentReadCount < count)
         playSentence(context);
-    if (family.mode == Mode::SentenceBrowse && state.options.playMode &&
+    if (family.mode == Mode::SentenceBrowse && (state.options.playMode || state.handsFree) &&
         state.CurrentReadCount == count) {
         if (state.CurrentSentence < state.SentenceCount)
             nextSentence(context);

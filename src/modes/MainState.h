@@ -155,6 +155,8 @@ struct MainState
     Mode ModeIndex = Mode::FullText;
     Settings options; ///< the option values of the menus, as the settings file keeps them
     int CurrentReadCount = 0;
+    /// The compact player reads on to the next sentence whatever PlayMode says.
+    bool handsFree = false;
     bool CtrlHeld = false;
     int ClickedWordNumber = 0; ///< the word (segment) of the current sentence last clicked
     ModeFlags TabVisible;      ///< the tabs offered

@@ -58,8 +58,7 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     connect(m_titleStrip, &TitleStrip::minimiseRequested, this, &QWidget::showMinimized);
     connect(m_titleStrip, &TitleStrip::maximiseRequested, &controller, &MainController::maximise);
     connect(m_titleStrip, &TitleStrip::restoreRequested, &controller, &MainController::restore);
-    connect(m_titleStrip, &TitleStrip::miniModeRequested, &controller,
-            &MainController::startMiniMode);
+    connect(m_titleStrip, &TitleStrip::miniModeRequested, this, &MainWindow::miniModeRequested);
     connect(m_tabs, &TabBar::tabClicked, &controller, &MainController::tabClicked);
     connect(m_tree, &LibraryTree::nodeClicked, &controller, &MainController::treeNodeClicked);
     connect(m_tree, &LibraryTree::importRequested, this, [this] { emit importRequested({}); });

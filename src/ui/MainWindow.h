@@ -45,6 +45,8 @@ signals:
     /// The tree's "重命名课程…" / "删除课程…" on node.
     void renameLessonRequested(int node);
     void removeLessonRequested(int node);
+    /// The title strip's "迷你模式".
+    void miniModeRequested();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -6,6 +6,7 @@
 
 #include <QCursor>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHash>
 #include <QMenu>
 #include <QMouseEvent>
@@ -47,6 +48,31 @@ QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget*
     label->setObjectName(objectName);
     label->setProperty("class", styleClass);
     return label;
+}
+
+void setFittingText(QLabel* label, const QString& text)
+{
+    constexpr double kSmallest = 6.0;
+    constexpr double kStep = 0.5;
+    static const char* const kBaseSize = "fittingBasePointSize";
+    if (!label->property(kBaseSize).isValid()) {
+        label->ensurePolished();
+        label->setProperty(kBaseSize, label->font().pointSizeF());
+    }
+    const double base = label->property(kBaseSize).toDouble();
+    QFont font = label->font();
+    double size = base;
+    for (;; size -= kStep) {
+        font.setPointSizeF(size);
+        if (size - kStep < kSmallest ||
+            QFontMetrics(font).horizontalAdvance(text) <= label->contentsRect().width())
+            break;
+    }
+    // The style sheet sets the class's size; only the label's own sheet can go below it.
+    const QString sheet = size < base ? QStringLiteral("font-size: %1pt;").arg(size) : QString();
+    if (label->styleSheet() != sheet)
+        label->setStyleSheet(sheet);
+    label->setText(text);
 }
 
 namespace {

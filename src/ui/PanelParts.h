@@ -39,6 +39,10 @@ void connectCommand(QPushButton* button, MainController& controller);
 /// A label with a style class and an object name.
 QLabel* makeLabel(const QString& objectName, const QString& styleClass, QWidget* parent);
 
+/// Sets a one-line label's text in its style's font, or in the largest smaller step (half a
+/// point, down to 6 pt) in which the whole text fits the label's width: nothing is elided.
+void setFittingText(QLabel* label, const QString& text);
+
 /// The check box picture of the content folder (Bitmap/check_0.jpg or check_1.jpg), drawn
 /// by the program when the folder has none. Loaded once a run: the panels ask on every redraw.
 QPixmap checkPicture(const ProgramFolder& folder, bool checked, int size);

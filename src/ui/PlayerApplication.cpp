@@ -3,6 +3,7 @@
 #include "DesktopSoundEffects.h"
 #include "Fonts.h"
 #include "MainWindow.h"
+#include "MiniWindow.h"
 #include "ProcessImportRunner.h"
 #include "QtBackgroundWork.h"
 #include "QtDesktopPorts.h"
@@ -12,6 +13,7 @@
 #include "SignalCloser.h"
 
 #include "app/MainController.h"
+#include "app/MiniModeController.h"
 #include "app/OwnMaterialController.h"
 #include "app/StartUp.h"
 #include "app/UnwrittenRescue.h"
@@ -83,7 +85,8 @@ struct PlayerApplication::Parts
                   Ports{timers, lessonPlayer, wordPlayer, chosenDialogs ? *chosenDialogs : dialogs,
                         desktop, screen, measurer, chosenRecorder ? *chosenRecorder : recorder,
                         soundEffects, background}),
-          controller(context), window(controller, scale), importDialog(new QtImportDialog(&window)),
+          controller(context), window(controller, scale), miniMode(context),
+          miniWindow(miniMode, window), importDialog(new QtImportDialog(&window)),
           ownMaterial(context, *importDialog, importRunner)
     {
     }
@@ -112,6 +115,8 @@ struct PlayerApplication::Parts
     MainContext context;
     MainController controller;
     MainWindow window;
+    MiniModeController miniMode;
+    MiniWindow miniWindow; ///< hides the full window while it shows
     // The kelvaro-tool installed beside the player (the package puts both into /usr/bin).
     ProcessImportRunner importRunner{QCoreApplication::applicationDirPath() +
                                      QStringLiteral("/kelvaro-tool")};
@@ -148,9 +153,19 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
                      &OwnMaterialController::removeRequested);
     QObject::connect(&parts.ownMaterial, &OwnMaterialController::changed, &parts.window,
                      &MainWindow::refresh);
+    // The compact player shares the state: the timers' news reaches it too, and the full
+    // window draws what it missed when it comes back.
+    QObject::connect(&parts.window, &MainWindow::miniModeRequested, &parts.miniMode,
+                     &MiniModeController::enter);
+    QObject::connect(&parts.controller, &MainController::changed, &parts.miniWindow,
+                     &MiniWindow::refresh);
+    QObject::connect(&parts.miniMode, &MiniModeController::left, &parts.window,
+                     &MainWindow::refresh);
     QObject::connect(&parts.signalCloser, &SignalCloser::closeRequested, &parts.window, [&parts] {
-        // The session is ending: nobody can be asked, so what could not be written is kept
-        // where the learner's own files may go, and the next start says where.
+        // The session is ending: the full window closes with its mode back, from the compact
+        // one too. Nobody can be asked, so what could not be written is kept where the
+        // learner's own files may go, and the next start says where.
+        parts.miniMode.leave();
         const auto kept = rescueUnwritten(
             parts.context.unwritten, parts.context.state.folder.root(), rescueRoot(),
             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HHmmss")));
@@ -209,6 +224,16 @@ MainWindow& PlayerApplication::window()
 MainController& PlayerApplication::controller()
 {
     return m_parts->controller;
+}
+
+MiniWindow& PlayerApplication::miniWindow()
+{
+    return m_parts->miniWindow;
+}
+
+MiniModeController& PlayerApplication::miniMode()
+{
+    return m_parts->miniMode;
 }
 
 } // namespace kelvaro

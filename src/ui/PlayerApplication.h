@@ -8,6 +8,8 @@ namespace kelvaro {
 
 class MainWindow;
 class MainController;
+class MiniWindow;
+class MiniModeController;
 struct MainContext;
 class Dialogs;
 class VoiceRecorder;
@@ -27,6 +29,9 @@ public:
     bool start();
     MainWindow& window();
     MainController& controller();
+    /// The compact player ("迷你模式"): its window and its controller.
+    MiniWindow& miniWindow();
+    MiniModeController& miniMode();
 
 private:
     struct Parts;

@@ -100,7 +100,8 @@ void SentenceBrowsePanel::refresh(const MainState& state)
 
     refreshNavigation(state);
     refreshChineseToggle(state.folder, state.senChineseShown());
-    m_count->setText(view.countCaption);
+    // "本课共有12句，当前是第10句" fits the room beside the Chinese toggle in a smaller step.
+    setFittingText(m_count, view.countCaption);
 }
 
 void SentenceBrowsePanel::leaveNote()
