@@ -153,7 +153,8 @@ struct MainState
 
     // Mode and options
     Mode ModeIndex = Mode::FullText;
-    Settings options; ///< the option values of the menus, as the settings file keeps them
+    Settings options;          ///< the option values of the menus, as the settings file keeps them
+    double readingSpeed = 1.0; ///< the lesson's readings, 1 = as recorded (a file of its own)
     int CurrentReadCount = 0;
     bool CtrlHeld = false;
     int ClickedWordNumber = 0; ///< the word (segment) of the current sentence last clicked

@@ -10,9 +10,11 @@
 #include "QtTextMeasurer.h"
 #include "QtTimer.h"
 #include "SignalCloser.h"
+#include "SpeedControl.h"
 
 #include "app/MainController.h"
 #include "app/OwnMaterialController.h"
+#include "app/SpeedController.h"
 #include "app/StartUp.h"
 #include "modes/ReadAfter.h"
 #include "playback/DeferredAudioOutput.h"
@@ -74,7 +76,8 @@ struct PlayerApplication::Parts
                         desktop, screen, measurer, chosenRecorder ? *chosenRecorder : recorder,
                         soundEffects, background}),
           controller(context), window(controller, scale), importDialog(new QtImportDialog(&window)),
-          ownMaterial(context, *importDialog, importRunner)
+          ownMaterial(context, *importDialog, importRunner), speed(context),
+          speedControl(new SpeedControl(scale, &window))
     {
     }
 
@@ -107,6 +110,8 @@ struct PlayerApplication::Parts
                                      QStringLiteral("/kelvaro-tool")};
     QtImportDialog* importDialog; ///< owned by the window
     OwnMaterialController ownMaterial;
+    SpeedController speed;
+    SpeedControl* speedControl; ///< owned by the window
     SignalCloser signalCloser;
     AfterFirstPaint devicesAfterPaint{[this] {
         openAudioDevices();
@@ -140,6 +145,17 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
                      &MainWindow::refresh);
     QObject::connect(&m_parts->signalCloser, &SignalCloser::closeRequested, &m_parts->window,
                      &MainWindow::closeUnasked);
+    SpeedControl* speedControl = parts.speedControl;
+    QObject::connect(speedControl, &SpeedControl::slowerClicked, &parts.speed,
+                     &SpeedController::slower);
+    QObject::connect(speedControl, &SpeedControl::fasterClicked, &parts.speed,
+                     &SpeedController::faster);
+    QObject::connect(speedControl, &SpeedControl::slowClicked, &parts.speed,
+                     &SpeedController::toggleSlow);
+    const MainState& state = parts.context.state;
+    auto drawSpeed = [speedControl, &state] { speedControl->refresh(state); };
+    QObject::connect(&parts.speed, &SpeedController::changed, speedControl, drawSpeed);
+    QObject::connect(&parts.controller, &MainController::changed, speedControl, drawSpeed);
 }
 
 PlayerApplication::~PlayerApplication()
@@ -162,6 +178,7 @@ bool PlayerApplication::start()
     if (!m_parts->controller.startUp())
         return false;
     m_parts->window.refresh();
+    m_parts->speedControl->refresh(context.state);
     // The normal window stands in the middle of the screen.
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->availableGeometry()
