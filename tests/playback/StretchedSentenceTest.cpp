@@ -182,5 +182,26 @@ TEST_F(StretchedPositionTest, RunsFromStartToEndWhileTheSoundLastsOneOverSpeed)
     EXPECT_EQ(m_stretching->takeCapturedSource(), expected);
 }
 
+TEST_F(StretchedPositionTest, AnEndMovedOnWhileTheTailPlaysRunsOnToTheNewEnd)
+{
+    // The window shows the next sentence while this one plays: its end moves on, and the
+    // reading, already at its old end in the stretcher, goes on to the new one.
+    m_stretching->setTempo(0.5);
+    m_engine->setFence(kRate + 800);
+    m_engine->seek(kRate);
+    m_engine->play();
+    ASSERT_NO_FATAL_FAILURE(advanceMs(60));
+    EXPECT_FALSE(m_engine->finished());
+    m_engine->setFence(2 * kRate);
+    for (int ms = 0; ms < 2200; ms += 100)
+        ASSERT_NO_FATAL_FAILURE(advanceMs(100));
+    EXPECT_TRUE(m_engine->finished());
+    EXPECT_EQ(m_engine->position(), 2 * kRate + 1);
+    std::vector<qint16> expected;
+    for (qint64 i = kRate; i < 2 * kRate; ++i)
+        expected.push_back(qint16(i % 30000));
+    EXPECT_EQ(m_stretching->takeCapturedSource(), expected);
+}
+
 } // namespace
 } // namespace kelvaro
