@@ -156,15 +156,16 @@ private:
     std::atomic<qint64> m_first{0};
 };
 
-// A sentence played (seek + play) to the first sample handed to the output, at random sentences
-// in the middle of the recording, with the index in place (a lesson already open).
-void BM_PlaySentenceToFirstSample(benchmark::State& state)
+// A sentence played (seek + play) at speed to the first sample handed to the output, at random
+// sentences in the middle of the recording, with the index in place (a lesson already open).
+void playSentencesToFirstSample(benchmark::State& state, double speed)
 {
     if (!haveRecording(state))
         return;
     auto made = std::make_unique<FirstSampleProbe>();
     FirstSampleProbe& probe = *made;
     LessonPlayer player(std::move(made));
+    player.setSpeed(speed);
     player.setFile(halfHourRecording());
     std::this_thread::sleep_for(std::chrono::milliseconds(300)); // the index comes in meanwhile
     std::mt19937 rng(7);
@@ -180,7 +181,22 @@ void BM_PlaySentenceToFirstSample(benchmark::State& state)
         player.pause();
     }
 }
+
+void BM_PlaySentenceToFirstSample(benchmark::State& state)
+{
+    playSentencesToFirstSample(state, 1.0);
+}
 BENCHMARK(BM_PlaySentenceToFirstSample)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
+
+// The same at 0.7: the time-stretch needs some of the sentence before it gives its first sample.
+void BM_PlayStretchedSentenceToFirstSample(benchmark::State& state)
+{
+    playSentencesToFirstSample(state, 0.7);
+}
+BENCHMARK(BM_PlayStretchedSentenceToFirstSample)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(200);
@@ -218,13 +234,14 @@ double cpuSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// The process's CPU time while a sentence plays in real time to the null output, as a share
-// of one core (counter cpu_percent). The benchmark thread only sleeps meanwhile.
-void BM_PlayingCpuShare(benchmark::State& state)
+// The process's CPU time while a sentence plays in real time at speed to the null output, as a
+// share of one core (counter cpu_percent). The benchmark thread only sleeps meanwhile.
+void measurePlayingCpuShare(benchmark::State& state, double speed)
 {
     if (!haveRecording(state))
         return;
     LessonPlayer player(std::make_unique<NullAudioOutput>());
+    player.setSpeed(speed);
     player.setFile(halfHourRecording());
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     double share = 0;
@@ -240,6 +257,18 @@ void BM_PlayingCpuShare(benchmark::State& state)
     }
     state.counters["cpu_percent"] = share * 100;
 }
+
+void BM_PlayingCpuShare(benchmark::State& state)
+{
+    measurePlayingCpuShare(state, 1.0);
+}
 BENCHMARK(BM_PlayingCpuShare)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same at 0.7, the time-stretch included.
+void BM_PlayingStretchedCpuShare(benchmark::State& state)
+{
+    measurePlayingCpuShare(state, 0.7);
+}
+BENCHMARK(BM_PlayingStretchedCpuShare)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -33,6 +33,7 @@ bench() { # binary filter name
     --benchmark_format=json >"$OUT/$3.json" 2>/dev/null
 }
 bench kelvaro_bench 'BM_Mp3SeekIndexBuilt|BM_PlaySentenceRightAfterOpening' audio
+bench kelvaro_bench 'BM_PlayStretchedSentenceToFirstSample|BM_PlayingStretchedCpuShare' stretched
 bench kelvaro_window_bench 'BM_OpenLesson|BM_KeyWordStep|BM_ReadAfterStopToComparison' window
 
 seconds() { python3 -c 'import time; print(time.monotonic())'; }
@@ -120,6 +121,14 @@ def runs(file, name):
     return [b["real_time"] * unit[b["time_unit"]] for b in data["benchmarks"]
             if b.get("run_type") == "iteration" and b["run_name"] == name]
 
+def counters(file, name, counter):
+    path = os.path.join(out, file + ".json")
+    if not os.path.exists(path):
+        return []
+    data = json.load(open(path))
+    return [b[counter] for b in data["benchmarks"]
+            if b.get("run_type") == "iteration" and b["run_name"] == name and counter in b]
+
 def lines(file):
     path = os.path.join(out, file)
     return [float(x) for x in open(path).read().split()] if os.path.exists(path) else []
@@ -139,6 +148,12 @@ row("Seek index of a 30-minute VBR stereo mp3", runs("audio", "BM_Mp3SeekIndexBu
 row("First sample right after opening a lesson",
     runs("audio", "BM_PlaySentenceRightAfterOpening/iterations:10/manual_time") or
     runs("audio", "BM_PlaySentenceRightAfterOpening/manual_time"), "< 20 ms")
+row("First sample of a sentence at 0.7x after the click",
+    runs("stretched", "BM_PlayStretchedSentenceToFirstSample/iterations:200/manual_time"),
+    "< 30 ms")
+row("CPU while a sentence plays at 0.7x, one core",
+    counters("stretched", "BM_PlayingStretchedCpuShare/iterations:1", "cpu_percent"), "< 5 %",
+    unit="%")
 for sentences in (200, 2000, 20000):
     for words in (2, 10):
         name = f"BM_OpenLesson/sentences:{sentences}/words:{words}/rich:0"

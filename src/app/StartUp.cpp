@@ -5,6 +5,7 @@
 #include "ModeSwitching.h"
 #include "RepeatScheduler.h"
 #include "SentenceDisplay.h"
+#include "SpeedController.h"
 #include "VoiceComparing.h"
 #include "WindowModes.h"
 #include "WordSpeaking.h"
@@ -116,6 +117,7 @@ bool startUp(MainContext& context)
     openRecorder(state, context.ports.recorder);
 
     state.options = loadSettings(state.folder.settings());
+    restoreReadingSpeed(context);
     for (const RepeatFamily& family : kRepeatFamilies)
         (context.timers.*(family.pauseTimer))
             ->setInterval((state.options.*(family.option)).pauseMs);
@@ -189,6 +191,9 @@ Status shutDown(MainContext& context)
         place = OwnPlace{state.BookName, state.LessonNumber, state.LessonNode};
     // Losing it costs only the way back to an own lesson after its book changed.
     (void)saveOwnPlace(state.folder.ownPlace(), place);
+    // Losing the speed costs only that choice; a folder that cannot be written is reported
+    // by the settings file beside it.
+    (void)keepReadingSpeed(context);
     return saveSettings(state.folder.settings(), o);
 }
 

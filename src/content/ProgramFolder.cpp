@@ -92,6 +92,11 @@ QString ProgramFolder::ownPlace() const
     return path(QStringLiteral("SETTING/OwnPlace.dat"));
 }
 
+QString ProgramFolder::readingSpeed() const
+{
+    return path(QStringLiteral("SETTING/Speed.dat"));
+}
+
 QString ProgramFolder::wordRecording(const QString& word) const
 {
     if (word.isEmpty())

@@ -25,6 +25,8 @@ public:
     QString ownBookList() const;
     /// Where the learner was in an own book when the player last closed.
     QString ownPlace() const;
+    /// The learner's speed of the lesson's readings.
+    QString readingSpeed() const;
     /// "Word/<first character>/<word>.wav"; empty for an empty word.
     QString wordRecording(const QString& word) const;
     QString dictionary() const;

@@ -153,7 +153,8 @@ struct MainState
 
     // Mode and options
     Mode ModeIndex = Mode::FullText;
-    Settings options; ///< the option values of the menus, as the settings file keeps them
+    Settings options;          ///< the option values of the menus, as the settings file keeps them
+    double readingSpeed = 1.0; ///< the lesson's readings, 1 = as recorded (a file of its own)
     int CurrentReadCount = 0;
     /// The compact player reads on to the next sentence whatever PlayMode says.
     bool handsFree = false;

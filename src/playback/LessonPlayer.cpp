@@ -4,6 +4,17 @@
 
 namespace kelvaro {
 
+LessonPlayer::LessonPlayer(std::unique_ptr<AudioOutput> output)
+    : EnginePlayer(std::make_unique<StretchingAudioOutput>(std::move(output))),
+      m_stretcher(&static_cast<StretchingAudioOutput&>(m_engine.output()))
+{
+}
+
+void LessonPlayer::setSpeed(double speed)
+{
+    m_stretcher->setTempo(speed);
+}
+
 void LessonPlayer::setFile(const QString& path)
 {
     m_file = path;

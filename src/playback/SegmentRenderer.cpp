@@ -5,12 +5,15 @@
 
 namespace kelvaro {
 
-Result<PcmSound> renderSegment(const QString& path, double start, double end)
+Result<PcmSound> renderSegment(const QString& path, double start, double end, double speed,
+                               std::vector<qint16>* sourceFrames)
 {
     auto output = std::make_unique<NullAudioOutput>(NullAudioOutput::Pace::Unpaced);
     NullAudioOutput& capture = *output;
     capture.setCapturing(true);
     LessonPlayer player(std::move(output));
+    player.setSpeed(speed);
+    player.stretcher().setCapturingSource(sourceFrames != nullptr);
     player.setFile(path);
     if (!player.openError().isEmpty())
         return Error{player.openError()};
@@ -25,6 +28,8 @@ Result<PcmSound> renderSegment(const QString& path, double start, double end)
     PcmSound sound;
     sound.format = player.engine().format();
     sound.samples = capture.takeCaptured();
+    if (sourceFrames)
+        *sourceFrames = speed == 1.0 ? sound.samples : player.stretcher().takeCapturedSource();
     return sound;
 }
 

@@ -22,6 +22,9 @@ public:
     virtual bool isPlaying() const = 0;
     /// The lesson player emits nothing past this time (seconds); negative: no fence.
     virtual void setEndFence(double seconds) { (void)seconds; }
+    /// The lesson player plays slower or faster at the same pitch from its next start on (1:
+    /// as recorded); its position still runs over the recording's own times.
+    virtual void setSpeed(double speed) { (void)speed; }
     /// Why the last setFile() left the player silent (a missing or undecodable file); empty
     /// when it opened.
     virtual QString openError() const { return {}; }

@@ -11,10 +11,12 @@
 #include "QtTextMeasurer.h"
 #include "QtTimer.h"
 #include "SignalCloser.h"
+#include "SpeedControl.h"
 
 #include "app/MainController.h"
 #include "app/MiniModeController.h"
 #include "app/OwnMaterialController.h"
+#include "app/SpeedController.h"
 #include "app/StartUp.h"
 #include "app/UnwrittenRescue.h"
 #include "content/FolderChoice.h"
@@ -87,7 +89,8 @@ struct PlayerApplication::Parts
                         soundEffects, background}),
           controller(context), window(controller, scale), miniMode(context),
           miniWindow(miniMode, window), importDialog(new QtImportDialog(&window)),
-          ownMaterial(context, *importDialog, importRunner)
+          ownMaterial(context, *importDialog, importRunner), speed(context),
+          speedControl(new SpeedControl(scale, &window))
     {
     }
 
@@ -122,6 +125,8 @@ struct PlayerApplication::Parts
                                      QStringLiteral("/kelvaro-tool")};
     QtImportDialog* importDialog; ///< owned by the window
     OwnMaterialController ownMaterial;
+    SpeedController speed;
+    SpeedControl* speedControl; ///< owned by the window
     SignalCloser signalCloser;
     AfterFirstPaint devicesAfterPaint{[this] {
         openAudioDevices();
@@ -173,6 +178,17 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
             qWarning("%s", qPrintable(kept.error()));
         parts.window.closeUnasked();
     });
+    SpeedControl* speedControl = parts.speedControl;
+    QObject::connect(speedControl, &SpeedControl::slowerClicked, &parts.speed,
+                     &SpeedController::slower);
+    QObject::connect(speedControl, &SpeedControl::fasterClicked, &parts.speed,
+                     &SpeedController::faster);
+    QObject::connect(speedControl, &SpeedControl::slowClicked, &parts.speed,
+                     &SpeedController::toggleSlow);
+    const MainState& state = parts.context.state;
+    auto drawSpeed = [speedControl, &state] { speedControl->refresh(state); };
+    QObject::connect(&parts.speed, &SpeedController::changed, speedControl, drawSpeed);
+    QObject::connect(&parts.controller, &MainController::changed, speedControl, drawSpeed);
 }
 
 PlayerApplication::~PlayerApplication()
@@ -195,6 +211,7 @@ bool PlayerApplication::start()
     if (!m_parts->controller.startUp())
         return false;
     m_parts->window.refresh();
+    m_parts->speedControl->refresh(context.state);
     // The normal window stands in the middle of the screen.
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->availableGeometry()

@@ -18,6 +18,7 @@ void FakeMediaPlayer::play()
         return;
     m_playing = true;
     m_since = now();
+    m_speed = m_nextSpeed;
 }
 
 void FakeMediaPlayer::pause()
@@ -38,7 +39,7 @@ double FakeMediaPlayer::position() const
 {
     if (!m_playing)
         return m_position;
-    return m_position + double(now() - m_since) / 1000.0;
+    return m_position + double(now() - m_since) / 1000.0 * m_speed;
 }
 
 void FakeMediaPlayer::setPosition(double seconds)
@@ -46,12 +47,19 @@ void FakeMediaPlayer::setPosition(double seconds)
     m_calls.append(QStringLiteral("setPosition ") + QString::number(seconds));
     m_position = seconds;
     m_since = now();
+    m_speed = m_nextSpeed;
 }
 
 void FakeMediaPlayer::setVolume(int volume)
 {
     m_calls.append(QStringLiteral("setVolume ") + QString::number(volume));
     m_volume = volume;
+}
+
+void FakeMediaPlayer::setSpeed(double speed)
+{
+    // As the real player: from the next start on.
+    m_nextSpeed = speed;
 }
 
 void FakeMediaPlayer::setEndFence(double seconds)

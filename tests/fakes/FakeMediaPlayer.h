@@ -9,9 +9,11 @@
 
 namespace kelvaro {
 
-/// A player that logs every call and whose position runs with a FakeClock while playing.
+/// A player that logs every call and whose position runs with a FakeClock while playing, at
+/// its speed (set for the next start): at 0.5 a second of the recording takes two of the clock.
 /// Log entries: "setFile <path>", "play", "pause", "stop", "setPosition <s>", "setVolume <v>",
-/// "setEndFence <s>", numbers as QString::number gives them.
+/// "setEndFence <s>", numbers as QString::number gives them. setSpeed is not logged: at speed 1
+/// it changes no reading's timeline.
 class FakeMediaPlayer : public MediaPlayer
 {
 public:
@@ -28,6 +30,7 @@ public:
     void setVolume(int volume) override;
     bool isPlaying() const override { return m_playing; }
     void setEndFence(double seconds) override;
+    void setSpeed(double speed) override;
 
     QString openError() const override { return m_openError; }
 
@@ -37,6 +40,8 @@ public:
 
     int volume() const { return m_volume; }
     double endFence() const { return m_endFence; }
+    /// The speed of the next start.
+    double speed() const { return m_nextSpeed; }
 
     /// Every call so far, in order.
     const QStringList& calls() const { return m_calls; }
@@ -56,6 +61,8 @@ private:
     qint64 m_since = 0;    ///< fake time of that moment
     int m_volume = 100;
     double m_endFence = -1;
+    double m_speed = 1.0;     ///< of the running reading
+    double m_nextSpeed = 1.0; ///< from the next start or seek on
 };
 
 } // namespace kelvaro

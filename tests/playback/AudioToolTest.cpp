@@ -2,6 +2,7 @@
 #include "AudioTestFiles.h"
 #include "SampleCompare.h"
 
+#include "playback/SegmentRenderer.h"
 #include "playback/WavFile.h"
 
 #include <QDir>
@@ -41,6 +42,35 @@ TEST(SegmentCommand, WritesExactlyWhatThePlayerEmits)
     const qint64 from = framesAt(0.8, 44100);
     EXPECT_TRUE(test::sameFrames(written.value(), test::decodeWhole(mp3), from,
                                  framesAt(1.7, 44100) - from));
+}
+
+TEST(SegmentCommand, WithASpeedWritesWhatThePlayerPlaysAtThatSpeed)
+{
+    const test::ToneRecording recording{22050, 1, false, {0.0, 0.8, 1.7, 2.5}};
+    const QString mp3 = test::mp3File(recording);
+    if (mp3.isEmpty())
+        GTEST_SKIP() << "lame is not installed: no test recordings";
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("slow.wav"));
+    const ToolRun run =
+        runTool({QStringLiteral("segment"), mp3, QStringLiteral("0.8"), QStringLiteral("1.7"), out,
+                 QStringLiteral("--speed"), QStringLiteral("0.7")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto written = readWav(out);
+    ASSERT_TRUE(written.ok()) << written.error().toStdString();
+    const auto played = renderSegment(mp3, 0.8, 1.7, 0.7);
+    ASSERT_TRUE(played.ok());
+    EXPECT_EQ(written->samples, played->samples); // the very same code, sample for sample
+    EXPECT_NEAR(double(written->frames()), 0.9 * 22050 / 0.7, 0.01 * 0.9 * 22050 / 0.7);
+
+    for (const QString& speed :
+         {QStringLiteral("0.4"), QStringLiteral("1.6"), QStringLiteral("slow"), QString()}) {
+        QStringList args{QStringLiteral("segment"), mp3, QStringLiteral("0.8"),
+                         QStringLiteral("1.7"),     out, QStringLiteral("--speed")};
+        if (!speed.isEmpty())
+            args << speed;
+        EXPECT_EQ(runTool(args).exitCode, 2) << speed.toStdString();
+    }
 }
 
 TEST(SegmentCommand, RefusesBadInputWithTheRightCode)
