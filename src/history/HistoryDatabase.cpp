@@ -467,13 +467,25 @@ ReviewSummary HistoryDatabase::summary(const QDate& today)
                                                 " stability FROM cards WHERE due_day <= ?"
                                                 " ORDER BY due_day, book, lesson, sentence"));
     due.addBindValue(day);
+    // Thousands of rows can be due after a break: each is read cheaply, its time shown at the
+    // offset of today (a local-time conversion per row would cost more than the query).
+    const int offset = QDateTime::currentDateTime().offsetFromUtc();
     if (due.exec()) {
+        QString book;
+        QString lesson;
         while (due.next()) {
-            summary.due.push_back(
-                {{due.value(0).toString(), due.value(1).toString(), due.value(2).toInt()},
-                 QDateTime::fromMSecsSinceEpoch(due.value(3).toLongLong()),
-                 QDate::fromJulianDay(due.value(4).toLongLong()),
-                 due.value(5).toDouble()});
+            // Consecutive rows mostly share their book and lesson: so do their strings.
+            const QString rowBook = due.value(0).toString();
+            const QString rowLesson = due.value(1).toString();
+            if (rowBook != book)
+                book = rowBook;
+            if (rowLesson != lesson)
+                lesson = rowLesson;
+            summary.due.push_back({{book, lesson, due.value(2).toInt()},
+                                   QDateTime::fromMSecsSinceEpoch(due.value(3).toLongLong(),
+                                                                  Qt::OffsetFromUTC, offset),
+                                   QDate::fromJulianDay(due.value(4).toLongLong()),
+                                   due.value(5).toDouble()});
         }
     }
 
