@@ -14,7 +14,7 @@ bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j "$(nproc)" \
   --target kelvaro_bench kelvaro_window_bench kelvaro-startup-probe kelvaro-demo \
-  kelvaro-tool kelvaro-align-probe >/dev/null
+  kelvaro-tool kelvaro-align-probe kelvaro-history-probe >/dev/null
 BIN=build-release/bin
 export QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=null
 
@@ -105,6 +105,8 @@ done
   "$BIN/kelvaro-align-probe" measure "$OUT/alsa/recording.wav" "$OUT/alsa/text.txt" \
     "$OUT/alsa/truth.txt" >"$OUT/alsa-quality" 2>&1 || true
 
+"$BIN/kelvaro-history-probe" "$REPS" >"$OUT/history" 2>/dev/null || true
+
 "$BIN/kelvaro-startup-probe" "$FULL" --memory 2>/dev/null |
   sed -n 's/^resident memory: \([0-9.]*\) MiB, peak \([0-9.]*\) MiB/\1 \2/p' >"$OUT/memory"
 
@@ -179,6 +181,18 @@ for file, what in (("align-quality", "30 minutes, another voice"), ("alsa-qualit
           f"{figures.get('boundary error', '(not measured)')} | in the pauses |")
     print(f"| Aligned sentence edges, {what}: cutting own speech / reaching a neighbour | "
           f"{figures.get('edges cutting their own speech', '?').replace(', reaching a neighbour' + chr(39) + 's:', ' /')} | 0 / 0 |")
+history = {}
+if os.path.exists(os.path.join(out, "history")):
+    for line in open(os.path.join(out, "history")):
+        if ":" in line:
+            key, value = line.split(":", 1)
+            history[key.strip()] = value.strip()
+for key, what, goal in (
+        ("record one outcome on the caller's thread", "Record one practice outcome, window's thread", "< 1 ms"),
+        ("review summary, first read", "Review tab's summary, 100,000 outcomes over 50 books (first read)", "< 16 ms"),
+        ("review summary, again", "Review tab's summary, the same, read again", "< 16 ms"),
+        ("file size", "History file with 100,000 outcomes", "< 20 MB")):
+    print(f"| {what} | {history.get(key, '(not measured)')} | {goal} |")
 memory = lines("memory")
 if memory:
     print(f"| Resident memory, full-size book (now / peak) | {memory[0]:.1f} / {memory[1]:.1f} MiB | < 100 MB |")

@@ -58,7 +58,13 @@ void resetDictationSentence(MainContext& context)
 void dictationTextChanged(MainContext& context, const QString& text)
 {
     MainState& state = context.state;
-    switch (typeInDictationBox(state, text)) {
+    const QString word = currentDictationWord(state);
+    const DictationTyping typing = typeInDictationBox(state, text);
+    if (context.practiceLog && typing == DictationTyping::Wrong)
+        context.practiceLog->dictationWordWrong(state, word, state.dictation.WriteWordText);
+    if (context.practiceLog && typing == DictationTyping::Accepted)
+        context.practiceLog->dictationWordRight(state, word);
+    switch (typing) {
     case DictationTyping::Nothing:
         break;
     case DictationTyping::Typed:

@@ -65,6 +65,9 @@ void evaluateSentence(MainContext& context)
     }
     const int score = view.score.score;
     const int passMark = int(state.options.setFraction);
+    if (context.practiceLog)
+        context.practiceLog->dictationScored(state, reachesPassMark(score, passMark), score,
+                                             view.score.progressive + view.score.directHints);
     if (!reachesPassMark(score, passMark)) {
         failSentence(context, score, passMark);
         return;
@@ -83,7 +86,9 @@ void evaluateSentence(MainContext& context)
 
     if (state.DictatedCount != state.SentenceCount) {
         context.ports.dialogs.information(QStringLiteral("已过关"), passedSentenceMessage(score));
-        dictationNextSentence(context);
+        // A review run goes on with its next due sentence instead of this lesson's next one.
+        if (!context.nextReviewSentence || !context.nextReviewSentence())
+            dictationNextSentence(context);
         resetDictationScore(state);
         return;
     }
@@ -91,6 +96,8 @@ void evaluateSentence(MainContext& context)
     // The results record a completed lesson only once the lesson file holds every pass.
     if (saved)
         lessonCompleted(context);
+    if (context.nextReviewSentence && context.nextReviewSentence())
+        resetDictationScore(state);
 }
 
 void showScoringRules(MainContext& context)

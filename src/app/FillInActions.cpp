@@ -100,7 +100,12 @@ void fillInTyped(MainContext& context, const QString& text)
         return;
     fitFillInBox(state, context.ports.measurer);
     const QString shown = blankDisplayText(state);
-    if (fillsBlank(text, shown, f.SentenceWord)) {
+    const bool filled = fillsBlank(text, shown, f.SentenceWord);
+    // An outcome per try: the blank filled, or typed past its length.
+    if (context.practiceLog && (filled || text.size() > shown.size()))
+        context.practiceLog->fillInWord(state, shown, filled,
+                                        !f.CurrentWordTextLabel[0].caption.isEmpty());
+    if (filled) {
         showBubble(state, f.Command1Enabled ? correctMessage() : lessonDoneMessage(),
                    context.ports.measurer);
         playFeedback(context, "WordRight.wav");

@@ -31,7 +31,10 @@ bool freeSpellingKeyPressed(MainContext& context, bool enter, const QString& tex
         return false;
     }
     state.dictation.WriteText = text;
-    if (checkWriteText(state))
+    const bool right = checkWriteText(state);
+    if (context.practiceLog)
+        context.practiceLog->spellingChecked(state, right, text);
+    if (right)
         spellingNextSentence(context);
     else
         playFeedback(context, "wrong.wav");

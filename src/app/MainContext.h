@@ -2,6 +2,7 @@
 
 #include "FocusTarget.h"
 #include "ModeRooms.h"
+#include "PracticeLog.h"
 #include "UnwrittenChanges.h"
 
 #include "modes/MainState.h"
@@ -10,6 +11,7 @@
 #include "ports/BackgroundWork.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
+#include "ports/HistoryStore.h"
 #include "ports/MediaPlayer.h"
 #include "ports/Screen.h"
 #include "ports/SoundEffects.h"
@@ -74,6 +76,13 @@ struct MainContext
     UnwrittenChanges unwritten; ///< lesson texts whose files could not be written
     FocusTarget focus = FocusTarget::None;
     bool quitRequested = false; ///< start-up could not continue
+    /// The learner's history and the log the modes report their outcomes to; none in tests
+    /// that do not look at them (the wiring place sets both).
+    HistoryStore* history = nullptr;
+    PracticeLog* practiceLog = nullptr;
+    /// Called once a sentence is passed in the dictation test: a review run opens its next due
+    /// sentence and answers true; without a run (or at its end) false.
+    std::function<bool()> nextReviewSentence;
     /// Called after a timer handler changed the state, so the window draws it again.
     std::function<void()> stateChanged;
     /// Called on the loading thread once the dictionary file is read; the window answers with

@@ -211,6 +211,8 @@ void OwnMaterialController::removeRequested(int node)
         emit changed();
         return;
     }
+    if (m_context.history)
+        m_context.history->forget(book, QString::number(place.lesson));
     // The later lessons of the book moved down one number, their recordings too.
     bool openMoved = false;
     if (state.BookName == book && state.LessonNumber > place.lesson) {

@@ -153,8 +153,11 @@ void compareTake(MainContext& context)
             ReadAfterView& view = context.state.readAfter;
             if (!view.lessonVoice)
                 view.lessonVoice = lessonTrack;
-            if (generation == context.voiceJobs.takeGeneration)
+            if (generation == context.voiceJobs.takeGeneration) {
                 view.comparison = comparison;
+                if (context.practiceLog && comparison->advice != VoiceAdvice::NoSpeech)
+                    context.practiceLog->readAfterScored(context.state, comparison->score);
+            }
             context.notifyChanged();
         };
     });

@@ -14,5 +14,6 @@ int checkCommand(const QStringList& args);
 int segmentCommand(const QStringList& args);
 int compareCommand(const QStringList& args);
 int importCommand(const QStringList& args);
+int reviewCommand(const QStringList& args);
 
 } // namespace kelvaro::tool

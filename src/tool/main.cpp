@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         {QStringLiteral("lesson"), lessonCommand},     {QStringLiteral("lookup"), lookupCommand},
         {QStringLiteral("settings"), settingsCommand}, {QStringLiteral("check"), checkCommand},
         {QStringLiteral("segment"), segmentCommand},   {QStringLiteral("compare"), compareCommand},
-        {QStringLiteral("import"), importCommand},
+        {QStringLiteral("import"), importCommand},     {QStringLiteral("review"), reviewCommand},
     };
     const QString usage = QStringLiteral(
         "Usage: kelvaro-tool COMMAND ARGS\n"
@@ -70,6 +70,10 @@ int main(int argc, char** argv)
         "                             is aligned with the recording, --align refines a timed\n"
         "                             transcript's times too; prints the lesson number,\n"
         "                             --json the lesson, --progress \"progress N\" on stderr\n"
+        "  review --folder DIR [--json] [--today YYYY-MM-DD]\n"
+        "                             the learner's review of a day: the sentences due, the\n"
+        "                             words missed with their wrong forms, the misspelling\n"
+        "                             patterns, the last 30 days\n"
         "\n"
         "Options:\n"
         "  -h, --help                 show this help and exit\n"

@@ -5,6 +5,8 @@
 #include "ModePanel.h"
 #include "ModePanels.h"
 #include "ResultsPicture.h"
+#include "ReviewPanel.h"
+#include "ReviewTab.h"
 #include "TabBar.h"
 #include "TextPagePanel.h"
 #include "Theme.h"
@@ -59,6 +61,15 @@ MainWindow::MainWindow(MainController& controller, const TwipScale& scale, QWidg
     connect(m_titleStrip, &TitleStrip::maximiseRequested, &controller, &MainController::maximise);
     connect(m_titleStrip, &TitleStrip::restoreRequested, &controller, &MainController::restore);
     connect(m_titleStrip, &TitleStrip::miniModeRequested, this, &MainWindow::miniModeRequested);
+    // The review page is left for the practice panels by any mode tab or lesson chosen.
+    m_reviewTab = new ReviewTab(this);
+    m_reviewTab->hide();
+    connect(m_reviewTab, &ReviewTab::clicked, this, [this] {
+        showReview(true);
+        emit reviewOpened();
+    });
+    connect(m_tabs, &TabBar::tabClicked, this, [this] { m_reviewShown = false; });
+    connect(m_tree, &LibraryTree::nodeClicked, this, [this] { m_reviewShown = false; });
     connect(m_tabs, &TabBar::tabClicked, &controller, &MainController::tabClicked);
     connect(m_tree, &LibraryTree::nodeClicked, &controller, &MainController::treeNodeClicked);
     connect(m_tree, &LibraryTree::importRequested, this, [this] { emit importRequested({}); });
@@ -141,9 +152,24 @@ void MainWindow::draw()
             tabs.append(row.mode);
     }
     m_tabs->setTabs(tabs, state.ModeIndex);
+    m_tabs->setHighlight(!m_reviewShown);
+    if (m_review) {
+        // The review tab stands in the tab row over the library tree, as wide as a mode tab.
+        const QRect tree = m_scale.rect(state.geometry.tree);
+        const QRect row = m_tabs->geometry();
+        const int width = qMax(tabs.isEmpty() ? 0 : m_tabs->tabRect(tabs.front()).width(), 80);
+        m_reviewTab->setGeometry(tree.right() + 1 - width, row.top(), width, row.height());
+        m_review->setGeometry(m_scale.rect(state.geometry.panel));
+        if (m_reviewShown)
+            m_review->refresh();
+        m_review->setVisible(m_reviewShown);
+        if (m_reviewShown)
+            m_review->raise();
+        m_reviewTab->setState(m_reviewShown, m_review->dueCount());
+    }
     for (const ModeRow& row : kModeTable) {
         ModePanel* panel = this->panel(row.mode);
-        const bool shown = (row.mode == state.ModeIndex);
+        const bool shown = !m_reviewShown && (row.mode == state.ModeIndex);
         if (shown)
             panel->refresh(state);
         panel->setVisible(shown);
@@ -153,6 +179,21 @@ void MainWindow::draw()
     m_results->refresh(state.results);
     applyFocus();
     update();
+}
+
+void MainWindow::setReviewPanel(ReviewPanel* panel)
+{
+    m_review = panel;
+    m_review->setParent(this);
+    m_review->hide();
+    m_reviewTab->show();
+    refresh();
+}
+
+void MainWindow::showReview(bool shown)
+{
+    m_reviewShown = shown && m_review;
+    refresh();
 }
 
 void MainWindow::applyFocus()

@@ -11,6 +11,9 @@
 
 namespace kelvaro {
 
+class ReviewPanel;
+class ReviewTab;
+
 class MainController;
 class TitleStrip;
 class TabBar;
@@ -35,6 +38,11 @@ public:
     void refresh();
     /// The panel of mode's tab.
     ModePanel* panel(Mode mode) const { return m_panels[std::size_t(mode)]; }
+    /// The review page (made by the wiring place with its controller); its tab shows from now.
+    void setReviewPanel(ReviewPanel* panel);
+    /// Shows the review page over the practice panels, or the practice panels again.
+    void showReview(bool shown);
+    bool reviewShown() const { return m_reviewShown; }
     /// Closes without asking about unwritten changes: a session that ends cannot wait for an
     /// answer.
     void closeUnasked();
@@ -47,6 +55,8 @@ signals:
     void removeLessonRequested(int node);
     /// The title strip's "迷你模式".
     void miniModeRequested();
+    /// The learner opened the review page.
+    void reviewOpened();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -76,6 +86,9 @@ private:
     WordPopup* m_wordPopup;
     WordCuePicture* m_wordCue;
     ResultsPicture* m_results;
+    ReviewTab* m_reviewTab;
+    ReviewPanel* m_review = nullptr;
+    bool m_reviewShown = false;
     QPoint m_pressPoint;
     bool m_dragging = false;
     bool m_closed = false;

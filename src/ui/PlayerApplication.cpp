@@ -10,16 +10,21 @@
 #include "QtImportDialog.h"
 #include "QtTextMeasurer.h"
 #include "QtTimer.h"
+#include "ReviewPanel.h"
 #include "SignalCloser.h"
 #include "SpeedControl.h"
 
 #include "app/MainController.h"
 #include "app/MiniModeController.h"
 #include "app/OwnMaterialController.h"
+#include "app/PracticeLog.h"
+#include "app/ReviewController.h"
 #include "app/SpeedController.h"
 #include "app/StartUp.h"
 #include "app/UnwrittenRescue.h"
 #include "content/FolderChoice.h"
+#include "history/SqliteHistoryStore.h"
+#include "history/SystemWallClock.h"
 #include "modes/ReadAfter.h"
 #include "playback/DeferredAudioOutput.h"
 #include "playback/LessonPlayer.h"
@@ -30,6 +35,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -127,6 +133,22 @@ struct PlayerApplication::Parts
     OwnMaterialController ownMaterial;
     SpeedController speed;
     SpeedControl* speedControl; ///< owned by the window
+    SystemWallClock clock;
+    // The history's writer reports its problems on the window's thread; it stops (and writes
+    // what is queued) before the window goes.
+    SqliteHistoryStore history{
+        historyFilePath(QFileInfo(context.state.folder.settings()).absolutePath()),
+        [this](const QString& message) {
+            QMetaObject::invokeMethod(
+                &window,
+                [this, message] {
+                    context.ports.dialogs.information(QStringLiteral("提示"), message);
+                },
+                Qt::QueuedConnection);
+        }};
+    PracticeLog practiceLog{history, clock};
+    ReviewController review{context, clock};
+    ReviewPanel* reviewPanel = new ReviewPanel(review, &window); ///< owned by the window
     SignalCloser signalCloser;
     AfterFirstPaint devicesAfterPaint{[this] {
         openAudioDevices();
@@ -150,6 +172,15 @@ PlayerApplication::PlayerApplication(const QString& programFolder, Dialogs* dial
     m_parts->window.installEventFilter(&m_parts->devicesAfterPaint);
     m_parts->dialogs.setParent(&m_parts->window);
     Parts& parts = *m_parts;
+    parts.context.history = &parts.history;
+    parts.context.practiceLog = &parts.practiceLog;
+    parts.window.setReviewPanel(parts.reviewPanel);
+    QObject::connect(&parts.window, &MainWindow::reviewOpened, &parts.review,
+                     &ReviewController::reload);
+    QObject::connect(&parts.review, &ReviewController::changed, &parts.window,
+                     &MainWindow::refresh);
+    QObject::connect(&parts.review, &ReviewController::practiceOpened, &parts.window,
+                     [&parts] { parts.window.showReview(false); });
     QObject::connect(&parts.window, &MainWindow::importRequested, &parts.ownMaterial,
                      &OwnMaterialController::importRequested);
     QObject::connect(&parts.window, &MainWindow::renameLessonRequested, &parts.ownMaterial,
@@ -210,6 +241,7 @@ bool PlayerApplication::start()
     };
     if (!m_parts->controller.startUp())
         return false;
+    m_parts->review.reload(); // the review tab shows what is due
     m_parts->window.refresh();
     m_parts->speedControl->refresh(context.state);
     // The normal window stands in the middle of the screen.

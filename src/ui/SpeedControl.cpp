@@ -16,7 +16,7 @@ const char* kStyle = R"(
 QLabel#ReadingSpeedLabel { color: #6b7785; font-size: 9.5pt; }
 QLabel#SpeedValueLabel { color: #2b4c6f; font-size: 10pt; font-weight: bold; }
 QToolButton {
-    background: #ffffff; border: 1px solid #c9d3de; border-radius: 10px; color: #2b4c6f;
+    background: #ffffff; border: 1px solid #c9d3de; border-radius: 9px; color: #2b4c6f;
     font-size: 10pt; padding: 0px;
 }
 QToolButton:hover { border-color: #2f7fb5; background: #f2f7fc; }
@@ -37,7 +37,7 @@ QToolButton* makeButton(const QString& objectName, const QString& caption, const
     button->setToolTip(tip);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus); // the keys stay with the mode
-    button->setFixedHeight(20);
+    button->setFixedHeight(18);
     return button;
 }
 
@@ -66,7 +66,7 @@ SpeedControl::SpeedControl(const TwipScale& scale, QWidget* parent)
     m_faster->setFixedWidth(20);
 
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 4, 0, 1);
+    row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
     row->addWidget(m_caption);
     row->addWidget(m_slower);
@@ -81,9 +81,10 @@ SpeedControl::SpeedControl(const TwipScale& scale, QWidget* parent)
 
 void SpeedControl::refresh(const MainState& state)
 {
-    // From the tree's left edge to the panels' one: the tabs begin a little further right.
+    // In the band under the library tree, as wide as the tree: the row above it holds the
+    // review tab, and the band follows the tree's bottom at every window size.
     const WindowGeometry& g = state.geometry;
-    setGeometry(m_scale.rect({g.tree.left, g.tabs.top, g.panel.left - g.tree.left, g.tabs.height}));
+    setGeometry(m_scale.rect({g.tree.left, g.tree.bottom() + 30, g.tree.width, 300}));
     const double speed = state.readingSpeed;
     m_value->setText(speedCaption(speed));
     m_slower->setEnabled(speed > kSlowestSpeed);

@@ -25,6 +25,14 @@ void TabBar::setTabs(const QVector<Mode>& modes, Mode current)
     update();
 }
 
+void TabBar::setHighlight(bool highlight)
+{
+    if (highlight == m_highlight)
+        return;
+    m_highlight = highlight;
+    update();
+}
+
 QRect TabBar::tabRect(Mode mode) const
 {
     const int index = int(m_modes.indexOf(mode));
@@ -43,7 +51,7 @@ void TabBar::paintEvent(QPaintEvent*)
     p.setFont(interfaceFont(10));
     for (Mode mode : m_modes) {
         const QRectF r = QRectF(tabRect(mode)).adjusted(0.5, 3.5, -0.5, 0.5);
-        const bool current = (mode == m_current);
+        const bool current = (mode == m_current) && m_highlight;
         p.setPen(QPen(current ? theme::kBorder : QColor(0, 0, 0, 0), 1));
         p.setBrush(current ? theme::kPanel
                            : (mode == m_hover ? theme::kAccentSoft : QColor(0xdd, 0xe4, 0xeb)));

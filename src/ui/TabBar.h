@@ -18,6 +18,8 @@ public:
 
     /// The tabs shown, left to right, and the current mode.
     void setTabs(const QVector<Mode>& modes, Mode current);
+    /// Whether the current mode's tab carries the highlight (not while the review page shows).
+    void setHighlight(bool highlight);
     /// Where mode's tab stands (for tests and the highlight); empty when not shown.
     QRect tabRect(Mode mode) const;
 
@@ -33,6 +35,7 @@ protected:
 private:
     QVector<Mode> m_modes;
     Mode m_current = Mode::FullText;
+    bool m_highlight = true;
     std::optional<Mode> m_hover;
 };
 
