@@ -134,6 +134,14 @@ void fillWordPopup(WordPopupView& popup, const LookupResult& lookup, const TextM
     int popupWidth = kPopupWidth;
     if (popup.link.right() > popupWidth)
         popupWidth = popup.link.right() + kLinkRightMargin;
+    popup.openEntry = lookup.found && lookup.openEntry;
+    popup.openMark = {};
+    if (popup.openEntry) {
+        const int markWidth = measurer.measure(openDictionaryMark(), kPopupMeaningFont).width();
+        popupWidth = qMax(popupWidth, qMax(kOpenPopupWidth,
+                                           popup.link.right() + kLinkGap + markWidth + kMargin));
+        popup.openMark = {popupWidth - kMargin - markWidth, popup.link.top, markWidth, linkHeight};
+    }
     const int textWidth = popupWidth - 2 * kMargin;
 
     popup.pronunciation = {kMargin, popup.headword.bottom() + kPronunciationGap, textWidth,
