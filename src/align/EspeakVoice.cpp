@@ -2,6 +2,8 @@
 
 #include "analysis/Resampling.h"
 
+#include <QStringList>
+
 #include <espeak-ng/speak_lib.h>
 
 #include <mutex>

