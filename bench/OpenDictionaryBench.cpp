@@ -19,9 +19,9 @@ using namespace kelvaro;
 namespace {
 
 // Words a learner meets, inflected and plain, that the (empty) folder does not hold.
-const char* const kWords[] = {"went",     "children", "running", "happier", "studies", "bought",
-                              "watches",  "mice",     "better",  "cities",  "talked",  "beautiful",
-                              "quickly",  "teachers", "wrote",   "feet",    "kelvaro", "is"};
+const char* const kWords[] = {"went",    "children", "running", "happier", "studies", "bought",
+                              "watches", "mice",     "better",  "cities",  "talked",  "beautiful",
+                              "quickly", "teachers", "wrote",   "feet",    "kelvaro", "is"};
 
 const OpenDictionary& openDictionary()
 {
@@ -70,7 +70,8 @@ void BM_OpenDictionaryLoadAndResidentGrowth(benchmark::State& state)
         Result<OpenDictionary> read = OpenDictionary::load(path);
         const Dictionary folder;
         for (const char* word : kWords)
-            benchmark::DoNotOptimize(lookUpWithOpen(folder, read.value(), QString::fromLatin1(word)));
+            benchmark::DoNotOptimize(
+                lookUpWithOpen(folder, read.value(), QString::fromLatin1(word)));
         growth = residentMiB() - before;
     }
     state.counters["resident_growth_MiB"] = growth;
@@ -97,7 +98,8 @@ void BM_SpokenWordFirstSample(benchmark::State& state)
         for (float s : spoken.value())
             sound.samples.push_back(qint16(s * 32767.0f));
         benchmark::DoNotOptimize(writeWav(dir.filePath(word + QStringLiteral(".wav")), sound));
-        const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
+        const auto elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
         state.SetIterationTime(elapsed.count());
     }
 }
@@ -111,7 +113,8 @@ void BM_SpokenWordColdStart(benchmark::State& state)
         const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(transcribeEnglish(QStringLiteral("children")));
         benchmark::DoNotOptimize(speakEnglish(QStringLiteral("children")));
-        const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
+        const auto elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
         state.SetIterationTime(elapsed.count());
     }
 }

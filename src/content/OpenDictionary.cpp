@@ -95,15 +95,14 @@ QString OpenDictionary::installedPath()
     return {};
 }
 
-QByteArrayView OpenDictionary::findLine(const std::vector<quint32>& lines,
-                                        QByteArrayView key) const
+QByteArrayView OpenDictionary::findLine(const std::vector<quint32>& lines, QByteArrayView key) const
 {
     if (key.isEmpty())
         return {};
-    const auto it = std::lower_bound(lines.begin(), lines.end(), key,
-                                     [this](quint32 start, QByteArrayView k) {
-                                         return keyOf(m_data, start).compare(k) < 0;
-                                     });
+    const auto it =
+        std::lower_bound(lines.begin(), lines.end(), key, [this](quint32 start, QByteArrayView k) {
+            return keyOf(m_data, start).compare(k) < 0;
+        });
     if (it == lines.end() || keyOf(m_data, *it) != key)
         return {};
     const qsizetype start = qsizetype(*it) + key.size() + 1;

@@ -24,9 +24,9 @@ struct OpenSense
 /// What the open dictionary holds for a word.
 struct OpenEntry
 {
-    QString baseForm;         ///< the WordNet lemma the word was found as
-    QString parts;            ///< its parts of speech, "nv" and so on
-    QString chinese;          ///< CC-CEDICT's glosses ("猫，猫只"); empty where there were none
+    QString baseForm; ///< the WordNet lemma the word was found as
+    QString parts;    ///< its parts of speech, "nv" and so on
+    QString chinese;  ///< CC-CEDICT's glosses ("猫，猫只"); empty where there were none
     QVector<OpenSense> senses; ///< most frequent first
 };
 

@@ -15,11 +15,11 @@ struct Rule
 
 // WordNet's own table (morph.c), in its order.
 constexpr Rule kRules[] = {
-    {'n', u"s", u""},     {'n', u"ses", u"s"},  {'n', u"xes", u"x"},  {'n', u"zes", u"z"},
+    {'n', u"s", u""},      {'n', u"ses", u"s"},   {'n', u"xes", u"x"},   {'n', u"zes", u"z"},
     {'n', u"ches", u"ch"}, {'n', u"shes", u"sh"}, {'n', u"men", u"man"}, {'n', u"ies", u"y"},
-    {'v', u"s", u""},     {'v', u"ies", u"y"},  {'v', u"es", u"e"},   {'v', u"es", u""},
-    {'v', u"ed", u"e"},   {'v', u"ed", u""},    {'v', u"ing", u"e"},  {'v', u"ing", u""},
-    {'a', u"er", u""},    {'a', u"est", u""},   {'a', u"er", u"e"},   {'a', u"est", u"e"},
+    {'v', u"s", u""},      {'v', u"ies", u"y"},   {'v', u"es", u"e"},    {'v', u"es", u""},
+    {'v', u"ed", u"e"},    {'v', u"ed", u""},     {'v', u"ing", u"e"},   {'v', u"ing", u""},
+    {'a', u"er", u""},     {'a', u"est", u""},    {'a', u"er", u"e"},    {'a', u"est", u"e"},
 };
 
 } // namespace

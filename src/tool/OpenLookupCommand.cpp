@@ -79,22 +79,20 @@ QString wordText(const QJsonObject& w)
                     : QStringLiteral("-"));
     QStringList senses;
     for (const QJsonValue& s : wordnet.value(QStringLiteral("senses")).toArray())
-        senses.append(s.toObject().value(QStringLiteral("part")).toString() +
-                      QStringLiteral(". ") +
+        senses.append(s.toObject().value(QStringLiteral("part")).toString() + QStringLiteral(". ") +
                       s.toObject().value(QStringLiteral("definition")).toString());
-    const QStringList forms =
-        wordnet.value(QStringLiteral("baseForms")).toVariant().toStringList();
-    out += line(QStringLiteral("wordnet"),
-                forms.isEmpty() ? QStringLiteral("-")
-                                : forms.join(QStringLiteral(", ")) + QStringLiteral(": ") +
-                                      senses.join(QStringLiteral("; ")));
+    const QStringList forms = wordnet.value(QStringLiteral("baseForms")).toVariant().toStringList();
+    out += line(QStringLiteral("wordnet"), forms.isEmpty() ? QStringLiteral("-")
+                                                           : forms.join(QStringLiteral(", ")) +
+                                                                 QStringLiteral(": ") +
+                                                                 senses.join(QStringLiteral("; ")));
     const QString chinese = w.value(QStringLiteral("cedict")).toString();
     out += line(QStringLiteral("cc-cedict"), chinese.isEmpty() ? QStringLiteral("-") : chinese);
     const QString ipa = w.value(QStringLiteral("espeak")).toString();
     out += line(QStringLiteral("espeak"), ipa.isEmpty() ? QStringLiteral("-") : ipa);
-    out += line(QStringLiteral("popup"),
-                w.value(QStringLiteral("answer")).toString() + QStringLiteral(": ") +
-                    popup.value(QStringLiteral("headword")).toString());
+    out += line(QStringLiteral("popup"), w.value(QStringLiteral("answer")).toString() +
+                                             QStringLiteral(": ") +
+                                             popup.value(QStringLiteral("headword")).toString());
     return out;
 }
 

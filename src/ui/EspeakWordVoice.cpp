@@ -36,8 +36,8 @@ QString fileNameFor(const QString& word)
 EspeakWordVoice::EspeakWordVoice(QString folder) : m_folder(std::move(folder))
 {
     if (m_folder.isEmpty())
-        m_folder = QDir::temp().filePath(QStringLiteral("kelvaro-player-words-%1")
-                                             .arg(QString::fromLatin1(qgetenv("USER"))));
+        m_folder = QDir::temp().filePath(
+            QStringLiteral("kelvaro-player-words-%1").arg(QString::fromLatin1(qgetenv("USER"))));
 }
 
 QString EspeakWordVoice::transcription(const QString& word)

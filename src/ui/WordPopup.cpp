@@ -97,7 +97,8 @@ WordPopup::WordPopup(const TwipScale& scale, MainController& controller, QWidget
     m_openMark = makePart(QStringLiteral("OpenDictionaryLabel"), fontFor(kPopupMeaningFont),
                           theme::kMuted, this);
     m_openMark->setText(openDictionaryMark());
-    m_openMark->setToolTip(QStringLiteral("此词条来自开放词典（WordNet、CC-CEDICT），读音由语音合成"));
+    m_openMark->setToolTip(
+        QStringLiteral("此词条来自开放词典（WordNet、CC-CEDICT），读音由语音合成"));
     m_openMark->hide();
     connect(m_link, &WordLinkLabel::pressed, &controller, &MainController::wordLinkPressed);
     connect(m_link, &WordLinkLabel::released, &controller, &MainController::wordLinkReleased);

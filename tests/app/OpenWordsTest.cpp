@@ -20,9 +20,8 @@ const QString kOpenFixture = QStringLiteral(KELVARO_TEST_DATA "/open/open-dictio
 
 // Labels: 1 Children (key word, lemma "children": no folder entry), 2 went (key word), 3 ".";
 // then 1 Good (key word, the folder's), 2 book, 3 ".".
-const QString kChildrenWent = lessonRecord(
-    QStringLiteral("^Children $children$◆^went$went$◆^.^"), QStringLiteral("孩子们走了。"), "0.1",
-    "1.2");
+const QString kChildrenWent = lessonRecord(QStringLiteral("^Children $children$◆^went$went$◆^.^"),
+                                           QStringLiteral("孩子们走了。"), "0.1", "1.2");
 const QString kGoodBook = lessonRecord(QStringLiteral("^Good $good$◆^book$book$^.^"),
                                        QStringLiteral("好书。"), "1.5", "2.5");
 
@@ -73,7 +72,8 @@ TEST_F(OpenWordsTest, AWordMissingFromTheFolderShowsTheOpenEntryAndIsSpokenByThe
     EXPECT_TRUE(popup.openEntry);
     EXPECT_EQ(popup.WordEnglishTextLabel, QStringLiteral("child"));
     EXPECT_EQ(popup.WordPronTextLabel, QStringLiteral("/child/"));
-    EXPECT_EQ(popup.WordChineseTextLabel, QStringLiteral("孩子，儿童\nn. a young person of either sex"));
+    EXPECT_EQ(popup.WordChineseTextLabel,
+              QStringLiteral("孩子，儿童\nn. a young person of either sex"));
     // The mark sits inside the wider popup, right of the link, on the headword's row.
     EXPECT_GE(popup.geometry.width, kOpenPopupWidth);
     EXPECT_GT(popup.openMark.left, popup.link.right());

@@ -40,21 +40,21 @@ TEST(OpenDictionary, BaseFormsFollowWordNetsMorphology)
         QStringList forms;
     };
     const Case cases[] = {
-        {"went", {"go"}},                 // irregular, from the exception list
-        {"children", {"child"}},          // irregular plural
-        {"Went", {"go"}},                 // any letter case
-        {"saw", {"see", "saw"}},          // the irregular form first, then the word itself
-        {"is", {"be", "i"}},              // the irregular form before the letter the "s" rule leaves
-        {"better", {"good", "well"}},     // an exception with a base for two parts of speech
-        {"watches", {"watch"}},           // "ches" -> "ch" (noun), "es" -> "" (verb)
-        {"watched", {"watch"}},           // "ed" -> ""
-        {"books", {"book"}},              // "s" -> ""
-        {"glass", {"glass"}},             // no "glas" from a word ending in "ss"
-        {"glasses", {"glass"}},           // "ses" -> "s"
-        {"goods", {"good"}},              // a noun rule for a word that is a noun too
-        {"gooder", {"good"}},             // "er" -> "" only for adjectives
-        {"running", {}},                  // the rules leave "runn" and "runne": not in the index
-        {"kelvaro", {}},                  // nothing holds it
+        {"went", {"go"}},             // irregular, from the exception list
+        {"children", {"child"}},      // irregular plural
+        {"Went", {"go"}},             // any letter case
+        {"saw", {"see", "saw"}},      // the irregular form first, then the word itself
+        {"is", {"be", "i"}},          // the irregular form before the letter the "s" rule leaves
+        {"better", {"good", "well"}}, // an exception with a base for two parts of speech
+        {"watches", {"watch"}},       // "ches" -> "ch" (noun), "es" -> "" (verb)
+        {"watched", {"watch"}},       // "ed" -> ""
+        {"books", {"book"}},          // "s" -> ""
+        {"glass", {"glass"}},         // no "glas" from a word ending in "ss"
+        {"glasses", {"glass"}},       // "ses" -> "s"
+        {"goods", {"good"}},          // a noun rule for a word that is a noun too
+        {"gooder", {"good"}},         // "er" -> "" only for adjectives
+        {"running", {}},              // the rules leave "runn" and "runne": not in the index
+        {"kelvaro", {}},              // nothing holds it
         {"", {}},
     };
     for (const Case& c : cases) {
@@ -72,7 +72,8 @@ TEST(OpenDictionary, EntriesCarryPartsChineseAndSensesInOrder)
     EXPECT_EQ(go->chinese, QStringLiteral("去"));
     ASSERT_EQ(go->senses.size(), 2);
     EXPECT_EQ(go->senses[0].part, QChar(u'v'));
-    EXPECT_EQ(go->senses[0].definition, QStringLiteral("change location; move, travel, or proceed"));
+    EXPECT_EQ(go->senses[0].definition,
+              QStringLiteral("change location; move, travel, or proceed"));
     EXPECT_EQ(openMeaningText(*go), QStringLiteral("去\nv. change location; move, travel, or "
                                                    "proceed\nn. a board game for two players"));
     // No Chinese: the meaning starts with the first sense.
@@ -86,9 +87,13 @@ TEST(OpenDictionary, DamagedOrMissingFilesFindNothingAndNeverCrash)
     EXPECT_TRUE(OpenDictionary::load(QStringLiteral("/no/such/open-dictionary.txt"))
                     .error()
                     .contains(QStringLiteral("open-dictionary.txt")));
-    const QByteArray damaged[] = {
-        "", "@words", "@words\n", "@forms\nwent\n@words\ngo", "@words\n\t\t\t\n|\n",
-        "@forms\nwent\tv\n@words\ngo\tv\t\tv\n", "no sections at all\ngo\tv\t\tv:x\n"};
+    const QByteArray damaged[] = {"",
+                                  "@words",
+                                  "@words\n",
+                                  "@forms\nwent\n@words\ngo",
+                                  "@words\n\t\t\t\n|\n",
+                                  "@forms\nwent\tv\n@words\ngo\tv\t\tv\n",
+                                  "no sections at all\ngo\tv\t\tv:x\n"};
     for (const QByteArray& bytes : damaged) {
         const OpenDictionary open(bytes);
         const std::optional<OpenEntry> entry = open.lookUp(u"went");
@@ -111,13 +116,13 @@ TEST(OpenLookup, TheFolderWinsThenItsEntryOfABaseFormThenTheOpenEntry)
         const char* meaningStart;
     };
     const Case cases[] = {
-        {"book", true, false, "book", "n. 书"},       // the folder holds it: its own entry
-        {"books", true, false, "book", "n. 书"},      // the folder's suffix rule, as before
-        {"walked", true, false, "walk", "v. 走"},     // likewise
-        {"went", true, true, "go", "去\nv. change"},  // only WordNet holds "go"
-        {"children", true, true, "child", "孩子，儿童"}, // an irregular plural
-        {"watches", true, true, "watch", "手表"},     // a regular one the folder cannot place
-        {"well", true, true, "well", "adv. "},        // no Chinese: English only
+        {"book", true, false, "book", "n. 书"},            // the folder holds it: its own entry
+        {"books", true, false, "book", "n. 书"},           // the folder's suffix rule, as before
+        {"walked", true, false, "walk", "v. 走"},          // likewise
+        {"went", true, true, "go", "去\nv. change"},       // only WordNet holds "go"
+        {"children", true, true, "child", "孩子，儿童"},   // an irregular plural
+        {"watches", true, true, "watch", "手表"},          // a regular one the folder cannot place
+        {"well", true, true, "well", "adv. "},             // no Chinese: English only
         {"kelvaro", false, false, "kelvaro", "<没找到!>"}, // nothing holds it
     };
     for (const Case& c : cases) {
@@ -154,11 +159,11 @@ TEST(OpenLookup, ImportedSentencesTakeWordNetsBaseFormsBeforeTheSuffixRules)
         const char* after;
     };
     const Case cases[] = {
-        {"is", "i", "be"},             // the fault the open dictionary mends
-        {"went", "", "go"},            // a base form the folder lacks is still the right one
-        {"books", "book", "book"},     // the folder's headword
-        {"walking", "walk", "walk"},   // the suffix rule where WordNet does not know the word
-        {"kelvaro", "", ""},           // nothing: the import keeps the word itself
+        {"is", "i", "be"},           // the fault the open dictionary mends
+        {"went", "", "go"},          // a base form the folder lacks is still the right one
+        {"books", "book", "book"},   // the folder's headword
+        {"walking", "walk", "walk"}, // the suffix rule where WordNet does not know the word
+        {"kelvaro", "", ""},         // nothing: the import keeps the word itself
     };
     for (const Case& c : cases) {
         EXPECT_EQ(plain.lemmaFor(QString::fromUtf8(c.word)), QString::fromUtf8(c.before)) << c.word;
