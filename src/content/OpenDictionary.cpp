@@ -85,7 +85,10 @@ Result<OpenDictionary> OpenDictionary::load(const QString& path)
 
 QString OpenDictionary::installedPath()
 {
-    const QString dir = QCoreApplication::applicationDirPath();
+    // Without an application object (benchmarks) the executable's own link says where it is.
+    const QString dir = QCoreApplication::instance() != nullptr
+                            ? QCoreApplication::applicationDirPath()
+                            : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     for (const QString& candidate :
          {dir + QLatin1Char('/') + QLatin1String(kFileName),
           dir + QStringLiteral("/../share/kelvaro-player/") + QLatin1String(kFileName)}) {
