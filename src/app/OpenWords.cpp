@@ -35,8 +35,9 @@ const OpenDictionary& OpenWords::dictionary()
 LookupResult OpenWords::lookUp(const Dictionary& folder, const QString& word)
 {
     LookupResult own = folder.lookUpWord(word);
-    if (own.found)
-        return own; // the folder's own, without reading the open file
+    // The folder's own, and the lookups of no word, never read the open file.
+    if (own.found || word.trimmed().isEmpty())
+        return own;
     LookupResult result = lookUpWithOpen(folder, dictionary(), word);
     if (result.openEntry && m_voice != nullptr)
         result.pronunciation = m_voice->transcription(result.headword);

@@ -77,10 +77,19 @@ OpenDictionary::OpenDictionary(QByteArray data) : m_data(std::move(data))
 
 Result<OpenDictionary> OpenDictionary::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto file = std::make_shared<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
         return Error{QStringLiteral("无法读取开放词典 %1").arg(QDir::toNativeSeparators(path))};
-    return OpenDictionary(file.readAll());
+    // Mapped, not read: the pages come in as lookups touch them, so the first lookup of a
+    // session costs the index's one pass over the file and no copy of it.
+    const qint64 size = file->size();
+    uchar* mapped = size > 0 ? file->map(0, size) : nullptr;
+    if (mapped == nullptr)
+        return OpenDictionary(file->readAll());
+    OpenDictionary open(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), qsizetype(size)));
+    open.m_mapping = std::move(file);
+    return open;
 }
 
 QString OpenDictionary::installedPath()

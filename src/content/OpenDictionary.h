@@ -8,6 +8,9 @@
 #include <QStringView>
 #include <QVector>
 
+#include <QFile>
+
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -64,9 +67,10 @@ private:
     QByteArrayView findLine(const std::vector<quint32>& lines, QByteArrayView key) const;
     QByteArrayView partsOf(QByteArrayView lemma) const;
 
-    QByteArray m_data;
-    std::vector<quint32> m_forms; ///< start of each line of "@forms"
-    std::vector<quint32> m_words; ///< start of each line of "@words"
+    QByteArray m_data;                ///< the file's bytes, or a view of its mapping
+    std::shared_ptr<QFile> m_mapping; ///< keeps the mapping of m_data alive; may be null
+    std::vector<quint32> m_forms;     ///< start of each line of "@forms"
+    std::vector<quint32> m_words;     ///< start of each line of "@words"
 };
 
 /// The key the open dictionary files a word under: lower case, a typographic apostrophe as "'".
