@@ -14,7 +14,7 @@ bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j "$(nproc)" \
   --target kelvaro_bench kelvaro_window_bench kelvaro-startup-probe kelvaro-demo \
-  kelvaro-tool kelvaro-align-probe kelvaro-history-probe >/dev/null
+  kelvaro-tool kelvaro-align-probe kelvaro-history-probe kelvaro_open_dictionary >/dev/null
 BIN=build-release/bin
 export QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=null
 
@@ -35,6 +35,25 @@ bench() { # binary filter name
 bench kelvaro_bench 'BM_Mp3SeekIndexBuilt|BM_PlaySentenceRightAfterOpening' audio
 bench kelvaro_bench 'BM_PlayStretchedSentenceToFirstSample|BM_PlayingStretchedCpuShare' stretched
 bench kelvaro_window_bench 'BM_OpenLesson|BM_KeyWordStep|BM_ReadAfterStopToComparison' window
+# The open dictionary: a lookup through it, a word spoken warm, and (each run a process of its
+# own) the first word of a session, with espeak-ng starting, and the memory the file takes.
+bench kelvaro_bench 'BM_OpenLookup|BM_SpokenWordFirstSample' open
+for i in $(seq "$REPS"); do
+  "$BIN/kelvaro_bench" --benchmark_filter='BM_SpokenWordColdStart' --benchmark_format=json \
+    >"$OUT/open-cold-$i.json" 2>/dev/null || true
+done
+"$BIN/kelvaro_bench" --benchmark_filter='BM_OpenDictionaryLoadAndResidentGrowth' \
+  --benchmark_format=json >"$OUT/open-memory.json" 2>/dev/null || true
+# Coverage on a long English text found on this machine: Vim's user manual (vim-runtime),
+# every distinct word of it, looked up with no folder dictionary (the open data alone).
+MANUAL=(/usr/share/vim/vim9*/doc/usr_*.txt)
+if [ -f "${MANUAL[0]}" ]; then
+  mkdir -p "$OUT/empty-folder"
+  cat "${MANUAL[@]}" | tr -cs 'A-Za-z' '\n' | tr 'A-Z' 'a-z' | awk 'length > 1' | sort -u \
+    >"$OUT/coverage-words"
+  xargs -a "$OUT/coverage-words" "$BIN/kelvaro-tool" lookup --folder "$OUT/empty-folder" --json \
+    >"$OUT/coverage.json" 2>/dev/null || true
+fi
 
 seconds() { python3 -c 'import time; print(time.monotonic())'; }
 
@@ -161,6 +180,29 @@ for sentences in (200, 2000, 20000):
         name = f"BM_OpenLesson/sentences:{sentences}/words:{words}/rich:0"
         goal = "< 100 ms" if sentences == 20000 else "< 16 ms"
         row(f"Open a {sentences:,}-sentence lesson, {words} words a sentence", runs("window", name), goal)
+open_lookup = [t * 1000 for t in runs("open", "BM_OpenLookup")]
+row("Lookup through the open dictionary (folder misses, WordNet forms)", open_lookup, "< 20 µs", "µs")
+row("Synthesised word written for the word player (first sample), espeak-ng started",
+    runs("open", "BM_SpokenWordFirstSample/manual_time"), "< 50 ms")
+cold = []
+for name in sorted(os.listdir(out)):
+    if name.startswith("open-cold-"):
+        cold += runs(name[:-5], "BM_SpokenWordColdStart/iterations:1/manual_time")
+row("First open word of a session: espeak-ng starts, transcribes and speaks", cold, "< 50 ms")
+try:
+    growth = json.load(open(os.path.join(out, "open-memory.json")))["benchmarks"][0]["resident_growth_MiB"]
+    print(f"| Resident memory growth, open dictionary read and looked up | {growth:.1f} MiB | < 40 MB |")
+except (OSError, ValueError, KeyError, IndexError):
+    print("| Resident memory growth, open dictionary read and looked up | (not measured) | < 40 MB |")
+try:
+    answers = json.load(open(os.path.join(out, "coverage.json")))
+    total = len(answers)
+    meaning = sum(1 for a in answers if a["answer"] == "open")
+    chinese = sum(1 for a in answers if a["answer"] == "open" and a["cedict"])
+    print(f"| Coverage, {total} distinct words of Vim's user manual: base form + meaning / "
+          f"+ Chinese | {100 * meaning / total:.1f} % / {100 * chinese / total:.1f} % | (reported) |")
+except (OSError, ValueError, ZeroDivisionError):
+    print("| Coverage of a long English text | (not measured) | (reported) |")
 row("One key-word step, 2,000 sentences", runs("window", "BM_KeyWordStep"), "independent of length")
 row("\"停止\" to comparison, sentence not yet analysed",
     runs("window", "BM_ReadAfterStopToComparison/lessonReady:0"), "< 50 ms")

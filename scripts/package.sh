@@ -13,7 +13,7 @@ LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVARO_BENCHMARKS=OFF >/dev/null
 cmake --build "$BUILD_DIR" -j "$(nproc)" \
-  --target kelvaro-player kelvaro-tool kelvaro-demo kelvaro_packaging_files
+  --target kelvaro-player kelvaro-tool kelvaro-demo kelvaro_packaging_files kelvaro_open_dictionary
 rm -f "$BUILD_DIR"/kelvaro-player_*.deb
 (cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
 

@@ -25,4 +25,8 @@ constexpr int kSpokenRate = 16000;
 /// reentrant). Refused with a Chinese message when espeak-ng or its voice cannot be had.
 Result<std::vector<float>> speakEnglish(const QString& text, const EspeakVoice& voice = {});
 
+/// text's IPA transcription by espeak-ng's library in voice's language, stress marks kept
+/// ("həlˈəʊ"); blanks between words. Refused with a Chinese message like speakEnglish.
+Result<QString> transcribeEnglish(const QString& text, const EspeakVoice& voice = {});
+
 } // namespace kelvaro

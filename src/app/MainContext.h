@@ -8,6 +8,7 @@
 #include "modes/MainState.h"
 
 #include "DictionaryLoading.h"
+#include "OpenWords.h"
 #include "ports/BackgroundWork.h"
 #include "ports/Desktop.h"
 #include "ports/Dialogs.h"
@@ -69,6 +70,7 @@ struct MainContext
 
     MainState state;
     DictionaryLoading dictionary; ///< read on a thread of its own from start-up on
+    OpenWords openWords;          ///< the open dictionary and voice behind the folder's own
     Ports ports;
     Timers timers;
     VoiceJobs voiceJobs;

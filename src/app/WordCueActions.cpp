@@ -11,8 +11,10 @@ WordFacts ShellWordActions::lookUp(const QString& word)
 {
     lookUpWord(m_context, word);
     const WordPopupView& popup = m_context.state.wordPopup;
-    return WordFacts{popup.WordEnglishTextLabel, popup.WordChineseTextLabel,
-                     popup.WordPronTextLabel};
+    // The hint rows hold one line: an open entry gives its first (the Chinese, or a sense).
+    const QString meaning = popup.openEntry ? popup.WordChineseTextLabel.section(u'\n', 0, 0)
+                                            : popup.WordChineseTextLabel;
+    return WordFacts{popup.WordEnglishTextLabel, meaning, popup.WordPronTextLabel};
 }
 
 void ShellWordActions::readWord()

@@ -1,5 +1,7 @@
 #include "WordSpeaking.h"
 
+#include <QFileInfo>
+
 namespace kelvaro {
 
 void readWord(MainContext& context)
@@ -15,7 +17,14 @@ void speakPendingWord(MainContext& context)
         return;
     // A new word replaces the one still sounding; a missing recording is simply not heard.
     MediaPlayer& player = context.ports.wordPlayer;
-    player.setFile(context.state.folder.wordRecording(word));
+    QString file = context.state.folder.wordRecording(word);
+    // A word the folder has no recording of is spoken by the open voice, where there is one.
+    if (!QFileInfo(file).isFile()) {
+        const QString spoken = context.openWords.recordingFor(word);
+        if (!spoken.isEmpty())
+            file = spoken;
+    }
+    player.setFile(file);
     player.play();
     player.setPosition(0);
 }

@@ -79,7 +79,7 @@ void lookUpWord(MainContext& context, const QString& word)
 {
     MainState& state = context.state;
     settleDictionary(context);
-    const LookupResult result = context.dictionary.lookUpWord(word);
+    const LookupResult result = context.openWords.lookUp(context.dictionary.get(), word);
     fillWordPopup(state.wordPopup, result, context.ports.measurer);
     if (!result.found)
         context.ports.wordPlayer.stop(); // no earlier word keeps sounding

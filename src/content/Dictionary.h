@@ -29,6 +29,7 @@ struct LookupResult
     QString pronunciation;      ///< empty when not found
     QString meaning;            ///< "<没找到!>" when not found
     qsizetype entryPos = -1;    ///< 0-based; -1 when not found
+    bool openEntry = false;     ///< from the open dictionary, not the folder's (entryPos -1)
 };
 
 /// The dictionary text ("$" headword "[" pronunciation "]" meaning "$" ...) with an index

@@ -136,7 +136,13 @@ Result<ImportedLesson> importLesson(const ImportRequest& request)
         if (loaded)
             dictionary = std::move(loaded.value());
     }
-    const DictionaryLemmas lemmas(dictionary, folder.dictionary());
+    OpenDictionary open;
+    if (const QString openPath = OpenDictionary::installedPath(); !openPath.isEmpty()) {
+        Result<OpenDictionary> loaded = OpenDictionary::load(openPath);
+        if (loaded)
+            open = std::move(loaded.value());
+    }
+    const DictionaryLemmas lemmas(dictionary, folder.dictionary(), &open);
     const RecordingScan& recording = *scan;
     Result<ImportedRecords> records = buildRecords(
         *transcript, request.transcriptPath, recording.lengthMs(),

@@ -88,6 +88,8 @@ struct WordPopupView
     TwipRect meaning;         ///< WordChineseTextLabel, as many lines as the meaning needs
     TwipRect link;            ///< WebWordFindLabel "<词典>" at rest
     bool linkPressed = false; ///< the link is drawn 15 twips right and down while pressed
+    bool openEntry = false;   ///< the entry is the open dictionary's, marked as such
+    TwipRect openMark;        ///< OpenDictionaryLabel "开放词典"; only for an open entry
 };
 
 /// The read-after panel's recorder buttons.

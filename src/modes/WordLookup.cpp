@@ -134,12 +134,23 @@ void fillWordPopup(WordPopupView& popup, const LookupResult& lookup, const TextM
     int popupWidth = kPopupWidth;
     if (popup.link.right() > popupWidth)
         popupWidth = popup.link.right() + kLinkRightMargin;
+    popup.openEntry = lookup.found && lookup.openEntry;
+    popup.openMark = {};
+    if (popup.openEntry) {
+        const int markWidth = measurer.measure(openDictionaryMark(), kPopupMeaningFont).width();
+        popupWidth = qMax(
+            popupWidth, qMax(kOpenPopupWidth, popup.link.right() + kLinkGap + markWidth + kMargin));
+        popup.openMark = {popupWidth - kMargin - markWidth, popup.link.top, markWidth, linkHeight};
+    }
     const int textWidth = popupWidth - 2 * kMargin;
 
     popup.pronunciation = {kMargin, popup.headword.bottom() + kPronunciationGap, textWidth,
                            measurer.lineHeight(kPopupPronunciationLine) + kPronunciationSlack};
+    // The label wraps long English definitions a little less tightly than the count: an open
+    // entry gets a line to spare, so that its last line is never cut.
     const int lines =
-        wrappedLineCount(popup.WordChineseTextLabel, textWidth, kPopupMeaningFont, measurer);
+        wrappedLineCount(popup.WordChineseTextLabel, textWidth, kPopupMeaningFont, measurer) +
+        (popup.openEntry ? 1 : 0);
     popup.meaning = {kMargin, popup.pronunciation.bottom() + kMeaningGap, textWidth,
                      lines * measurer.lineHeight(kPopupMeaningFont)};
 

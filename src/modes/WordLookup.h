@@ -16,6 +16,14 @@ inline constexpr TextFont kPopupPronunciationLine = TextFont::TranslationEnglish
 
 /// The popup's narrowest width (the popup and its frame), in twips.
 inline constexpr int kPopupWidth = 2295;
+/// The narrowest width for an open-dictionary entry, whose English definitions need the room.
+inline constexpr int kOpenPopupWidth = 3900;
+
+/// The mark of an entry from the open dictionary.
+inline QString openDictionaryMark()
+{
+    return QStringLiteral("开放词典");
+}
 
 /// The caption of the online lookup link.
 inline QString wordLinkCaption()
@@ -25,7 +33,8 @@ inline QString wordLinkCaption()
 
 /// Fills the popup from a lookup and sizes it: the link 90 twips right of the headword (110 when
 /// a suffix rule found it), the width 2295 twips or the link's right edge + 75, the height what
-/// the meaning's lines need. Neither shows nor moves the popup.
+/// the meaning's lines need. An open-dictionary entry is at least 3900 twips wide and carries
+/// its mark at the right end of the headword's row. Neither shows nor moves the popup.
 void fillWordPopup(WordPopupView& popup, const LookupResult& lookup, const TextMeasurer& measurer);
 
 /// Places the popup 230 twips right of and below the pointer, or to its left / above it where it

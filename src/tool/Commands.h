@@ -9,6 +9,8 @@ int textCommand(const QStringList& args);
 int writeCommand(const QStringList& args);
 int lessonCommand(const QStringList& args);
 int lookupCommand(const QStringList& args);
+/// lookup [--folder DIR] [--json] WORD...: every source's answer for each word.
+int openLookupCommand(const QStringList& args);
 int settingsCommand(const QStringList& args);
 int checkCommand(const QStringList& args);
 int segmentCommand(const QStringList& args);

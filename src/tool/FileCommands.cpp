@@ -7,6 +7,7 @@
 #include "content/Settings.h"
 #include "content/TextFile.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -81,6 +82,11 @@ int lessonCommand(const QStringList& args)
 
 int lookupCommand(const QStringList& args)
 {
+    // "lookup DICTIONARY WORD" names a dictionary file; the other forms ask every source. One
+    // bare argument stays the usage error it always was (a dictionary without its word).
+    const bool oneBare = args.size() == 1 && !args[0].startsWith(QLatin1String("--"));
+    if (!oneBare && (args.size() != 2 || !QFileInfo(args[0]).isFile()))
+        return openLookupCommand(args);
     if (args.size() != 2)
         return writeErr(QStringLiteral("usage: kelvaro-tool lookup DICTIONARY WORD")), kUsage;
     const auto dictionary = Dictionary::load(args[0]);

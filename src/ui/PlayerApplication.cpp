@@ -1,6 +1,7 @@
 #include "PlayerApplication.h"
 
 #include "DesktopSoundEffects.h"
+#include "EspeakWordVoice.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "MiniWindow.h"
@@ -98,6 +99,8 @@ struct PlayerApplication::Parts
           ownMaterial(context, *importDialog, importRunner), speed(context),
           speedControl(new SpeedControl(scale, &window))
     {
+        // Only the path is found now: the file is read, and espeak-ng started, on first use.
+        context.openWords.attach(OpenDictionary::installedPath(), &wordVoice);
     }
 
     /// The sound devices are opened once the window has painted; the players own the outputs.
@@ -120,6 +123,7 @@ struct PlayerApplication::Parts
     QtTextMeasurer measurer;
     QtVoiceRecorder recorder;
     DesktopSoundEffects soundEffects{std::unique_ptr<AudioOutput>(effectsOutput)};
+    EspeakWordVoice wordVoice; ///< the words the folder has no recording of
     TwipScale scale;
     MainContext context;
     MainController controller;

@@ -94,6 +94,12 @@ WordPopup::WordPopup(const TwipScale& scale, MainController& controller, QWidget
     m_link->setPalette(palette);
     m_link->setCursor(Qt::PointingHandCursor);
     m_link->setToolTip(QStringLiteral("在线词典"));
+    m_openMark = makePart(QStringLiteral("OpenDictionaryLabel"), fontFor(kPopupMeaningFont),
+                          theme::kMuted, this);
+    m_openMark->setText(openDictionaryMark());
+    m_openMark->setToolTip(
+        QStringLiteral("此词条来自开放词典（WordNet、CC-CEDICT），读音由语音合成"));
+    m_openMark->hide();
     connect(m_link, &WordLinkLabel::pressed, &controller, &MainController::wordLinkPressed);
     connect(m_link, &WordLinkLabel::released, &controller, &MainController::wordLinkReleased);
 }
@@ -118,6 +124,9 @@ void WordPopup::refresh(const WordPopupView& view)
     }
     // A little wider than measured, so that no font rounding cuts the last character.
     m_link->setGeometry(m_scale.rect(link).adjusted(0, 0, 2, 0));
+    m_openMark->setVisible(view.openEntry);
+    if (view.openEntry)
+        m_openMark->setGeometry(m_scale.rect(view.openMark).adjusted(0, 0, 2, 0));
     show();
     raise();
 }

@@ -40,6 +40,7 @@ private:
     QLabel* m_pronunciation;
     QLabel* m_meaning;
     WordLinkLabel* m_link;
+    QLabel* m_openMark; ///< "开放词典" on an open-dictionary entry
 };
 
 } // namespace kelvaro

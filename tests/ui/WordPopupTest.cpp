@@ -6,6 +6,7 @@
 #include "ui/Twips.h"
 
 #include "app/MainController.h"
+#include "app/WordSpeaking.h"
 #include "content/TextFile.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FakeWordVoice.h"
 #include "WindowFixture.h"
 
 using namespace kelvaro;
@@ -140,4 +142,41 @@ TEST_F(WordPopupTest, TheFullTextOptionsMenuChoosesTheKeyWordColourAndExplainsTh
     EXPECT_TRUE(child<QWidget>(QStringLiteral("WordPicture"))->isVisible());
     EXPECT_EQ(child<QLabel>(QStringLiteral("WordEnglishTextLabel"))->text(),
               QStringLiteral("book"));
+}
+
+TEST_F(WordPopupTest, AWordTheFolderLacksShowsTheMarkedOpenEntryAndIsSpokenByTheVoice)
+{
+    // The folder's dictionary without "hello"; the open dictionary holds it.
+    MainContext& context = controller().context();
+    context.dictionary = Dictionary(QStringLiteral("$tom[tɔm]n. 汤姆$"));
+    FakeWordVoice voice;
+    context.openWords.attach(
+        OpenDictionary("@words\nhello\tn\t你好\tn:an expression of greeting\n"), &voice);
+    openTab(Mode::SentenceBrowse); // sentence 1: Hello, ", ", Tom, "."
+    auto* canvas = child<QWidget>(QStringLiteral("SenWordCanvas"));
+    auto* mark = child<QLabel>(QStringLiteral("OpenDictionaryLabel"));
+    ASSERT_NE(mark, nullptr);
+
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(state().sentence.SenWordLabel[1]));
+    auto* popup = child<QWidget>(QStringLiteral("WordPicture"));
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(child<QLabel>(QStringLiteral("WordEnglishTextLabel"))->text(),
+              QStringLiteral("hello"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("WordPronTextLabel"))->text(),
+              QStringLiteral("/hello/"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("WordChineseTextLabel"))->text(),
+              QStringLiteral("你好\nn. an expression of greeting"));
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(mark->text(), QStringLiteral("开放词典"));
+    EXPECT_TRUE(popup->rect().contains(mark->geometry()));
+    EXPECT_FALSE(
+        mark->geometry().intersects(child<QLabel>(QStringLiteral("WebWordFindLabel"))->geometry()));
+    speakPendingWord(context); // what wordDelayTimer does 10 ms later
+    EXPECT_EQ(context.ports.wordPlayer.file(), FakeWordVoice::path(QStringLiteral("hello")));
+
+    // The folder's word: no mark, its own entry.
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, centre(state().sentence.SenWordLabel[3]));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("WordChineseTextLabel"))->text(),
+              QStringLiteral("n. 汤姆"));
+    EXPECT_FALSE(mark->isVisible());
 }
