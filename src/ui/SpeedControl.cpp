@@ -13,8 +13,8 @@ namespace kelvaro {
 namespace {
 
 const char* kStyle = R"(
-QLabel#ReadingSpeedLabel { color: #6b7785; font-size: 9.5pt; }
-QLabel#SpeedValueLabel { color: #2b4c6f; font-size: 10pt; font-weight: bold; }
+QLabel#ReadingSpeedLabel { color: #6b7785; font-size: 9pt; }
+QLabel#SpeedValueLabel { color: #2b4c6f; font-size: 9pt; font-weight: bold; }
 QToolButton {
     background: #ffffff; border: 1px solid #c9d3de; border-radius: 9px; color: #2b4c6f;
     font-size: 10pt; padding: 0px;
@@ -22,7 +22,7 @@ QToolButton {
 QToolButton:hover { border-color: #2f7fb5; background: #f2f7fc; }
 QToolButton:pressed { background: #dceaf6; }
 QToolButton:disabled { color: #c3cbd4; border-color: #dde3ea; }
-QToolButton#SlowSpeedCommand { font-size: 9pt; padding: 0px 4px; }
+QToolButton#SlowSpeedCommand { font-size: 8.5pt; padding: 0px 3px; }
 QToolButton#SlowSpeedCommand[active="true"] {
     background: #2f7fb5; border-color: #2f7fb5; color: #ffffff;
 }
@@ -56,18 +56,18 @@ SpeedControl::SpeedControl(const TwipScale& scale, QWidget* parent)
     m_value = new QLabel(this);
     m_value->setObjectName(QStringLiteral("SpeedValueLabel"));
     m_value->setAlignment(Qt::AlignCenter);
-    m_value->setMinimumWidth(40); // "0.75×" whole
+    m_value->setMinimumWidth(36); // "0.75×" whole
     m_value->setToolTip(QStringLiteral("朗读的速度，音调不变"));
     m_faster = makeButton(QStringLiteral("FasterSpeedCommand"), QStringLiteral("+"),
                           QStringLiteral("快一点"), this);
     m_slow = makeButton(QStringLiteral("SlowSpeedCommand"), speedCaption(kSlowSpeed),
                         QStringLiteral("慢速朗读；再点一次恢复原速"), this);
-    m_slower->setFixedWidth(20);
-    m_faster->setFixedWidth(20);
+    m_slower->setFixedWidth(18);
+    m_faster->setFixedWidth(18);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
+    row->setSpacing(2);
     row->addWidget(m_caption);
     row->addWidget(m_slower);
     row->addWidget(m_value, 1);
