@@ -11,6 +11,15 @@
 
 namespace kelvaro {
 
+namespace {
+
+QString refKey(const SentenceRef& ref)
+{
+    return ref.book + u'/' + ref.lesson + u'/' + QString::number(ref.sentence);
+}
+
+} // namespace
+
 ReviewController::ReviewController(MainContext& context, const WallClock& clock)
     : m_context(context), m_clock(clock)
 {
@@ -31,8 +40,10 @@ void ReviewController::reload()
 {
     if (m_context.history)
         m_summary = m_context.history->summary(today());
-    else
-        m_summary = ReviewSummary{today(), {}, {}, {}, {}, 0, 0};
+    else {
+        m_summary = ReviewSummary{};
+        m_summary.today = today();
+    }
     emit changed();
 }
 
@@ -71,12 +82,21 @@ bool ReviewController::openDue(const SentenceRef& ref)
     return true;
 }
 
+void ReviewController::queueDue()
+{
+    m_queue.clear();
+    for (const DueSentence& due : m_summary.due) {
+        if (!m_passed.contains(refKey(due.ref)))
+            m_queue.push_back(due.ref);
+    }
+    m_moreDue = m_summary.dueCount > int(m_summary.due.size());
+}
+
 bool ReviewController::startReview()
 {
     reload();
-    m_queue.clear();
-    for (const DueSentence& due : m_summary.due)
-        m_queue.push_back(due.ref);
+    m_passed.clear();
+    queueDue();
     while (!m_queue.empty() && !openDue(m_queue.front()))
         m_queue.pop_front();
     if (m_queue.empty()) {
@@ -99,9 +119,17 @@ bool ReviewController::sentencePassed()
     if (current.book != state.BookName || current.lesson != QString::number(state.LessonNumber) ||
         current.sentence != state.CurrentSentence)
         return false;
+    m_passed.insert(refKey(current));
     m_queue.pop_front();
     while (!m_queue.empty() && !openDue(m_queue.front()))
         m_queue.pop_front();
+    if (m_queue.empty() && m_moreDue) {
+        // The summary listed only the first of many due sentences: the next ones follow.
+        reload();
+        queueDue();
+        while (!m_queue.empty() && !openDue(m_queue.front()))
+            m_queue.pop_front();
+    }
     if (m_queue.empty()) {
         m_context.ports.dialogs.information(QStringLiteral("今日复习"),
                                             QStringLiteral("今天的复习已全部完成！"));

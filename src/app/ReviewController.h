@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <QSet>
+
 #include <deque>
 
 namespace kelvaro {
@@ -54,6 +56,9 @@ private:
     const WallClock& m_clock;
     ReviewSummary m_summary;
     std::deque<SentenceRef> m_queue;
+    bool m_moreDue = false; ///< the summary listed only the first of the sentences due
+    QSet<QString> m_passed; ///< "book/lesson/sentence" of the sentences passed in this run
+    void queueDue();        ///< the listed due sentences not yet passed in this run
 };
 
 } // namespace kelvaro

@@ -456,17 +456,26 @@ int HistoryDatabase::outcomeCount()
     return query.value(0).toInt();
 }
 
-ReviewSummary HistoryDatabase::summary(const QDate& today)
+ReviewSummary HistoryDatabase::summary(const QDate& today, int dueListed)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     ReviewSummary summary;
     summary.today = today;
     const qint64 day = today.toJulianDay();
 
+    QSqlQuery dueCount =
+        prepared(db, QStringLiteral("SELECT COUNT(*) FROM cards WHERE due_day <= ?"));
+    dueCount.addBindValue(day);
+    if (dueCount.exec() && dueCount.next())
+        summary.dueCount = dueCount.value(0).toInt();
+    // After a long break thousands are due: the tab lists the first of them (a limit of -1 is
+    // none), and a review run fetches the next ones as it goes.
     QSqlQuery due = prepared(db, QStringLiteral("SELECT book, lesson, sentence, last_at, due_day,"
                                                 " stability FROM cards WHERE due_day <= ?"
-                                                " ORDER BY due_day, book, lesson, sentence"));
+                                                " ORDER BY due_day, book, lesson, sentence"
+                                                " LIMIT ?"));
     due.addBindValue(day);
+    due.addBindValue(dueListed);
     // Thousands of rows can be due after a break: each is read cheaply, its time shown at the
     // offset of today (a local-time conversion per row would cost more than the query).
     const int offset = QDateTime::currentDateTime().offsetFromUtc();

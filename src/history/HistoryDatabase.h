@@ -49,8 +49,8 @@ public:
     bool writeDrill(const QString& word, const QString& typed, qint64 at);
     /// Deletes lesson's outcomes (every lesson of book when lesson is empty).
     bool forget(const QString& book, const QString& lesson);
-    /// The review of today.
-    ReviewSummary summary(const QDate& today);
+    /// The review of today; due lists at most dueListed sentences (-1: all), dueCount all.
+    ReviewSummary summary(const QDate& today, int dueListed = -1);
     /// Number of outcomes kept.
     int outcomeCount();
 

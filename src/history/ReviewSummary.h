@@ -60,7 +60,8 @@ struct DayTotals
 struct ReviewSummary
 {
     QDate today;
-    std::vector<DueSentence> due;
+    std::vector<DueSentence> due; ///< the first of them when a limit was asked for
+    int dueCount = 0;             ///< every sentence due today
     std::vector<MissedWord> missedWords;
     std::vector<PatternCount> patterns; ///< most frequent first
     std::vector<DayTotals> days;        ///< the 30 days up to today, oldest first

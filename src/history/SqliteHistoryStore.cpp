@@ -7,6 +7,13 @@
 
 namespace kelvaro {
 
+namespace {
+
+// The tab lists this many due sentences; a review run fetches the next ones as it goes.
+constexpr int kDueListed = 300;
+
+} // namespace
+
 QString historyFilePath(const QString& settingFolder)
 {
     return QDir(settingFolder).filePath(QStringLiteral("History.db"));
@@ -153,7 +160,7 @@ ReviewSummary SqliteHistoryStore::summary(const QDate& today)
             return empty;
         }
     }
-    return m_reader->summary(today);
+    return m_reader->summary(today, kDueListed);
 }
 
 } // namespace kelvaro

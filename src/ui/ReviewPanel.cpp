@@ -81,14 +81,17 @@ ReviewPanel::ReviewPanel(ReviewController& controller, QWidget* parent)
 void ReviewPanel::refresh()
 {
     const ReviewSummary& summary = m_controller.summary();
-    m_dueTitle->setText(QStringLiteral("今日复习：%1 句到期").arg(summary.due.size()));
+    m_dueTitle->setText(QStringLiteral("今日复习：%1 句到期").arg(summary.dueCount));
     m_dueList->clear();
     for (const DueSentence& due : summary.due) {
         m_dueList->addItem(QStringLiteral("%1  上次 %2")
                                .arg(sentencePlace(due.ref),
                                     due.lastSeen.toString(QStringLiteral("M月d日 hh:mm"))));
     }
-    m_start->setEnabled(!summary.due.empty());
+    if (summary.dueCount > int(summary.due.size()))
+        m_dueList->addItem(QStringLiteral("…… 另有 %1 句，复习时依次出现")
+                               .arg(summary.dueCount - int(summary.due.size())));
+    m_start->setEnabled(summary.dueCount > 0);
 
     const QString chosen =
         m_words->currentItem() ? m_words->currentItem()->data(Qt::UserRole).toString() : QString();
@@ -127,7 +130,7 @@ void ReviewPanel::refresh()
 
 int ReviewPanel::dueCount() const
 {
-    return int(m_controller.summary().due.size());
+    return m_controller.summary().dueCount;
 }
 
 void ReviewPanel::wordChosen()

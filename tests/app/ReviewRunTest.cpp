@@ -84,6 +84,28 @@ TEST_F(ReviewRunTest, TheRunGoesThroughTheDueSentencesEachInItsLessonScoringThem
     EXPECT_EQ(state.LessonNumber, 2);
 }
 
+// After a long break the summary lists only the first of the due sentences: the run goes on
+// with the next ones, never back to one it passed.
+TEST_F(ReviewRunTest, MoreDueThanListedAreFetchedAsTheRunGoes)
+{
+    due(QStringLiteral("1"), 1);
+    store.dueCount = 2;
+    ASSERT_TRUE(review.startReview());
+    EXPECT_EQ(review.summary().dueCount, 2);
+    MainState& state = shell.state();
+    ASSERT_EQ(state.LessonNumber, 1);
+
+    due(QStringLiteral("2"), 2); // the next listing still names 1/1 as a store may
+    type("hello, tom.");
+    EXPECT_EQ(state.LessonNumber, 2);
+    EXPECT_EQ(state.CurrentSentence, 2);
+    EXPECT_EQ(review.remaining(), 1);
+
+    type("thank you.");
+    EXPECT_FALSE(review.reviewing());
+    EXPECT_EQ(shell.dialogs.messages().back().text, QStringLiteral("今天的复习已全部完成！"));
+}
+
 TEST_F(ReviewRunTest, NothingDueSaysSoAndADueSentenceOfAGoneLessonIsSkipped)
 {
     EXPECT_FALSE(review.startReview());

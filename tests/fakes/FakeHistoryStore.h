@@ -20,6 +20,7 @@ public:
     {
         ReviewSummary result = review;
         result.today = today;
+        result.dueCount = dueCount >= 0 ? dueCount : int(result.due.size());
         return result;
     }
     void recordDrill(const QString& word, const QString& typed, qint64 at) override
@@ -37,6 +38,7 @@ public:
     std::vector<std::pair<QString, QString>> forgotten;
     std::vector<Drill> drills;
     ReviewSummary review;
+    int dueCount = -1; ///< more due than review lists; -1: just those listed
 };
 
 /// A wall clock the test sets.

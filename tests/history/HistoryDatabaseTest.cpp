@@ -93,6 +93,11 @@ TEST_F(HistoryDatabaseTest, DaysOfOutcomesGiveTheModelsDueDates)
     const ReviewSummary later = database.summary(kDay1.addDays(3));
     EXPECT_EQ(dueRefs(later), (QStringList{"1/2", "2/3", "2/1"}));
     EXPECT_EQ(later.due.front().lastSeen, QDateTime(kDay1, QTime(11, 0)));
+    // A limit lists the first of them; the count is of all.
+    const ReviewSummary firstTwo = database.summary(kDay1.addDays(3), 2);
+    EXPECT_EQ(dueRefs(firstTwo), (QStringList{"1/2", "2/3"}));
+    EXPECT_EQ(firstTwo.dueCount, 3);
+    EXPECT_EQ(later.dueCount, 3);
 
     // Passing the due sentence on its day moves its next date out past the old interval.
     const QDate reviewDay = kDay1.addDays(firstDue);
