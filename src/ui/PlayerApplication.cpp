@@ -156,6 +156,7 @@ struct PlayerApplication::Parts
     SignalCloser signalCloser;
     AfterFirstPaint devicesAfterPaint{[this] {
         openAudioDevices();
+        review.reload(); // the review tab's count: the history is opened once the window shows
         if (checkMicrophone(context.state, context.ports.recorder))
             window.refresh();
     }};
@@ -245,7 +246,6 @@ bool PlayerApplication::start()
     };
     if (!m_parts->controller.startUp())
         return false;
-    m_parts->review.reload(); // the review tab shows what is due
     m_parts->window.refresh();
     m_parts->speedControl->refresh(context.state);
     // The normal window stands in the middle of the screen.
