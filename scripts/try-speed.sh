@@ -111,9 +111,9 @@ listen() { # NAME: "标准读音" recorded from the sink
 }
 
 listen normal
-click 136 58 # "0.75×"
+click 140 557 # "0.75×", under the library tree
 sleep 0.3
-click 43 58 # "−": 0.7×
+click 45 557 # "−": 0.7×
 sleep 0.5
 import -window root "$out"
 echo "screenshot: $out"
