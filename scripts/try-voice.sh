@@ -38,50 +38,12 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-for tool in Xvfb xdotool import pulseaudio pactl paplay parec espeak-ng iconv; do
-  command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
-done
-[ -x build/bin/kelvaro-player ] || { echo "build the player first" >&2; exit 1; }
-if [ "$folder" = build/bin ] && [ -x build/bin/kelvaro-demo ]; then
-  build/bin/kelvaro-demo --out build/bin >/dev/null
-fi
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  # The player first (it saves its settings on SIGTERM), then what was started for it.
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The real window and real sound, whatever the test settings of this shell say.
-unset QT_QPA_PLATFORM QT_AUDIO_BACKEND
-# The display: started here unless it already runs.
-export DISPLAY=":$display"
-if [ ! -e "/tmp/.X11-unix/X$display" ]; then
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-fi
-
-# A sound server of our own, reachable only through its socket.
-mkdir -p "$work/pulse"
-HOME="$work/pulse" XDG_RUNTIME_DIR="$work/pulse" XDG_CONFIG_HOME="$work/pulse" \
-  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --system=no \
-  -L "module-null-sink sink_name=speakers" \
+source scripts/lib/window-and-sound.sh
+need Xvfb xdotool import pulseaudio pactl paplay parec espeak-ng iconv
+# The voice sink's monitor, remapped as an ordinary source, is the microphone.
+start_display_and_sound \
   -L "module-null-sink sink_name=voice rate=16000 channels=1" \
-  -L "module-remap-source master=voice.monitor source_name=mic source_properties=device.description=Microphone" \
-  -L "module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" \
-  >"$work/pulse.log" 2>&1 &
-pids+=($!)
-export PULSE_SERVER="unix:$work/pulse/native"
-for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-# Qt lists no monitor as a microphone: the remapped source stands in for one.
-pactl set-default-sink speakers
+  -L "module-remap-source master=voice.monitor source_name=mic source_properties=device.description=Microphone"
 pactl set-default-source mic
 
 spoken() { # TEXT VOICE SPEED OUT.wav
